@@ -2,8 +2,8 @@
 // Gregorian calendar on 15 October 1582 (Meeus, Astronomical Algorithms, ch. 7).
 //
 // A serial date is a double count of days since 30 December 1899 00:00, the time of day
-// as its fraction (dates before that epoch count backwards, the fraction being the time of
-// day regardless of sign). Everything computed from it uses long double.
+// as its fraction. The count is linear (JD = serial + J), so before the epoch the date
+// part is the floor of the value. Everything computed from it uses long double.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +18,7 @@ struct CalendarDate {
 };
 
 // The serial date of a proleptic Gregorian date at 00:00, as the system's date library
-// encodes it (no calendar switch), and its inverse for the date part of a serial date.
+// encodes it (no calendar switch), and its inverse for the date part (floor) of a serial date.
 double EncodeSerialDate(int year, int month, int day);
 CalendarDate DecodeSerialDate(double serial);
 

@@ -1,0 +1,83 @@
+// VSOP87 series evaluation and the reduction to the FK5 system (Meeus, Astronomical
+// Algorithms, ch. 32, formula 32.3).
+#include "astronomy/vsop87.h"
+
+#include <cmath>
+
+#include "astronomy/julian_day.h"
+#include "astronomy/vsop87d_earth_table.h"
+
+namespace orvanto::astro {
+
+namespace {
+
+constexpr int kPowers = 6;
+
+void FetchTerm(const vsop87d_earth::Series (&series)[kPowers], std::int32_t index, int power,
+               TVSOPTerm& term) {
+    if (power < 0 || power >= kPowers || index < 0 ||
+        static_cast<std::size_t>(index) >= series[power].count) {
+        term = TVSOPTerm{};
+        return;
+    }
+    const vsop87d_earth::Row& row = series[power].rows[index];
+    term = TVSOPTerm{row.a, row.b, row.c};
+}
+
+}  // namespace
+
+long double TVSOP::Tau() const {
+    return (static_cast<long double>(date_) - kSerial2000 - 0.5L) / 365250.0L;
+}
+
+// Each power's sum runs until the first term that contributes exactly 0, the all-zero
+// term past the end of the table; the powers are then combined as a polynomial in tau.
+long double TVSOP::Series(Getter getter) const {
+    const long double tau = Tau();
+    long double sums[kPowers] = {};
+    for (int power = 0; power < kPowers; ++power) {
+        TVSOPTerm term;
+        for (std::int32_t index = 0;; ++index) {
+            (this->*getter)(index, power, term);
+            const long double v = term.A * std::cos(term.B + term.C * tau);
+            sums[power] += v;
+            if (v == 0) break;
+        }
+    }
+    long double result = sums[5];
+    for (int power = 4; power >= 0; --power) result = result * tau + sums[power];
+    return result * 1e-8L;
+}
+
+long double TVSOP::HelioLongitude() const { return Series(&TVSOP::LongitudeTerm); }
+
+long double TVSOP::HelioLatitude() const { return Series(&TVSOP::LatitudeTerm); }
+
+long double TVSOP::Radius() const { return Series(&TVSOP::RadiusTerm); }
+
+void TVSOP::ToFK5(long double& longitude, long double& latitude) const {
+    const long double t = 10.0L * Tau();
+    const long double lambdaPrime = longitude + DegToRad(t * (-1.397L - 0.00031L * t));
+    const long double c = std::cos(lambdaPrime);
+    const long double s = std::sin(lambdaPrime);
+    const long double newLongitude = longitude - DegToRad(0.09033L / 3600.0L) +
+                                     DegToRad(0.03916L / 3600.0L) * (c + s) * std::tan(latitude);
+    latitude = latitude + DegToRad(0.03916L / 3600.0L) * (c - s);
+    longitude = newLongitude;
+}
+
+void TVSOPEarth::LongitudeTerm(std::int32_t index, int power, TVSOPTerm& term) const {
+    FetchTerm(vsop87d_earth::kLongitude, index, power, term);
+}
+
+void TVSOPEarth::LatitudeTerm(std::int32_t index, int power, TVSOPTerm& term) const {
+    FetchTerm(vsop87d_earth::kLatitude, index, power, term);
+}
+
+void TVSOPEarth::RadiusTerm(std::int32_t index, int power, TVSOPTerm& term) const {
+    FetchTerm(vsop87d_earth::kRadius, index, power, term);
+}
+
+THeliocentric EarthHeliocentric(double serial) { return PlanetHeliocentric<TVSOPEarth>(serial); }
+
+}  // namespace orvanto::astro
