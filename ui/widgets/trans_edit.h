@@ -1,0 +1,37 @@
+// TransEdit: a one-line edit with no frame and a transparent background, so
+// the window's background shows through its text; it carries an integer tag.
+#pragma once
+
+#include <QLineEdit>
+
+namespace orvanto {
+
+class TransEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TransEdit(QWidget* parent = nullptr);
+
+    int Tag() const { return tag_; }
+    void SetTag(int tag) { tag_ = tag; }
+
+    void SetTextColor(const QColor& color);
+    // An invalid colour keeps the edit transparent.
+    void SetBackground(const QColor& color);
+
+signals:
+    void MousePressed();
+    void FocusLost();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void ApplyPalette();
+
+    int tag_ = 0;
+    QColor text_ = Qt::black;
+    QColor background_;
+};
+
+}  // namespace orvanto
