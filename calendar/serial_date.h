@@ -43,6 +43,8 @@ double EncodeTime(int hour, int minute, int second, int millisecond = 0);
 // following the sign convention above.
 double CombineDateTime(double date, double timeFraction);
 
+// Decoding, DayOfWeek and DayNumberFromSerial raise std::invalid_argument for
+// a value that is not finite or lies outside the years 1-9999.
 CivilDate DecodeDate(double serial);
 TimeOfDay DecodeTime(double serial);
 

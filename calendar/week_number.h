@@ -4,7 +4,9 @@
 namespace orvanto {
 
 // The row of the year's grid that holds the date, week 1 holding 1 January;
-// weeks begin on Sunday, or on Monday when oldEurope is set.
+// weeks begin on Sunday, or on Monday when oldEurope is set. The day of the
+// year is counted on the real calendar, so the rows match the drawn grid in
+// 1800 and 1900 as well.
 int SimpleWeekNumber(int year, int month, int day, bool oldEurope);
 
 // Weeks begin on Monday and week 1 holds the year's first Thursday; a date
