@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "astronomy/errors.h"
+#include "astronomy/julian_day.h"
+#include "astronomy/rise_set.h"
+#include "astronomy/sun_horizontal.h"
+#include "astronomy/twilight.h"
+
+namespace orvanto::astro {
+namespace {
+
+constexpr double kMinute = 1.0 / 1440;
+
+double At(int y, int m, int d, int hour, int minute) {
+    return EncodeSerialDate(y, m, d) + (hour * 60 + minute) * kMinute;
+}
+
+TEST(Interpolate3, FollowsFormula3_3AndWrapsAngles) {
+    // Meeus example 3.a: the moon's distance, 0.876125 at n = 0.18125 gives 0.8776... (y2
+    // 0.877366, y1 0.884226, y3 0.870531).
+    EXPECT_NEAR(static_cast<double>(Interpolate3(0.884226L, 0.877366L, 0.870531L, 0.18125L)),
+                0.876125, 0.0000005);
+    EXPECT_NEAR(static_cast<double>(Interpolate3(359, 1, 3, 0.5L)), 2.0, 1e-12);
+    EXPECT_NEAR(static_cast<double>(Interpolate3(3, 1, 359, -0.5L)), 2.0, 1e-12);
+    EXPECT_NEAR(static_cast<double>(Interpolate3(-10, -9, -8, 1)), -8.0, 1e-12);
+}
+
+TEST(SunriseSunset, AtTheEquatorNearTheEquinox) {
+    const double day = EncodeSerialDate(2026, 3, 20);
+    const double rise = SunriseTime(day + 0.4, 0, 0);
+    const double set = SunsetTime(day, 0, 0);
+    const double transit = SunTransitTime(day, 0, 0);
+    EXPECT_EQ(std::floor(rise), day);
+    EXPECT_NEAR(set - rise, (12 * 60 + 7) * kMinute, 1.5 * kMinute);
+    EXPECT_NEAR(transit, day + 0.5, 15 * kMinute);
+}
+
+// Almanac values (UT) for Greenwich and for New York (40.7128 N, 74.0060 W).
+TEST(SunriseSunset, KnownPlacesToTheMinute) {
+    struct Case { double lat, westLon; int y, m, d; int riseH, riseM, setH, setM; };
+    for (const Case c : {Case{51.4769, 0, 2026, 6, 21, 3, 43, 20, 21},
+                         Case{51.4769, 0, 2026, 12, 21, 8, 4, 15, 53},
+                         Case{40.7128, 74.0060, 2026, 3, 1, 11, 29, 22, 48}}) {
+        const double day = EncodeSerialDate(c.y, c.m, c.d);
+        EXPECT_NEAR(SunriseTime(day, c.lat, c.westLon), At(c.y, c.m, c.d, c.riseH, c.riseM),
+                    2 * kMinute) << c.lat << " " << c.m;
+        EXPECT_NEAR(SunsetTime(day, c.lat, c.westLon), At(c.y, c.m, c.d, c.setH, c.setM),
+                    2 * kMinute) << c.lat << " " << c.m;
+    }
+}
+
+TEST(SunriseSunset, EastPositiveLongitudeMovesEventsByTwiceTheOffset) {
+    const double day = EncodeSerialDate(2026, 4, 15);
+    const double west = SunTransitTime(day, 48.85, -2.35);  // Paris, given west positive
+    const double wrong = SunTransitTime(day, 48.85, 2.35);
+    EXPECT_NEAR(wrong - west, 2 * 2.35 / 360, 0.5 * kMinute);
+}
+
+TEST(RiseTransitSet, PolarDayAndNightRaiseNoRiseSet) {
+    const double june = EncodeSerialDate(2026, 6, 24);
+    const double december = EncodeSerialDate(2026, 12, 21);
+    try {
+        SunriseTime(june, 70, 0);
+        ADD_FAILURE() << "no exception";
+    } catch (const E_NoRiseSet& e) {
+        EXPECT_EQ(std::string(e.what()), "No rises or sets calculable");
+    }
+    EXPECT_THROW(SunsetTime(june, 70, 0), E_NoRiseSet);
+    EXPECT_THROW(SunTransitTime(december, 75, 0), E_NoRiseSet);
+    EXPECT_THROW(SunriseTime(december, -70, 0), E_NoRiseSet);
+    EXPECT_NO_THROW(SunriseTime(december, 60, 0));
+}
+
+TEST(RiseTransitSet, UsesOnlyTheDatePartOfTheSerialDate) {
+    const double day = EncodeSerialDate(2026, 5, 1);
+    EXPECT_EQ(SunriseTime(day, 51.5, 0.1), SunriseTime(day + 0.99, 51.5, 0.1));
+    // Before the serial epoch the date part is the floor of the value.
+    const double old = EncodeSerialDate(1850, 6, 1);
+    EXPECT_EQ(std::floor(SunTransitTime(old + 0.75, 51.5, 0)), old);
+}
+
+TEST(MoonRiseSet, RiseTransitAndSetOnAnOrdinaryDay) {
+    // Greenwich, 2026-12-11: moonrise about 03:52 UT, transit about 09:00 UT, moonset about
+    // 13:55 UT (waning crescent).
+    const double day = EncodeSerialDate(2026, 12, 11);
+    const double rise = MoonriseTime(day + 0.5, 51.4769, 0);
+    const double transit = MoonTransitTime(day + 0.5, 51.4769, 0);
+    const double set = MoonsetTime(day + 0.5, 51.4769, 0);
+    EXPECT_LT(rise, transit);
+    EXPECT_LT(transit, set);
+    EXPECT_EQ(std::floor(transit), day);
+}
+
+TEST(Twilight, OrderAndAbsence) {
+    const double day = EncodeSerialDate(2026, 3, 10);
+    const double lat = 51.4769;
+    const double sunrise = SunriseTime(day, lat, 0);
+    const double sunset = SunsetTime(day, lat, 0);
+    EXPECT_LT(AstronomicalDawn(day, lat, 0), NauticalDawn(day, lat, 0));
+    EXPECT_LT(NauticalDawn(day, lat, 0), CivilDawn(day, lat, 0));
+    EXPECT_LT(CivilDawn(day, lat, 0), sunrise);
+    EXPECT_NEAR(sunrise - CivilDawn(day, lat, 0), 33 * kMinute, 4 * kMinute);
+    EXPECT_LT(sunset, CivilDusk(day, lat, 0));
+    EXPECT_LT(CivilDusk(day, lat, 0), NauticalDusk(day, lat, 0));
+    EXPECT_LT(NauticalDusk(day, lat, 0), AstronomicalDusk(day, lat, 0));
+
+    const double june = EncodeSerialDate(2026, 6, 24);
+    EXPECT_EQ(CivilDawn(june, 70, 0), 0.0);
+    EXPECT_EQ(CivilDusk(june, 70, 0), 0.0);
+    EXPECT_EQ(AstronomicalDawn(june, lat, 0), 0.0);  // no astronomical night in London
+    EXPECT_NE(CivilDawn(june, lat, 0), 0.0);
+}
+
+TEST(SunHorizontalNow, NoonAndMidnightAtGreenwich) {
+    const double day = EncodeSerialDate(2026, 6, 21);
+    const THorizontal noon = SunHorizontalNow(day, 12.03, 51.4769, 0);
+    EXPECT_NEAR(static_cast<double>(noon.Elevation), 90 - 51.4769 + 23.44, 0.1);
+    EXPECT_NEAR(static_cast<double>(noon.Azimuth), 180, 0.5);
+    const THorizontal midnight = SunHorizontalNow(day, 0.03, 51.4769, 0);
+    EXPECT_NEAR(static_cast<double>(midnight.Elevation), -(90 - 51.4769 - 23.44), 0.1);
+    EXPECT_TRUE(midnight.Azimuth < 1 || midnight.Azimuth > 359);
+    const THorizontal morning = SunHorizontalNow(day, 6, 51.4769, 0);
+    EXPECT_GT(morning.Elevation, 0);
+    EXPECT_GT(morning.Azimuth, 45);
+    EXPECT_LT(morning.Azimuth, 135);
+    const THorizontal west = SunHorizontalNow(day, 12 + 74.0 / 15, 40.7, 74.0);
+    EXPECT_NEAR(static_cast<double>(west.Azimuth), 180, 2);
+}
+
+}  // namespace
+}  // namespace orvanto::astro
