@@ -1,0 +1,97 @@
+#include "core/startup.h"
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+
+#include "core/settings_keys.h"
+
+namespace orvanto {
+
+namespace {
+
+// Serial day of 1 January 1970, the epoch of std::chrono::sys_days.
+constexpr int kUnixEpochSerial = 25569;
+
+}  // namespace
+
+std::string RunningProgramPath(const std::string& fallback) {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error && !self.empty()) return self.string();
+    const std::filesystem::path absolute = std::filesystem::absolute(fallback, error);
+    return error ? fallback : absolute.string();
+}
+
+int TodaySerial(const Clock& clock) { return static_cast<int>(std::floor(clock.LocalNow())); }
+
+CivilDate CivilDateFromSerial(int serial) {
+    using namespace std::chrono;
+    const year_month_day date{sys_days{days{serial - kUnixEpochSerial}}};
+    return CivilDate{static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+                     static_cast<int>(static_cast<unsigned>(date.day()))};
+}
+
+std::optional<StartupState> BeginStartup(const std::vector<std::string>& arguments,
+                                         const std::string& programPath, const Clock& clock,
+                                         bool twelveHourClock, Prompt& prompt) {
+    const CommandLine line = ParseCommandLine(arguments);
+    const auto refuse = [&](const std::string& argument) {
+        prompt.ShowMessage(MessageKind::Error, kApplicationTitle, InvalidParameterText(argument));
+        return std::optional<StartupState>();
+    };
+    if (line.unknownSwitch) return refuse(*line.unknownSwitch);
+
+    StartupState state;
+    state.mode = line.mode;
+    state.skipEventLoop = line.skipEventLoop;
+    state.programPath = programPath;
+    state.settingsPath = ResolveSettingsPath(line.settingsName, programPath);
+    if (line.settingsName && !SettingsFileUsable(state.settingsPath)) return refuse(*line.settingsName);
+
+    state.todaySerial = TodaySerial(clock);
+    state.today = CivilDateFromSerial(state.todaySerial);
+    state.twelveHourClock = twelveHourClock;
+    return state;
+}
+
+bool CreateMissingSettingsFile(const std::string& settingsPath, Prompt& prompt) {
+    IniFile ini(settingsPath);
+    if (ini.Exists()) return false;
+    ini.WriteWholeFile(DefaultSettingsContent());
+    prompt.ShowMessage(MessageKind::Information, kApplicationTitle,
+                       UpperCase(settingsPath) + " has been succesfully created.");
+    return true;
+}
+
+void RemindToSetUpCityIfDefault(const MainWindowSettings& settings, Prompt& prompt) {
+    if (!IsDefaultLocation(settings)) return;
+    prompt.ShowMessage(MessageKind::Information, kMessageTitle,
+                       "Don't forget to set up your city in the Settings window.\n"
+                       "Assuming Greenwich Observatory in England.");
+}
+
+std::string PendingOnExitText(int pendingCount) {
+    const std::string opening = pendingCount == 1
+                                    ? std::string("There is one event ")
+                                    : "There are " + std::to_string(pendingCount) + " events ";
+    return opening + "pending.  Do you want to exit anyway?" + "\n\n" +
+           "Tip: You can disable this message from the Settings window.";
+}
+
+CloseDecision DecideClose(StartupMode mode, bool shownNormally, bool ignorePending, int pendingCount,
+                          Prompt& prompt) {
+    if (mode == StartupMode::CheckAndMinimize && shownNormally) return CloseDecision::Minimize;
+    if (ignorePending || pendingCount <= 0) return CloseDecision::Close;
+    return prompt.Ask(MessageKind::Warning, kMessageTitle, PendingOnExitText(pendingCount))
+               ? CloseDecision::Close
+               : CloseDecision::Refuse;
+}
+
+void SaveWindowPosition(IniFile& ini, int top, int left, int screenHeight, int topAtCreation) {
+    const std::string section(kSettingsSection);
+    ini.WriteInteger(section, "Top", top == screenHeight ? topAtCreation : top);
+    ini.WriteInteger(section, "Left", left);
+}
+
+}  // namespace orvanto

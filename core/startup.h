@@ -1,0 +1,84 @@
+// The program's start and end: the start-up state held for the whole run,
+// and the steps of start-up and shutdown that are rules rather than windows.
+// The main window calls these with its Prompt, so the same steps run under
+// the real message boxes and under a test's scripted prompt.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/command_line.h"
+#include "core/ini_file.h"
+#include "core/prompt.h"
+#include "core/settings.h"
+
+namespace orvanto {
+
+inline constexpr const char* kApplicationTitle = "Orvanto 32";
+inline constexpr const char* kHelpFileName = "Orvanto.chm";
+// The title of the program's own notices and questions.
+inline constexpr const char* kMessageTitle = "Orvanto";
+
+struct CivilDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    bool operator==(const CivilDate&) const = default;
+};
+
+struct StartupState {
+    StartupMode mode = StartupMode::Normal;
+    bool skipEventLoop = false;
+    std::string settingsPath;  // full path of the settings file of this run
+    std::string programPath;   // full path of the running program
+    int todaySerial = 0;       // today as a whole serial date (days since 30 December 1899)
+    CivilDate today;           // the same day as a civil date
+    bool twelveHourClock = false;
+};
+
+// The full path of the running program (from /proc/self/exe); the fallback
+// when that cannot be read.
+std::string RunningProgramPath(const std::string& fallback);
+
+// Today's date from the clock's local time.
+int TodaySerial(const Clock& clock);
+CivilDate CivilDateFromSerial(int serial);
+
+// Start-up steps C2 and C5: reads the command line, checks it, settles the
+// settings path, and takes today and the twelve-hour flag. A bad argument
+// shows the error box "Invalid parameter: " + the upper-cased argument and
+// gives nothing: the program ends with nothing written.
+//
+// The check of an explicit settings name is made on the file it resolves to,
+// the file the run will use.
+std::optional<StartupState> BeginStartup(const std::vector<std::string>& arguments,
+                                         const std::string& programPath, const Clock& clock,
+                                         bool twelveHourClock, Prompt& prompt);
+
+// Window creation step D3: a missing settings file is written with the
+// default content and announced with its upper-cased path + " has been
+// succesfully created.". True when the file was created. A file that cannot
+// be written raises EIniFileError.
+bool CreateMissingSettingsFile(const std::string& settingsPath, Prompt& prompt);
+
+// Window creation step D5: with the default location (the user has not
+// chosen a city), the reminder to set one up.
+void RemindToSetUpCityIfDefault(const MainWindowSettings& settings, Prompt& prompt);
+
+// Shutdown step E1: what a close request does.
+enum class CloseDecision { Minimize, Refuse, Close };
+// `shownNormally`: the window is neither minimized nor in the tray.
+// `pendingCount`: timed reminders of today whose time is still ahead.
+CloseDecision DecideClose(StartupMode mode, bool shownNormally, bool ignorePending, int pendingCount,
+                          Prompt& prompt);
+// The question asked when reminders are still pending on exit.
+std::string PendingOnExitText(int pendingCount);
+
+// Shutdown step E2: writes "Top" and "Left". A window whose top edge is at
+// the screen height (moved off the screen in check-and-minimize mode) writes
+// the top edge it had when it was created instead.
+void SaveWindowPosition(IniFile& ini, int top, int left, int screenHeight, int topAtCreation);
+
+}  // namespace orvanto

@@ -1,0 +1,108 @@
+#include "core/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/tests/temp_folder.h"
+
+namespace orvanto {
+namespace {
+
+struct ParseCase {
+    std::vector<std::string> arguments;
+    StartupMode mode;
+    bool skipEventLoop;
+    std::optional<std::string> settingsName;
+    std::optional<std::string> unknownSwitch;
+};
+
+class ParseCommandLineTest : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseCommandLineTest, ReadsSwitchesAndName) {
+    const ParseCase& c = GetParam();
+    const CommandLine line = ParseCommandLine(c.arguments);
+    EXPECT_EQ(line.mode, c.mode);
+    EXPECT_EQ(line.skipEventLoop, c.skipEventLoop);
+    EXPECT_EQ(line.settingsName, c.settingsName);
+    EXPECT_EQ(line.unknownSwitch, c.unknownSwitch);
+}
+
+const auto N = StartupMode::Normal;
+const auto Q = StartupMode::CheckAndQuit;
+const auto M = StartupMode::CheckAndMinimize;
+const std::optional<std::string> kNoName;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseCommandLineTest,
+    ::testing::Values(
+        ParseCase{{}, N, false, kNoName, kNoName},
+        ParseCase{{"-C"}, Q, true, kNoName, kNoName},
+        ParseCase{{"/c"}, Q, true, kNoName, kNoName},
+        ParseCase{{"-m"}, M, false, kNoName, kNoName},
+        ParseCase{{"/M", "cal.ini"}, M, false, "cal.ini", kNoName},
+        ParseCase{{"cal.ini", "/C"}, Q, true, "cal.ini", kNoName},
+        // Both switches: the last one decides the window, -C always skips the loop.
+        ParseCase{{"-C", "-M"}, M, true, kNoName, kNoName},
+        ParseCase{{"-M", "/C"}, Q, true, kNoName, kNoName},
+        // Several names: the last one wins; a name keeps its case.
+        ParseCase{{"first.ini", "Second.Ini"}, N, false, "Second.Ini", kNoName},
+        ParseCase{{"/home/ann/My.cal.txt"}, N, false, "/home/ann/My.cal.txt", kNoName},
+        ParseCase{{"-C", "./-odd"}, Q, true, "./-odd", kNoName},
+        // Unknown switches: the first one is reported.
+        ParseCase{{"/X"}, N, false, kNoName, "/X"},
+        ParseCase{{"-q", "/z"}, N, false, kNoName, "-q"},
+        ParseCase{{"-CM"}, N, false, kNoName, "-CM"},
+        ParseCase{{"-"}, N, false, kNoName, "-"}));
+
+TEST(CommandLineTest, InvalidParameterTextIsUpperCased) {
+    EXPECT_EQ(InvalidParameterText("/x"), "Invalid parameter: /X");
+    EXPECT_EQ(InvalidParameterText("/home/ann/caf\xC3\xA9.ini"), "Invalid parameter: /HOME/ANN/CAF\xC3\xA9.INI");
+}
+
+struct PathCase {
+    std::optional<std::string> name;
+    std::string expected;
+};
+
+class ResolveSettingsPathTest : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(ResolveSettingsPathTest, FollowsTheExtensionAndFolderRules) {
+    EXPECT_EQ(ResolveSettingsPath(GetParam().name, "/opt/orvanto/bin/orvanto"), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ResolveSettingsPathTest,
+    ::testing::Values(PathCase{std::nullopt, "/opt/orvanto/bin/ORVANTO.INI"},
+                      PathCase{"myfile.txt", "/opt/orvanto/bin/myfile.INI"},
+                      PathCase{"myfile", "/opt/orvanto/bin/myfile.INI"},
+                      PathCase{"  myfile  ", "/opt/orvanto/bin/myfile.INI"},
+                      PathCase{"my.cal.txt", "/opt/orvanto/bin/my.INI"},
+                      PathCase{"/data/my.cal.txt", "/data/my.INI"},
+                      // A folder with dots: the cut happens in the file name only.
+                      PathCase{"/data/v1.2/cal.txt", "/data/v1.2/cal.INI"},
+                      PathCase{"/data/v1.2/cal", "/data/v1.2/cal.INI"},
+                      PathCase{"/home/Ann/Cal.ini", "/home/Ann/Cal.INI"}));
+
+TEST(ResolveSettingsPathTest, RelativeFolderIsTakenFromTheCurrentFolder) {
+    const std::string expected = (std::filesystem::current_path() / "sub/cal.INI").string();
+    EXPECT_EQ(ResolveSettingsPath("sub/cal.txt", "/opt/orvanto/bin/orvanto"), expected);
+}
+
+TEST(SettingsFileUsableTest, ExistingOrCreatableFileOnly) {
+    const testing::TempFolder folder;
+    const std::string existing = folder.File("there.INI");
+    testing::WriteFileBytes(existing, "[Settings]\n");
+    EXPECT_TRUE(SettingsFileUsable(existing));
+    EXPECT_EQ(testing::ReadFileBytes(existing), "[Settings]\n");
+
+    const std::string creatable = folder.File("new.INI");
+    EXPECT_TRUE(SettingsFileUsable(creatable));
+    EXPECT_FALSE(std::filesystem::exists(creatable)) << "the trial file is deleted again";
+
+    EXPECT_FALSE(SettingsFileUsable(folder.File("no-such-folder/x.INI")));
+    EXPECT_FALSE(SettingsFileUsable(folder.Path().string()));  // a folder is no settings file
+}
+
+}  // namespace
+}  // namespace orvanto
