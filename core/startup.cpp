@@ -71,6 +71,23 @@ void RemindToSetUpCityIfDefault(const MainWindowSettings& settings, Prompt& prom
                        "Assuming Greenwich Observatory in England.");
 }
 
+std::optional<PreparedStart> PrepareStart(const std::vector<std::string>& arguments,
+                                          const std::string& programPath, const Clock& clock,
+                                          bool twelveHourClock, Prompt& prompt) {
+    std::optional<StartupState> state = BeginStartup(arguments, programPath, clock, twelveHourClock, prompt);
+    if (!state) return std::nullopt;
+    try {
+        CreateMissingSettingsFile(state->settingsPath, prompt);
+    } catch (const EIniFileError& error) {
+        prompt.ShowMessage(MessageKind::Error, kApplicationTitle, error.what());
+        return std::nullopt;
+    }
+    PreparedStart prepared{std::move(*state), {}};
+    prepared.settings = LoadMainWindowSettings(IniFile(prepared.state.settingsPath));
+    RemindToSetUpCityIfDefault(prepared.settings, prompt);
+    return prepared;
+}
+
 std::string PendingOnExitText(int pendingCount) {
     const std::string opening = pendingCount == 1
                                     ? std::string("There is one event ")

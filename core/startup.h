@@ -67,6 +67,20 @@ bool CreateMissingSettingsFile(const std::string& settingsPath, Prompt& prompt);
 // chosen a city), the reminder to set one up.
 void RemindToSetUpCityIfDefault(const MainWindowSettings& settings, Prompt& prompt);
 
+// Start-up steps C2 and C5 with the window-creation steps D3 to D5 that
+// come before any window exists: the command line is read and checked, a
+// missing settings file is created and announced, the settings are loaded
+// and, for the default location, the reminder to set up the city is shown.
+// Nothing when the program must end: a bad argument (its box shown), or a
+// settings file that cannot be written (the box "Unable to write to " + path).
+struct PreparedStart {
+    StartupState state;
+    MainWindowSettings settings;
+};
+std::optional<PreparedStart> PrepareStart(const std::vector<std::string>& arguments,
+                                          const std::string& programPath, const Clock& clock,
+                                          bool twelveHourClock, Prompt& prompt);
+
 // Shutdown step E1: what a close request does.
 enum class CloseDecision { Minimize, Refuse, Close };
 // `shownNormally`: the window is neither minimized nor in the tray.

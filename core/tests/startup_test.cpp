@@ -165,3 +165,46 @@ TEST_F(StartupTest, SaveWindowPositionWritesTheCreationTopWhenMovedOffScreen) {
 
 }  // namespace
 }  // namespace orvanto
+
+namespace orvanto {
+namespace {
+
+class PrepareStartTest : public StartupTest {};
+
+TEST_F(PrepareStartTest, PlainStartCreatesAnnouncesAndAsksForTheCity) {
+    const auto prepared = PrepareStart({}, programPath_, clock_, true, prompt_);
+    ASSERT_TRUE(prepared);
+    const std::string path = folder_.File("ORVANTO.INI");
+    EXPECT_EQ(prepared->state.settingsPath, path);
+    EXPECT_TRUE(prepared->state.twelveHourClock);
+    EXPECT_EQ(testing::ReadFileBytes(path), DefaultSettingsContent());
+    EXPECT_EQ(prompt_.Texts(), (std::vector<std::string>{
+                                   UpperCase(path) + " has been succesfully created.",
+                                   "Don't forget to set up your city in the Settings window.\n"
+                                   "Assuming Greenwich Observatory in England."}));
+    EXPECT_EQ(prepared->settings.dateFormat, 1);
+}
+
+TEST_F(PrepareStartTest, SecondStartAnnouncesNothingButTheCity) {
+    PrepareStart({}, programPath_, clock_, false, prompt_);
+    prompt_.Clear();
+    ASSERT_TRUE(PrepareStart({"-C"}, programPath_, clock_, false, prompt_));
+    EXPECT_EQ(prompt_.Log().size(), 1u);
+}
+
+TEST_F(PrepareStartTest, BadArgumentEndsWithNothingWritten) {
+    EXPECT_FALSE(PrepareStart({"/X"}, programPath_, clock_, false, prompt_));
+    EXPECT_EQ(prompt_.Texts(), std::vector<std::string>{"Invalid parameter: /X"});
+    EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
+}
+
+TEST_F(PrepareStartTest, UnwritableSettingsFolderEndsWithTheWriteError) {
+    // The program's folder is a regular file, so nothing can be created beside it.
+    const std::string blocker = folder_.File("not-a-folder");
+    testing::WriteFileBytes(blocker, "");
+    EXPECT_FALSE(PrepareStart({}, blocker + "/orvanto", clock_, false, prompt_));
+    EXPECT_EQ(prompt_.Texts(), std::vector<std::string>{"Unable to write to " + blocker + "/ORVANTO.INI"});
+}
+
+}  // namespace
+}  // namespace orvanto
