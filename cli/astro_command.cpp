@@ -8,7 +8,8 @@
 // defaults without one) unless given; --lon is east positive like the settings file. The
 // date and time are local; without --time the time of day is the clock's. --events
 // prints instead the day's events in Universal Time, one "name<TAB>YYYY-MM-DD HH:MM:SS"
-// line each ("none" where the event does not occur), for scripts.
+// line each ("none" where the event does not occur), and the Earth's heliocentric
+// longitude, latitude (degrees) and radius (AU) at 0h, for scripts.
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -22,6 +23,7 @@
 #include "astronomy/rise_set.h"
 #include "astronomy/seasons.h"
 #include "astronomy/twilight.h"
+#include "astronomy/vsop87.h"
 #include "cli/commands.h"
 #include "core/clock.h"
 #include "core/ini_file.h"
@@ -203,6 +205,9 @@ void PrintEvents(double day, long double latitude, long double eastLongitude) {
     line("junesolstice", [&] { return SeasonStart(year, ssSummer); });
     line("septemberequinox", [&] { return SeasonStart(year, ssAutumn); });
     line("decembersolstice", [&] { return SeasonStart(year, ssWinter); });
+    const THeliocentric earth = EarthHeliocentric(day);
+    std::printf("earth\t%.10f\t%.10f\t%.12f\n", static_cast<double>(earth.L),
+                static_cast<double>(earth.B), static_cast<double>(earth.R));
 }
 
 }  // namespace
