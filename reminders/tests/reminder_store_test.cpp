@@ -1,0 +1,99 @@
+#include "reminders/reminder_store.h"
+
+#include <gtest/gtest.h>
+
+#include "reminders/tests/reminder_test_support.h"
+
+namespace orvanto {
+namespace {
+
+using testing::ReminderSection;
+using testing::ReminderTempFolder;
+using testing::ServicesFixture;
+using testing::SettingsText;
+using testing::WriteText;
+
+ReminderLines DayWith(const std::vector<char>& sequences) {
+    ReminderLines lines;
+    for (char c : sequences) lines.push_back(std::string("730563/") + c + "=10000,0,9999,00000000,r" + c);
+    return lines;
+}
+
+TEST(AppendReminderTest, TakesTheCharacterAfterTheHighest) {
+    ServicesFixture fixture;
+    ReminderLines lines = DayWith({'0', '1', '5'});
+    ASSERT_TRUE(AppendReminder(730563, "10000", 0, "9999", "00000000", "new", lines, fixture.services));
+    EXPECT_EQ(lines.back(), "730563/6=10000,0,9999,00000000,new");
+}
+
+TEST(AppendReminderTest, SkipsDeletedLinesAndFollowsNineWithA) {
+    ServicesFixture fixture;
+    ReminderLines lines = DayWith({'0', '9'});
+    lines.push_back("$DEL$730563/C=10000,0,9999,00000000,gone");
+    ASSERT_TRUE(AppendReminder(730563, "10000", 2, "1430", "00000000", "--:--,Call", lines, fixture.services));
+    EXPECT_EQ(lines.back(), "730563/A=10000,2,1430,00000000,Call");
+}
+
+TEST(AppendReminderTest, AFullDayRefusesWithTheMessageAndSound) {
+    ServicesFixture fixture;
+    std::vector<char> all(kSequenceCharacters.begin(), kSequenceCharacters.end());
+    ReminderLines lines = DayWith(all);
+    EXPECT_FALSE(AppendReminder(730563, "10000", 0, "9999", "00000000", "new", lines, fixture.services));
+    EXPECT_EQ(lines.size(), 36u);
+    ASSERT_EQ(fixture.prompt.Log().size(), 1u);
+    EXPECT_EQ(fixture.prompt.Log()[0].text, "There are too many reminders for this day.");
+    EXPECT_EQ(fixture.prompt.Log()[0].messageKind, MessageKind::Error);
+    EXPECT_EQ(fixture.sound.played, std::vector<std::string>{"event:SystemExclamation"});
+}
+
+TEST(InsertReminderTest, TakesTheFirstFreeKey) {
+    ReminderTempFolder folder;
+    const std::string path = folder.File("orvanto.ini");
+    WriteText(path, SettingsText({}, DayWith({'0', '1', '5'})));
+    ServicesFixture fixture;
+    IniFile settings(path);
+    ASSERT_TRUE(InsertReminder(settings, 730563, "  10000,0,9999,00000000,new  ", fixture.services));
+    EXPECT_EQ(settings.ReadString("Reminders", "730563/2", ""), "10000,0,9999,00000000,new");
+}
+
+TEST(InsertReminderTest, AFullDayWritesNothing) {
+    ReminderTempFolder folder;
+    const std::string path = folder.File("orvanto.ini");
+    std::vector<char> all(kSequenceCharacters.begin(), kSequenceCharacters.end());
+    WriteText(path, SettingsText({}, DayWith(all)));
+    const std::string before = testing::ReadText(path);
+    ServicesFixture fixture;
+    IniFile settings(path);
+    EXPECT_FALSE(InsertReminder(settings, 730563, "10000,0,9999,00000000,new", fixture.services));
+    EXPECT_EQ(testing::ReadText(path), before);
+    EXPECT_EQ(fixture.prompt.Texts(), std::vector<std::string>{"There are too many reminders for this day."});
+}
+
+TEST(WriteBackRemindersTest, RenumbersAMixedDayAndKeepsLinesOfNoForm) {
+    ReminderTempFolder folder;
+    const std::string path = folder.File("orvanto.ini");
+    WriteText(path, SettingsText({"DateFormat=1"}, {}) + "\n[Colors]\nTheme=0\n");
+    ServicesFixture fixture;
+    IniFile settings(path);
+    ReminderLines lines = {
+        "730563/0=10000,0,0900,00000000,Nine",
+        "730563/1=10000,0,0815,00000000,Quarter past eight",
+        "730563/2=10000,0,9999,00000000,All day",
+        "730563/3=10000,0,1200,00000000,Noon",
+        "garbage/x=kept as it is",
+    };
+    DeleteMark(lines, 3);
+    WriteBackReminders(lines, settings);
+    const std::vector<std::string> expected = {
+        "730563/0=10000,0,9999,00000000,All day",
+        "730563/1=10000,0,0815,00000000,Quarter past eight",
+        "730563/2=10000,0,0900,00000000,Nine",
+        "garbage/x=kept as it is",
+    };
+    EXPECT_EQ(ReminderSection(path), expected);
+    EXPECT_EQ(settings.ReadInteger("Settings", "DateFormat", 0), 1);
+    EXPECT_EQ(settings.ReadInteger("Colors", "Theme", 7), 0);
+}
+
+}  // namespace
+}  // namespace orvanto
