@@ -1,0 +1,141 @@
+// End-to-end tests of "orvanto-cli holidays": the built program against
+// settings files in a temporary folder.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string Quoted(const std::string& arg) {
+    std::string quoted = "'";
+    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+class HolidaysCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/orvanto-holidays-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    CliRun RunCli(const std::vector<std::string>& args) const {
+        std::string command = Quoted(ORVANTO_CLI) + " holidays";
+        for (const auto& arg : args) command += " " + Quoted(arg);
+        command += " >" + Quoted(dir_ / "out") + " 2>" + Quoted(dir_ / "err");
+        CliRun run;
+        const int raw = std::system(command.c_str());
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.out = ReadFile(dir_ / "out");
+        run.err = ReadFile(dir_ / "err");
+        return run;
+    }
+
+    std::string WriteSettings(const std::string& content) const {
+        const fs::path path = dir_ / "ORVANTO.INI";
+        std::ofstream(path, std::ios::binary) << content;
+        return path.string();
+    }
+
+    fs::path dir_;
+};
+
+constexpr const char* k2024WithDefaults =
+    "2024-02-14\tAsh Wednesday\n"
+    "2024-03-24\tPalm Sunday\n"
+    "2024-03-28\tMaundy Thursday\n"
+    "2024-03-29\tGood Friday\n"
+    "2024-03-30\tHoly Saturday\n"
+    "2024-03-31\tEaster\n"
+    "2024-04-01\tEaster Monday\n"
+    "2024-11-28\tThanks Giving Day\n"
+    "2024-12-25\tChristmas\n";
+
+TEST_F(HolidaysCommandTest, WithoutSettingsUsesTheReadDefaults) {
+    const CliRun run = RunCli({"2024"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, k2024WithDefaults);
+    EXPECT_EQ(run.err, "");
+}
+
+TEST_F(HolidaysCommandTest, MissingSettingsFileOrKeysGiveTheReadDefaults) {
+    EXPECT_EQ(RunCli({"2024", "--settings", (dir_ / "none.ini").string()}).out, k2024WithDefaults);
+    const std::string path = WriteSettings("[Settings]\nDateFormat=1\n[Colors]\nShowPesach=1\n");
+    EXPECT_EQ(RunCli({"--settings", path, "2024"}).out, k2024WithDefaults);
+}
+
+TEST_F(HolidaysCommandTest, SwitchesComeFromTheSettingsFile) {
+    const std::string path = WriteSettings(
+        "[Settings]\r\nEasterRelated=0\r\nshowpesach = 1\r\nShowThanks=0\r\n");
+    const CliRun run = RunCli({"2000", "--settings", path});
+    EXPECT_EQ(run.status, 0);
+    // Within a month Easter is listed before Pesach, whatever their days.
+    EXPECT_EQ(run.out,
+              "2000-04-23\tEaster\n"
+              "2000-04-20\tPesach\n"
+              "2000-12-25\tChristmas\n");
+}
+
+TEST_F(HolidaysCommandTest, AllSwitchesOffPrintNothing) {
+    const std::string path = WriteSettings(
+        "[Settings]\nEasterRelated=0\nShowEaster=0\nShowPesach=0\nShowThanks=0\n");
+    const CliRun run = RunCli({"2024", "--settings", path});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+}
+
+TEST_F(HolidaysCommandTest, EasterFeastsOf1900AreRealDates) {
+    const CliRun run = RunCli({"1900"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("1900-02-28\tAsh Wednesday\n"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("1900-02-29"), std::string::npos) << run.out;
+}
+
+TEST_F(HolidaysCommandTest, BinarySettingsFileDoesNotStopIt) {
+    const std::string path = WriteSettings(std::string("\x00\xff\x01[Settings\n=\n\x7f", 10));
+    const CliRun run = RunCli({"2024", "--settings", path});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, k2024WithDefaults);
+}
+
+TEST_F(HolidaysCommandTest, BadArgumentsGiveAOneLineUsageError) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},         {"1752"},       {"2079"},           {"20x4"},        {"2024", "2025"},
+        {"--year"}, {"2024", "--settings"}, {"-5"},     {""},            {"2024.0"},
+    };
+    for (const auto& args : cases) {
+        const CliRun run = RunCli(args);
+        std::string shown;
+        for (const auto& arg : args) shown += "[" + arg + "]";
+        EXPECT_EQ(run.status, 2) << shown;
+        EXPECT_EQ(run.out, "") << shown;
+        ASSERT_FALSE(run.err.empty()) << shown;
+        EXPECT_EQ(run.err.rfind("orvanto-cli holidays: ", 0), 0u) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    }
+}
+
+}  // namespace
