@@ -1,0 +1,160 @@
+// The SNTP client against a real NTP server: chronyd in the foreground on
+// 127.0.0.1 at a free high port, with a private configuration that never
+// touches this machine's clock (-x, no command port, its own pid and drift
+// files in a temporary folder).
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "clock/sntp_client.h"
+#include "clock/tests/sntp_test_support.h"
+#include "core/clock.h"
+#include "platform/host_lookup.h"
+
+namespace orvanto {
+namespace {
+
+using testing::SpinUntil;
+
+constexpr double kMsPerDay = 86400000.0;
+
+// A chronyd serving local time at stratum 8, stopped when this goes.
+class LocalChronyd {
+public:
+    LocalChronyd() {
+        testing::TestApplication();
+        const QString program = QStandardPaths::findExecutable("chronyd", {"/usr/sbin", "/usr/bin", "/sbin"});
+        if (program.isEmpty()) {
+            problem_ = "chronyd is not installed";
+            return;
+        }
+        port_ = testing::FreeLoopbackPort();
+        const std::string config = folder_.File("chrony.conf");
+        std::ofstream(config) << "local stratum 8\n"
+                              << "allow 127.0.0.1\n"
+                              << "bindaddress 127.0.0.1\n"
+                              << "port " << port_ << "\n"
+                              << "cmdport 0\n"
+                              << "pidfile " << folder_.File("chronyd.pid") << "\n"
+                              << "driftfile " << folder_.File("chrony.drift") << "\n";
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        process_.start(program, {"-x", "-d", "-f", QString::fromStdString(config)});
+        if (!process_.waitForStarted(5000)) problem_ = "chronyd cannot be started";
+    }
+    ~LocalChronyd() {
+        if (process_.state() == QProcess::NotRunning) return;
+        process_.terminate();
+        if (!process_.waitForFinished(5000)) {
+            process_.kill();
+            process_.waitForFinished(2000);
+        }
+    }
+    LocalChronyd(const LocalChronyd&) = delete;
+    LocalChronyd& operator=(const LocalChronyd&) = delete;
+
+    const std::string& Problem() const { return problem_; }
+    bool Running() const { return process_.state() == QProcess::Running; }
+    std::string Port() const { return std::to_string(port_); }
+    std::string Output() { return process_.readAll().toStdString(); }
+
+private:
+    testing::TempFolder folder_;
+    QProcess process_;
+    quint16 port_ = 0;
+    std::string problem_;
+};
+
+struct Exchange {
+    bool answered = false;
+    std::string event;
+    double offsetMs = 0.0;  // local UTC minus the server's estimated time
+};
+
+class ChronydTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!server_.Problem().empty()) GTEST_SKIP() << server_.Problem();
+        client_.SetHostAddr("127.0.0.1");
+        client_.SetHostPort(server_.Port());
+        client_.SetLocalPort("0");
+        client_.SetTimeout(500);
+        client_.OnDataAvailable = [this](TSNTPClient&, std::uint16_t) {
+            last_.answered = true;
+            last_.offsetMs = (clock_.UtcNow() - client_.NetTime()) * kMsPerDay;
+        };
+        client_.OnTimeout = [this](TSNTPClient&) { last_.event = "Timeout"; };
+        client_.OnFinished = [this](TSNTPClient&) { done_ = true; };
+        // chronyd answers once it has read its configuration; wait for that.
+        bool ready = false;
+        for (int attempt = 0; attempt < 20 && !ready && server_.Running(); ++attempt) ready = Ask().answered;
+        if (!server_.Running()) GTEST_SKIP() << "chronyd stopped at once: " << server_.Output();
+        ASSERT_TRUE(ready) << "chronyd on 127.0.0.1:" << server_.Port() << " never answered";
+    }
+
+    Exchange Ask() {
+        last_ = Exchange{};
+        done_ = false;
+        client_.Query();
+        SpinUntil([this] { return done_; }, client_.Timeout() + 2000);
+        return last_;
+    }
+
+    LocalChronyd server_;
+    SystemClock clock_;
+    SystemHostLookup lookup_;
+    TSNTPClient client_{clock_, lookup_};
+    Exchange last_;
+    bool done_ = false;
+};
+
+TEST_F(ChronydTest, ARealServerIsAcceptedAndAgreesWithTheLocalClock) {
+    const Exchange exchange = Ask();
+    ASSERT_TRUE(exchange.answered) << exchange.event;
+    EXPECT_EQ(client_.Stratum(), 8);
+    EXPECT_FALSE(client_.InvalidReply());
+    EXPECT_FALSE(client_.TimedOut());
+    EXPECT_EQ(client_.Mode(), 4);
+    EXPECT_EQ(client_.ServerIP(), "127.0.0.1");
+    EXPECT_LT(client_.RoundTrip(), client_.Timeout());
+    // A few milliseconds, with room for a busy machine between the arrival
+    // of the reply and its handler.
+    EXPECT_LT(std::fabs(exchange.offsetMs), 10.0);
+    // chronyd serves the time of this very clock.
+    EXPECT_LT(std::fabs(client_.TransmitTime() - clock_.UtcNow()) * kMsPerDay, 1000.0);
+}
+
+// The figures of the closing note: offset and roundtrip over 100 queries.
+TEST_F(ChronydTest, HundredQueriesStayClose) {
+    std::vector<double> offsets;
+    std::vector<int> roundTrips;
+    for (int i = 0; i < 100; ++i) {
+        const Exchange exchange = Ask();
+        ASSERT_TRUE(exchange.answered) << "query " << i << ": " << exchange.event;
+        offsets.push_back(std::fabs(exchange.offsetMs));
+        roundTrips.push_back(client_.RoundTrip());
+    }
+    std::sort(offsets.begin(), offsets.end());
+    std::sort(roundTrips.begin(), roundTrips.end());
+    const double medianOffset = (offsets[49] + offsets[50]) / 2.0;
+    const double medianRoundTrip = (roundTrips[49] + roundTrips[50]) / 2.0;
+    std::printf("100 queries of chronyd on loopback: |offset| median %.3f ms, worst %.3f ms; "
+                "roundtrip median %.1f ms, worst %d ms\n",
+                medianOffset, offsets.back(), medianRoundTrip, roundTrips.back());
+    RecordProperty("OffsetMedianMs", std::to_string(medianOffset));
+    RecordProperty("OffsetWorstMs", std::to_string(offsets.back()));
+    RecordProperty("RoundTripMedianMs", std::to_string(medianRoundTrip));
+    RecordProperty("RoundTripWorstMs", std::to_string(roundTrips.back()));
+    EXPECT_LT(medianOffset, 5.0);
+    EXPECT_LT(roundTrips.back(), client_.Timeout());
+}
+
+}  // namespace
+}  // namespace orvanto
