@@ -64,13 +64,11 @@ std::string UpperCase(const std::string& text) {
     return upper;
 }
 
-bool UpperCaseLess(const CityEntry& a, const CityEntry& b) {
-    const std::string ua = UpperCase(a.name);
-    const std::string ub = UpperCase(b.name);
-    return std::lexicographical_compare(
-        ua.begin(), ua.end(), ub.begin(), ub.end(), [](char x, char y) {
-            return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-        });
+// Character by character on their codes (as unsigned bytes).
+bool ByteLess(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    });
 }
 
 std::string FileErrorText(const std::string& what, const std::filesystem::path& path,
@@ -143,7 +141,19 @@ std::string RecordLine(const PersonalCityRecord& record) {
 }
 
 void SortRegionLists(RegionLists& lists) {
-    for (RegionList& list : lists) std::stable_sort(list.begin(), list.end(), UpperCaseLess);
+    for (RegionList& list : lists) {
+        // Each name is upper-cased once, not at every comparison.
+        std::vector<std::pair<std::string, std::size_t>> keys;
+        keys.reserve(list.size());
+        for (std::size_t i = 0; i < list.size(); ++i) keys.emplace_back(UpperCase(list[i].name), i);
+        std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) {
+            return ByteLess(a.first, b.first);
+        });
+        RegionList sorted;
+        sorted.reserve(list.size());
+        for (const auto& key : keys) sorted.push_back(std::move(list[key.second]));
+        list = std::move(sorted);
+    }
 }
 
 PersonalCityLoad LoadPersonalCities(const std::filesystem::path& folder, RegionLists& lists,
