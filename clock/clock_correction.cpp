@@ -111,7 +111,7 @@ void ClockCorrection::Start() {
     serverAddress_.clear();
     lastChoiceAttempt_ = services_.clock.LocalNow();
     connected_ = ConnectionCheck();
-    previousConnected_ = !connected_;
+    previousConnected_.reset();
 }
 
 void ClockCorrection::ReloadSettings() {

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -54,7 +55,8 @@ public:
     static constexpr int kServerPicks = 5;
     static constexpr double kChoiceDelayDays = 2.0 / 1440.0;
 
-    // Binds the client's events to the handlers below.
+    // Binds the client's events to the handlers below; the destructor
+    // unbinds them.
     ClockCorrection(const IniFile& settings, TSNTPClient& client, ClockCorrectionServices services);
     ~ClockCorrection();
     ClockCorrection(const ClockCorrection&) = delete;
@@ -154,7 +156,8 @@ private:
     int correctEvery_ = 60;
 
     bool connected_ = false;
-    bool previousConnected_ = true;
+    // Unknown before the monitor's first tick, so that the first tick acts.
+    std::optional<bool> previousConnected_;
     std::string serverInUse_;
     std::string chosenServer_;
     bool adopted_ = false;
