@@ -1,9 +1,93 @@
+// orvanto-cli month YEAR MONTH [--settings FILE]: the month index as the month
+// view uses it, the records' stored and calculated occurrences followed by
+// the month's holidays, one line per entry:
+// day<TAB>type<TAB>timed<TAB>stepkind<TAB>startdaynumber<TAB>text.
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "calendar/valid_date.h"
 #include "cli/commands.h"
+#include "core/command_line.h"
+#include "core/ini_file.h"
+#include "core/prompt.h"
+#include "core/time_format.h"
+#include "reminders/month_index.h"
 
 namespace orvanto::cli {
 
-int RunMonthCommand(const Args&) {
-    return UsageError("month", "not available in this build yet");
+namespace {
+
+constexpr const char* kCommand = "month";
+
+std::optional<int> ParseNumber(const std::string& text, int low, int high) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || value < low || value > high) return std::nullopt;
+    return value;
+}
+
+// The settings file the program uses when none is named: ORVANTO.INI beside it.
+std::string DefaultSettingsPath() {
+    std::error_code error;
+    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return ResolveSettingsPath(std::nullopt, error ? std::string("orvanto-cli") : program.string());
+}
+
+// Message boxes of a run without a screen go to standard error.
+class StderrPrompt : public Prompt {
+public:
+    void ShowMessage(MessageKind, const std::string&, const std::string& text) override {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+    bool Ask(MessageKind kind, const std::string& title, const std::string& text) override {
+        ShowMessage(kind, title, text);
+        return true;
+    }
+    ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override { return {request.keepChecked, 0}; }
+};
+
+}  // namespace
+
+int RunMonthCommand(const Args& args) {
+    std::optional<std::string> yearText;
+    std::optional<std::string> monthText;
+    std::optional<std::string> settingsPath;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--settings") {
+            if (i + 1 >= args.size()) return UsageError(kCommand, "--settings needs a file name");
+            settingsPath = args[++i];
+        } else if (!args[i].empty() && args[i][0] == '-') {
+            return UsageError(kCommand, "unexpected argument '" + args[i] + "'");
+        } else if (!yearText) {
+            yearText = args[i];
+        } else if (!monthText) {
+            monthText = args[i];
+        } else {
+            return UsageError(kCommand, "unexpected argument '" + args[i] + "'");
+        }
+    }
+    if (!yearText || !monthText) return UsageError(kCommand, "usage: month YEAR MONTH [--settings FILE]");
+    const auto year = ParseNumber(*yearText, kFirstCalendarYear, kLastCalendarYear);
+    if (!year) return UsageError(kCommand, "YEAR must be a year from 1753 to 2078, not '" + *yearText + "'");
+    const auto month = ParseNumber(*monthText, 1, 12);
+    if (!month) return UsageError(kCommand, "MONTH must be a month from 1 to 12, not '" + *monthText + "'");
+
+    const IniFile settings(settingsPath ? *settingsPath : DefaultSettingsPath());
+    TimeStyle timeStyle;
+    timeStyle.twelveHour = SystemTwelveHourClock();
+    StderrPrompt prompt;
+    const MonthIndex index = BuildMonthViewIndex(*month, *year, settings, timeStyle, prompt);
+    for (const MonthIndexEntry& entry : index.entries) {
+        std::printf("%u\t%u\t%d\t%u\t%d\t%s\n", static_cast<unsigned>(entry.day), static_cast<unsigned>(entry.type),
+                    entry.timed ? 1 : 0, static_cast<unsigned>(entry.stepKind), static_cast<int>(entry.startDate),
+                    entry.text.c_str());
+    }
+    return 0;
 }
 
 }  // namespace orvanto::cli

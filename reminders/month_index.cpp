@@ -268,4 +268,23 @@ void AppendMonthHolidays(MonthIndex& index, const std::vector<Holiday>& holidays
     }
 }
 
+HolidaySwitches ReadHolidaySwitches(const IniFile& settings) {
+    const auto read = [&settings](std::string_view key) {
+        return ReadSettingBool(settings, kSettingsSection, key, SettingsReader::MainWindow);
+    };
+    HolidaySwitches switches;
+    switches.easterRelated = read("EasterRelated");
+    switches.showEaster = read("ShowEaster");
+    switches.showPesach = read("ShowPesach");
+    switches.showThanks = read("ShowThanks");
+    return switches;
+}
+
+MonthIndex BuildMonthViewIndex(int month, int year, const IniFile& settings, const TimeStyle& timeStyle,
+                               Prompt& prompt) {
+    MonthIndex index = BuildMonthIndex(month, year, settings, timeStyle, prompt);
+    AppendMonthHolidays(index, MonthHolidays(year, month, ReadHolidaySwitches(settings)));
+    return index;
+}
+
 }  // namespace orvanto

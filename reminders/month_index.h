@@ -70,4 +70,12 @@ MonthIndex BuildMonthIndex(int month, int year, ReminderLines lines, const Month
 // records).
 void AppendMonthHolidays(MonthIndex& index, const std::vector<Holiday>& holidays);
 
+// The four holiday switches of section "Settings", as the main window reads them.
+HolidaySwitches ReadHolidaySwitches(const IniFile& settings);
+
+// The index as the month view uses it: BuildMonthIndex, then the month's
+// holidays after the records.
+MonthIndex BuildMonthViewIndex(int month, int year, const IniFile& settings, const TimeStyle& timeStyle,
+                               Prompt& prompt);
+
 }  // namespace orvanto
