@@ -32,8 +32,8 @@ struct EclipseFound {
     TEclipseKind kind = ekNone;
 };
 
-// The next eclipse of a kind other than none, searched from date - 56 in steps of 28
-// days as the astronomical data window does.
+// The first eclipse (of a kind other than none) whose greatest phase lies at or after the
+// date: the candidates of NextEclipseCandidate, lunation after lunation.
 EclipseFound NextEclipse(double date, EclipseType type);
 
 }  // namespace orvanto::astro

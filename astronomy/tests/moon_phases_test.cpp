@@ -1,0 +1,136 @@
+// Principal and intermediate phases, the searches around a date and the lunation number.
+// Meeus, Astronomical Algorithms, examples 49.a and 49.b give the principal instants (in
+// dynamical time, which the program takes as its single time scale).
+#include "astronomy/moon_phases.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "astronomy/errors.h"
+#include "astronomy/julian_day.h"
+#include "astronomy/moon_illumination.h"
+
+namespace orvanto::astro {
+namespace {
+
+constexpr double kSecond = 1.0 / 86400.0;
+
+double Serial(int y, int m, int d, int hh = 0, int mm = 0, int ss = 0) {
+    return SerialFromCalendar(static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(m),
+                              static_cast<std::uint16_t>(d)) +
+           (hh * 3600 + mm * 60 + ss) * kSecond;
+}
+
+TEST(PhaseTime, ReproducesMeeusExample49a) {
+    // New moon of February 1977: JDE 2443192.65118 (18 February, 3h37m42s).
+    const double t = PhaseTime(mpNewMoon, Serial(1977, 2, 15));
+    EXPECT_NEAR(SerialToJulianDay(t), 2443192.65118L, 0.00002L);
+}
+
+TEST(PhaseTime, ReproducesMeeusExample49b) {
+    // The first last quarter of 2044: JDE 2467636.49186 (21 January, 23h47m). Its lunation
+    // is the one whose new moon falls on 31 December 2043.
+    const double t = PhaseTime(mpLastQuarter, Serial(2044, 1, 1));
+    EXPECT_NEAR(SerialToJulianDay(t), 2467636.49186L, 0.00002L);
+}
+
+TEST(PhaseOnOrAfter, FindsTheFirstPhasesOf2000) {
+    struct Case { TMoonPhase phase; double expected; };
+    // Instants of the principal phases of January 2000 (to the minute).
+    const Case cases[] = {
+        {mpNewMoon, Serial(2000, 1, 6, 18, 14)},
+        {mpFirstQuarter, Serial(2000, 1, 14, 13, 34)},
+        {mpFullMoon, Serial(2000, 1, 21, 4, 40)},
+        {mpLastQuarter, Serial(2000, 1, 28, 7, 57)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(PhaseOnOrAfter(c.phase, Serial(2000, 1, 1)), c.expected, 1.5 / 1440)
+            << MoonPhaseName(c.phase);
+    }
+}
+
+TEST(PhaseSearches, APhaseInstantIsFoundByBothSearches) {
+    for (TMoonPhase p : {mpNewMoon, mpFirstQuarter, mpFullMoon, mpLastQuarter, mpWaxingCrescent,
+                         mpWaningGibbous}) {
+        const double instant = PhaseOnOrAfter(p, Serial(2024, 3, 1));
+        EXPECT_EQ(PhaseOnOrBefore(p, instant), instant) << MoonPhaseName(p);
+        EXPECT_EQ(PhaseOnOrAfter(p, instant), instant) << MoonPhaseName(p);
+        // A second later the searches part.
+        EXPECT_GT(PhaseOnOrAfter(p, instant + kSecond), instant + 25) << MoonPhaseName(p);
+        EXPECT_LT(PhaseOnOrBefore(p, instant - kSecond), instant - 25) << MoonPhaseName(p);
+    }
+}
+
+// The searches bracket the date with consecutive occurrences one lunation apart (the
+// same phase recurs after 29.1 to 30 days).
+TEST(PhaseSearches, BracketEveryDateWithinOneLunation) {
+    for (int phase = 0; phase < 8; ++phase) {
+        const auto p = static_cast<TMoonPhase>(phase);
+        for (double x = Serial(1900, 1, 1); x < Serial(2078, 12, 31); x += 3671.3) {
+            const double before = PhaseOnOrBefore(p, x);
+            const double after = PhaseOnOrAfter(p, x);
+            ASSERT_LE(before, x) << phase << " " << x;
+            ASSERT_GE(after, x) << phase << " " << x;
+            ASSERT_GT(after - before, 29.1) << phase << " " << x;
+            ASSERT_LT(after - before, 30.0) << phase << " " << x;
+        }
+    }
+}
+
+TEST(PhaseSearches, PrincipalPhasesFollowInTheirCycle) {
+    double x = Serial(1999, 12, 1);
+    TMoonPhase expected = PhaseOnOrAfter(mpNewMoon, x) < PhaseOnOrAfter(mpFullMoon, x)
+                              ? mpNewMoon
+                              : mpFullMoon;
+    // Walk phase by phase: each quarter of a lunation lies 6.4 to 8.3 days after the last.
+    double last = 0;
+    for (int i = 0; i < 200; ++i) {
+        double earliest = 1e9;
+        TMoonPhase found = mpNewMoon;
+        for (TMoonPhase p : {mpNewMoon, mpFirstQuarter, mpFullMoon, mpLastQuarter}) {
+            const double t = PhaseOnOrAfter(p, x);
+            if (t < earliest) {
+                earliest = t;
+                found = p;
+            }
+        }
+        if (i > 0) {
+            ASSERT_EQ(found, expected) << i;
+            ASSERT_GT(earliest - last, 6.4) << i;
+            ASSERT_LT(earliest - last, 8.3) << i;
+        }
+        expected = static_cast<TMoonPhase>((found + 2) % 8);
+        last = earliest;
+        x = earliest + kSecond;
+    }
+}
+
+TEST(IntermediatePhases, ReachTheirAgeOfTheLunation) {
+    for (TMoonPhase p : {mpWaxingCrescent, mpWaxingGibbous, mpWaningGibbous, mpWaningCrescent}) {
+        const double t = PhaseOnOrAfter(p, Serial(2010, 6, 1));
+        EXPECT_NEAR(MoonAge(t), static_cast<int>(p) * 29.530589L / 8, 1e-6L) << MoonPhaseName(p);
+        EXPECT_LT(t - Serial(2010, 6, 1), 29.6) << MoonPhaseName(p);
+    }
+}
+
+TEST(MoonPhaseName, NamesTheEightPhases) {
+    const char* names[] = {"New Moon",  "Waxing Crescent", "First Quarter", "Waxing Gibbous",
+                           "Full Moon", "Waning Gibbous",  "Last Quarter",  "Waning Crescent"};
+    for (int p = 0; p < 8; ++p) EXPECT_STREQ(MoonPhaseName(static_cast<TMoonPhase>(p)), names[p]);
+}
+
+TEST(LunationNumber, CountsFromTheLunationOf17January1923) {
+    EXPECT_EQ(LunationNumber(Serial(2000, 1, 7)), 953);
+    EXPECT_EQ(LunationNumber(Serial(2000, 2, 4)), 953);
+    EXPECT_EQ(LunationNumber(Serial(2000, 2, 6)), 954);
+    EXPECT_EQ(LunationNumber(Serial(1923, 1, 18)), 1);
+    // The day before a new moon still belongs to the old lunation.
+    const double newMoon = PhaseOnOrAfter(mpNewMoon, Serial(2000, 1, 1));
+    EXPECT_EQ(LunationNumber(newMoon - kSecond), 952);
+    EXPECT_EQ(LunationNumber(newMoon), 953);
+}
+
+}  // namespace
+}  // namespace orvanto::astro

@@ -1,0 +1,123 @@
+// End-to-end tests of "orvanto-cli eclipses": the built program's listing of eclipses.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status = -1;
+    std::vector<std::string> lines;
+    std::string err;
+};
+
+std::string Quoted(const std::string& arg) {
+    std::string quoted = "'";
+    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+class EclipsesCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/orvanto-eclipses-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    CliRun Run(const std::vector<std::string>& args) const {
+        std::string command = Quoted(ORVANTO_CLI) + " eclipses";
+        for (const auto& arg : args) command += " " + Quoted(arg);
+        command += " >" + Quoted(dir_ / "out") + " 2>" + Quoted(dir_ / "err");
+        CliRun run;
+        const int raw = std::system(command.c_str());
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        std::ifstream out(dir_ / "out");
+        for (std::string line; std::getline(out, line);) run.lines.push_back(line);
+        std::ifstream err(dir_ / "err");
+        std::ostringstream text;
+        text << err.rdbuf();
+        run.err = text.str();
+        return run;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(EclipsesCommandTest, ListsTheEclipsesOf2000InTimeOrder) {
+    const CliRun run = Run({"--from", "2000-01-01", "--count", "2"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> expected = {
+        "2000-01-21 04:45:02\tlunar\tTotal",
+        "2000-02-05 12:50:43\tsolar\tPartial",
+        "2000-07-01 19:33:33\tsolar\tPartial",
+        "2000-07-16 13:56:55\tlunar\tTotal",
+    };
+    EXPECT_EQ(run.lines, expected);
+}
+
+// Kinds of every sort, each on the day it happened: 2017's total and 2023's annular and
+// hybrid solar eclipses, a penumbral lunar eclipse of 2023.
+TEST_F(EclipsesCommandTest, NamesEachKindInTheWindowsWords) {
+    const CliRun run = Run({"--from", "2023-01-01", "--count", "2"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.lines.size(), 4u);
+    EXPECT_EQ(run.lines[0].substr(0, 10) + run.lines[0].substr(19), "2023-04-20\tsolar\tCircular total");
+    EXPECT_EQ(run.lines[1].substr(0, 10) + run.lines[1].substr(19), "2023-05-05\tlunar\tHalf Shadow");
+    EXPECT_EQ(run.lines[2].substr(0, 10) + run.lines[2].substr(19), "2023-10-14\tsolar\tCircular");
+    EXPECT_EQ(run.lines[3].substr(0, 10) + run.lines[3].substr(19), "2023-10-28\tlunar\tPartial");
+    const CliRun total = Run({"--from", "2017-08-01", "--count", "1"});
+    ASSERT_EQ(total.lines.size(), 2u);
+    EXPECT_EQ(total.lines[1].substr(0, 10) + total.lines[1].substr(19), "2017-08-21\tsolar\tTotal");
+}
+
+// No eclipse before the date is listed, and the date of a listed eclipse lists it again.
+TEST_F(EclipsesCommandTest, ListsOnlyEclipsesAtOrAfterMidnightOfTheDate) {
+    const CliRun run = Run({"--from", "2000-01-22", "--count", "1"});
+    ASSERT_EQ(run.lines.size(), 2u);
+    EXPECT_EQ(run.lines[0], "2000-02-05 12:50:43\tsolar\tPartial");
+    EXPECT_EQ(run.lines[1], "2000-07-16 13:56:55\tlunar\tTotal");
+    const CliRun same = Run({"--from", "2000-01-21", "--count", "1"});
+    ASSERT_EQ(same.lines.size(), 2u);
+    EXPECT_EQ(same.lines[0], "2000-01-21 04:45:02\tlunar\tTotal");
+}
+
+TEST_F(EclipsesCommandTest, AListingOfManyYearsIsWellFormed) {
+    const CliRun run = Run({"--from", "1900-01-01", "--count", "50"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.lines.size(), 100u);
+    const std::regex solar(R"(\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\tsolar\t(Partial|Noncentral|Circular|Circular total|Total))");
+    const std::regex lunar(R"(\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\tlunar\t(Partial|Total|Half Shadow))");
+    int solarCount = 0;
+    for (std::size_t i = 0; i < run.lines.size(); ++i) {
+        const bool isSolar = std::regex_match(run.lines[i], solar);
+        EXPECT_TRUE(isSolar || std::regex_match(run.lines[i], lunar)) << run.lines[i];
+        solarCount += isSolar;
+        if (i > 0) {
+            EXPECT_LE(run.lines[i - 1], run.lines[i]);
+        }
+    }
+    EXPECT_EQ(solarCount, 50);
+}
+
+TEST_F(EclipsesCommandTest, RefusesBadArgumentsWithAUsageError) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, {"--from", "2079-01-01", "--count", "1"},
+          {"--from", "2000-01-01", "--count", "1x"}, {"--to", "2000-01-01"}}) {
+        const CliRun run = Run(args);
+        EXPECT_EQ(run.status, 2) << ::testing::PrintToString(args);
+        EXPECT_EQ(run.err.rfind("orvanto-cli eclipses: ", 0), 0u) << run.err;
+    }
+}
+
+}  // namespace

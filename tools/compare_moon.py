@@ -1,0 +1,157 @@
+#!/usr/bin/python3
+"""Compare orvanto-cli's moon phases and eclipses with the independent ephemeris of
+python3-ephem (run with Debian's /usr/bin/python3).
+
+  tools/compare_moon.py [--cli PATH] [--from YYYY-MM-DD] [--to YYYY-MM-DD]
+
+The program treats its serial dates as the time argument of the theories (no difference
+between dynamical time and Universal Time), so its instants run ahead of Universal Time by
+Delta T; the comparison shows the differences both as they are and with ephem's Delta T
+taken off, the latter being the error of the theory itself.
+
+Phases: every principal phase of the span is matched with ephem's phase of the same kind
+nearest to it. Eclipses: every lunar eclipse listed is checked against the moon's distance
+from the anti-solar point at the listed instant; every solar eclipse against the sun-moon
+separation; both should be inside the sum of the shadow (or disc) radii.
+"""
+import argparse
+import math
+import os
+import statistics
+import subprocess
+import sys
+
+import ephem
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+DEFAULT_CLI = os.path.join(HERE, "..", "build", "bin", "orvanto-cli")
+
+NEXT_PHASE = {
+    "New Moon": ephem.next_new_moon,
+    "First Quarter": ephem.next_first_quarter_moon,
+    "Full Moon": ephem.next_full_moon,
+    "Last Quarter": ephem.next_last_quarter_moon,
+}
+PREVIOUS_PHASE = {
+    "New Moon": ephem.previous_new_moon,
+    "First Quarter": ephem.previous_first_quarter_moon,
+    "Full Moon": ephem.previous_full_moon,
+    "Last Quarter": ephem.previous_last_quarter_moon,
+}
+
+
+def run_cli(cli, *args):
+    out = subprocess.run([cli, *args], check=True, capture_output=True, text=True).stdout
+    return [line.split("\t") for line in out.splitlines() if line]
+
+
+def to_ephem(stamp):
+    return ephem.Date(stamp.replace("-", "/"))
+
+
+def summary(name, diffs):
+    a = [abs(d) for d in diffs]
+    worst = max(range(len(a)), key=a.__getitem__)
+    return (f"{name}: n={len(a)} median |d|={statistics.median(a):.1f} s, "
+            f"95% {sorted(a)[int(0.95 * (len(a) - 1))]:.1f} s, max {a[worst]:.1f} s "
+            f"(signed {diffs[worst]:+.1f} s)")
+
+
+def phase_count(start, end):
+    return int((to_ephem(end) - to_ephem(start)) / 29.530588 * 4) + 4
+
+
+def compare_phases(cli, start, end):
+    rows = run_cli(cli, "phases", "--from", start, "--count", str(phase_count(start, end)))
+    limit = to_ephem(end + " 00:00:00")
+    raw, theory, worst = {}, {}, []
+    for stamp, name in rows:
+        ours = to_ephem(stamp)
+        if ours >= limit:
+            break
+        near = [NEXT_PHASE[name](ephem.Date(ours - 2)), PREVIOUS_PHASE[name](ephem.Date(ours + 2))]
+        theirs = min(near, key=lambda t: abs(t - ours))
+        d = (ours - theirs) * 86400.0
+        dt = ephem.delta_t(theirs)
+        raw.setdefault(name, []).append(d)
+        theory.setdefault(name, []).append(d - dt)
+        worst.append((abs(d - dt), stamp, name, d, dt))
+    print(f"Principal phases {start} to {end} (ours - ephem):")
+    for name in NEXT_PHASE:
+        print("  as printed        " + summary(name, raw[name]))
+    every = [d for v in raw.values() for d in v]
+    print("  as printed        " + summary("all phases", every))
+    for name in NEXT_PHASE:
+        print("  less Delta T      " + summary(name, theory[name]))
+    every = [d for v in theory.values() for d in v]
+    print("  less Delta T      " + summary("all phases", every))
+    worst.sort(reverse=True)
+    for w in worst[:3]:
+        print(f"    largest: {w[1]} {w[2]}: {w[3]:+.1f} s, Delta T {w[4]:.1f} s")
+
+
+def angular_separation(a, b):
+    return float(ephem.separation(a, b))
+
+
+def compare_eclipses(cli, start, end):
+    years = int(end[:4]) - int(start[:4]) + 1
+    rows = run_cli(cli, "eclipses", "--from", start, "--count", str(3 * years))
+    limit = to_ephem(end + " 00:00:00")
+    sun, moon = ephem.Sun(), ephem.Moon()
+    checked = {"solar": 0, "lunar": 0}
+    misses = []
+    margins = {"solar": [], "lunar": []}
+    for stamp, body, kind in rows:
+        when = to_ephem(stamp)
+        if when >= limit:
+            continue
+        # Geocentric positions at the instant, less Delta T to compare in the same scale.
+        t = ephem.Date(when - ephem.delta_t(when) / 86400.0)
+        sun.compute(t)
+        moon.compute(t)
+        checked[body] += 1
+        if body == "solar":
+            # Geocentric: the eclipse is seen somewhere when the separation is below the
+            # sum of the apparent radii plus the moon's horizontal parallax.
+            parallax = math.asin(6378.14 / (moon.earth_distance * ephem.meters_per_au / 1000))
+            reach = sun.radius + moon.radius + parallax
+            sep = angular_separation(sun, moon)
+        else:
+            # Penumbral cone at the moon's distance (Danjon's 1/85 enlargement omitted).
+            d_moon = moon.earth_distance * ephem.meters_per_au / 1000
+            d_sun = sun.earth_distance * ephem.meters_per_au / 1000
+            pi_moon = math.asin(6378.14 / d_moon)
+            pi_sun = math.asin(6378.14 / d_sun)
+            reach = 1.02 * (pi_moon + pi_sun + sun.radius) + moon.radius
+            anti = ephem.Equatorial(sun.ra + math.pi, -sun.dec)
+            sep = float(ephem.separation((moon.ra, moon.dec), (anti.ra, anti.dec)))
+        margins[body].append(math.degrees(reach - sep))
+        if sep > reach:
+            misses.append((stamp, body, kind, math.degrees(sep - reach)))
+    print(f"Eclipses {start} to {end}: {checked['solar']} solar, {checked['lunar']} lunar")
+    for body in ("solar", "lunar"):
+        if margins[body]:
+            print(f"  {body}: smallest margin inside the shadow reach "
+                  f"{min(margins[body]):.4f} deg")
+    print(f"  listed eclipses that ephem's geometry does not bear out: {len(misses)}")
+    for m in misses[:10]:
+        print(f"    {m[0]} {m[1]} {m[2]}: outside by {m[3]:.4f} deg")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--cli", default=os.environ.get("ORVANTO_CLI", DEFAULT_CLI))
+    parser.add_argument("--from", dest="start", default="1900-01-01")
+    parser.add_argument("--to", dest="end", default="2078-12-31")
+    parser.add_argument("--skip-eclipses", action="store_true")
+    args = parser.parse_args()
+    if not os.access(args.cli, os.X_OK):
+        sys.exit(f"orvanto-cli not found at {args.cli} (give --cli PATH)")
+    compare_phases(args.cli, args.start, args.end)
+    if not args.skip_eclipses:
+        compare_eclipses(args.cli, args.start, args.end)
+
+
+if __name__ == "__main__":
+    main()
