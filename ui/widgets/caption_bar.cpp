@@ -105,14 +105,10 @@ void CaptionBar::paintEvent(QPaintEvent*) {
 void CaptionBar::resizeEvent(QResizeEvent*) { PlaceChildren(); }
 
 void CaptionBar::PlaceChildren() {
-    // Windows may place the title and the buttons themselves; this is the
-    // place a plain dialog gets.
+    if (manualLayout_) return;
     const int side = qMax(15, height() - 8);
     close_->setGeometry(width() - side - 6, (height() - side) / 2, side, side);
-    if (title_->geometry().isEmpty() || title_->property("autoPlaced").toBool()) {
-        title_->setGeometry(8, 0, width() - side - 20, height());
-        title_->setProperty("autoPlaced", true);
-    }
+    title_->setGeometry(8, 0, width() - side - 20, height());
 }
 
 }  // namespace orvanto

@@ -51,6 +51,8 @@ public:
     void ApplyTheme(const Theme& theme);
     // When on, a press on the title label moves the window as well.
     void SetTitleMovesWindow(bool on);
+    // When on, the window places the title and the buttons itself.
+    void SetManualLayout(bool on) { manualLayout_ = on; }
 
     QColor GradientColor(int i) const { return gradient_[i]; }
 
@@ -65,6 +67,7 @@ private:
     RoundButton* close_;
     WindowDragger* dragger_;
     QColor gradient_[3];
+    bool manualLayout_ = false;
 };
 
 }  // namespace orvanto
