@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <system_error>
 
@@ -45,14 +44,15 @@ namespace {
 
 constexpr std::size_t kRecordCharactersRead = 255;
 
-// Takes the next field off the front of `rest`: up to and including the
-// first double quote followed by a comma; false when there is none.
-bool TakeField(std::string& rest, std::string& field) {
-    const std::size_t end = rest.find("\",");
+// Takes the next field of `text` from `position` on: up to and including
+// the first double quote followed by a comma, without its enclosing quotes;
+// `position` moves past that comma. False when there is no such quote.
+bool TakeField(const std::string& text, std::size_t& position, std::string& field) {
+    const std::size_t end = text.find("\",", position);
     if (end == std::string::npos) return false;
-    const std::size_t begin = rest[0] == '"' && end > 0 ? 1 : 0;
-    field = rest.substr(begin, end - begin);
-    rest.erase(0, end + 2);
+    const std::size_t begin = text[position] == '"' && end > position ? position + 1 : position;
+    field.assign(text, begin, end - begin);
+    position = end + 2;
     return true;
 }
 
@@ -82,8 +82,11 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& content) {
     if (std::filesystem::is_directory(path, error)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    std::ostringstream whole;
+    whole << in.rdbuf();
+    if (in.bad()) return false;
+    content = std::move(whole).str();
+    return true;
 }
 
 void WriteWholeFile(const std::filesystem::path& path, const std::string& content) {
@@ -121,10 +124,11 @@ bool LooksLikeRecord(const std::string& line) {
 }
 
 RecordParse ParseRecordLine(const std::string& line, PersonalCityRecord& record) {
-    std::string rest = line.substr(0, kRecordCharactersRead) + ",";
+    const std::string text = line.substr(0, kRecordCharactersRead) + ",";
+    std::size_t position = 0;
     std::string fields[4];
     for (std::string& field : fields) {
-        if (!TakeField(rest, field)) return RecordParse::Corrupted;
+        if (!TakeField(text, position, field)) return RecordParse::Corrupted;
     }
     const char regionCharacter = fields[0].empty() ? '\0' : fields[0][0];
     if (regionCharacter < '1' || regionCharacter > '7') return RecordParse::Ignored;
