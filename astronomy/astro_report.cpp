@@ -101,12 +101,16 @@ std::string DaylightText(double t, long double latitude, long double westLongitu
     }
 }
 
-std::string AgeText(long double age) {
+}  // namespace
+
+std::string MoonAgeText(long double age) {
     const long double days = std::trunc(age);
     const DateTimeParts p = SplitSerial(static_cast<double>(age - days));
     return Format("%d", static_cast<int>(days)) + " days " + Format("%2.2d", p.hours) +
            " hours " + Format("%2.2d", p.minutes) + " minutes ";
 }
+
+namespace {
 
 struct PhaseChoice {
     TMoonPhase phase = mpNewMoon;
@@ -229,7 +233,7 @@ TAstroValues ComputeAstroValues(const TAstroReportInput& in) {
     v.sunDistanceMiles = "(" + NumberText(sunKm * 0.625L, 0) + " miles)";
     const long double moonKm = MoonDistance(t);
     v.moonDistance = NumberText(moonKm, 2) + " km  (" + NumberText(moonKm * 0.625L, 2) + " miles)";
-    v.moonAge = AgeText(MoonAge(t));
+    v.moonAge = MoonAgeText(MoonAge(t));
     v.litFraction = NumberText(MoonLitFraction(t) * 100, 2) + " %";
     v.lunation = Format("%d", static_cast<int>(LunationNumber(t)));
 

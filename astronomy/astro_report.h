@@ -71,6 +71,8 @@ std::string LongTimeText(int hours, int minutes, int seconds, bool twelveHour);
 std::string ShortTimeText(int hours, int minutes, bool twelveHour);
 std::string CompassText(long double azimuth);
 std::string AngleText(long double value, const std::string& positive, const std::string& negative);
+// Whole days + " days " + hours + " hours " + minutes + " minutes " of a moon age in days.
+std::string MoonAgeText(long double days);
 // "%20.<decimals>n": thousands separators, the leading blanks trimmed.
 std::string NumberText(long double value, int decimals);
 

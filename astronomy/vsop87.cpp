@@ -13,6 +13,22 @@ namespace {
 
 constexpr int kPowers = 6;
 
+// Cosine in extended precision. On x86 the FPU's own fcos instruction computes it about
+// five times faster than the library's cosl. Its argument reduction uses a 66-bit pi: it
+// agrees with cosl to 1e-19 for small arguments and to 4e-17 at 3e4 rad (the fastest
+// terms in the years 1900 to 2100), whose amplitudes are below 1e-6, so the sums move by
+// less than 1e-18.
+long double SeriesCos(long double x) {
+#if defined(__x86_64__) || defined(__i386__)
+    if (x > -1e5L && x < 1e5L) {
+        long double result;
+        asm("fcos" : "=t"(result) : "0"(x));
+        return result;
+    }
+#endif
+    return std::cos(x);
+}
+
 void FetchTerm(const vsop87d_earth::Series (&series)[kPowers], std::int32_t index, int power,
                TVSOPTerm& term) {
     if (power < 0 || power >= kPowers || index < 0 ||
@@ -39,7 +55,7 @@ long double TVSOP::Series(Getter getter) const {
         TVSOPTerm term;
         for (std::int32_t index = 0;; ++index) {
             (this->*getter)(index, power, term);
-            const long double v = term.A * std::cos(term.B + term.C * tau);
+            const long double v = term.A * SeriesCos(term.B + term.C * tau);
             sums[power] += v;
             if (v == 0) break;
         }

@@ -164,3 +164,39 @@ TEST(SeasonStart, OtherSeasonValuesGiveZero) {
 
 }  // namespace
 }  // namespace orvanto::astro
+
+namespace orvanto::astro {
+namespace {
+
+// An independent evaluation of the series with the library's cosl, straight from the
+// table, against the getters and the series evaluation.
+long double ReferenceSeries(const vsop87d_earth::Series (&series)[6], long double tau) {
+    long double result = 0;
+    for (int power = 5; power >= 0; --power) {
+        long double sum = 0;
+        for (std::size_t i = 0; i < series[power].count; ++i) {
+            const vsop87d_earth::Row& row = series[power].rows[i];
+            sum += row.a * std::cos(row.b + row.c * tau);
+        }
+        result = result * tau + sum;
+    }
+    return result * 1e-8L;
+}
+
+TEST(TVSOPEarth, SeriesAgreeWithAnIndependentSum) {
+    for (const double serial : {EncodeSerialDate(1900, 1, 1), EncodeSerialDate(1987, 4, 10) + 0.3,
+                                EncodeSerialDate(2078, 12, 31) + 0.9}) {
+        TVSOPEarth earth;
+        earth.Date(serial);
+        const long double tau = earth.Tau();
+        EXPECT_NEAR(static_cast<double>(earth.HelioLongitude()),
+                    static_cast<double>(ReferenceSeries(vsop87d_earth::kLongitude, tau)), 1e-15);
+        EXPECT_NEAR(static_cast<double>(earth.HelioLatitude()),
+                    static_cast<double>(ReferenceSeries(vsop87d_earth::kLatitude, tau)), 1e-17);
+        EXPECT_NEAR(static_cast<double>(earth.Radius()),
+                    static_cast<double>(ReferenceSeries(vsop87d_earth::kRadius, tau)), 1e-17);
+    }
+}
+
+}  // namespace
+}  // namespace orvanto::astro

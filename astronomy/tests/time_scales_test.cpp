@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "astronomy/angles.h"
@@ -175,6 +177,22 @@ TEST(EclipticToEquatorial, AddsNutationAndConverts) {
     q.EclLongitude = 200;
     twilight::EclipticToEquatorial(q, serial);
     EXPECT_LT(q.RightAscension, 0);  // full-range form: (-180, 180]
+}
+
+}  // namespace
+}  // namespace orvanto::astro
+
+namespace orvanto::astro {
+namespace {
+
+TEST(AngleHelpers, SineAndCosineMatchTheLibraryToTheLastBits) {
+    long double worst = 0;
+    for (long double x = -720; x < 720; x += 0.0137L) {
+        const long double r = DegToRad(NormalizeDegrees(x));
+        worst = std::max(worst, std::fabs(SinDeg(x) - std::sin(r)));
+        worst = std::max(worst, std::fabs(CosDeg(x) - std::cos(r)));
+    }
+    EXPECT_LT(static_cast<double>(worst), 2e-19);
 }
 
 }  // namespace

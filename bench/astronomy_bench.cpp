@@ -1,0 +1,79 @@
+// Benchmarks of the astronomy engine: the sun's position, the seasons, rise and set,
+// the moon, the phases and the whole astronomical report the data window refreshes.
+#include <benchmark/benchmark.h>
+
+#include "astronomy/astro_report.h"
+#include "astronomy/julian_day.h"
+#include "astronomy/moon_phases.h"
+#include "astronomy/moon_position.h"
+#include "astronomy/rise_set.h"
+#include "astronomy/seasons.h"
+#include "astronomy/solar_position.h"
+#include "astronomy/twilight.h"
+
+namespace {
+
+using namespace orvanto::astro;
+
+const double kDate = EncodeSerialDate(2026, 12, 11) + 14.0 / 24;
+
+void BM_SolarPosition(benchmark::State& state) {
+    double t = kDate;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SolarPosition(t));
+        t += 0.001;
+    }
+}
+BENCHMARK(BM_SolarPosition);
+
+void BM_LunarPosition(benchmark::State& state) {
+    double t = kDate;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(LunarPosition(t));
+        t += 0.001;
+    }
+}
+BENCHMARK(BM_LunarPosition);
+
+void BM_SeasonStart(benchmark::State& state) {
+    int season = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SeasonStart(2026, season));
+        season = (season + 1) % 4;
+    }
+}
+BENCHMARK(BM_SeasonStart)->Unit(benchmark::kMicrosecond);
+
+void BM_SunriseTime(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(SunriseTime(kDate, 51.4667L, 0));
+}
+BENCHMARK(BM_SunriseTime)->Unit(benchmark::kMicrosecond);
+
+void BM_MoonriseTime(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(MoonriseTime(kDate, 51.4667L, 0));
+}
+BENCHMARK(BM_MoonriseTime)->Unit(benchmark::kMicrosecond);
+
+void BM_CivilDawn(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(CivilDawn(kDate, 51.4667L, 0));
+}
+BENCHMARK(BM_CivilDawn)->Unit(benchmark::kMicrosecond);
+
+void BM_PhaseOnOrAfter(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(PhaseOnOrAfter(mpFullMoon, kDate));
+}
+BENCHMARK(BM_PhaseOnOrAfter)->Unit(benchmark::kMicrosecond);
+
+// Everything the astronomical data window recomputes at each one-second tick.
+void BM_WholeAstroReport(benchmark::State& state) {
+    TAstroReportInput in;
+    in.windowDate = kDate;
+    in.universalHours = 14;
+    in.latitude = 51.4667L;
+    in.cityName = "Greenwich Obs, England";
+    in.minorPhases = state.range(0) != 0;
+    for (auto _ : state) benchmark::DoNotOptimize(ComputeAstroValues(in));
+}
+BENCHMARK(BM_WholeAstroReport)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
