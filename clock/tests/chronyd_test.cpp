@@ -14,10 +14,15 @@
 #include <string>
 #include <vector>
 
+#include "clock/clock_correction.h"
 #include "clock/sntp_client.h"
 #include "clock/tests/sntp_test_support.h"
 #include "core/clock.h"
+#include "core/ini_file.h"
+#include "platform/clock_setter.h"
+#include "platform/connection_state.h"
 #include "platform/host_lookup.h"
+#include "platform/pinger.h"
 
 namespace orvanto {
 namespace {
@@ -154,6 +159,30 @@ TEST_F(ChronydTest, HundredQueriesStayClose) {
     RecordProperty("RoundTripWorstMs", std::to_string(roundTrips.back()));
     EXPECT_LT(medianOffset, 5.0);
     EXPECT_LT(roundTrips.back(), client_.Timeout());
+}
+
+// The whole correction against the real server, with a fake clock setter:
+// the clock would be set to within a few milliseconds of where it stands.
+TEST_F(ChronydTest, TheCorrectionServiceCorrectsFromTheRealServer) {
+    testing::TempFolder folder;
+    const std::string path = folder.File("ORVANTO.INI");
+    std::ofstream(path) << "[SNTP]\nTimeCorrection=1\nAutoServer=0\nTimeServer=127.0.0.1\nCorrectEvery=60\n";
+    IniFile settings(path);
+    FakeClockSetter setter;
+    FakePinger pinger;
+    FakeConnectionState connection(true);
+    ClockCorrection service(settings, client_, {clock_, setter, pinger, connection, lookup_});
+    service.Start();
+    service.MonitorTick();
+    if (!service.Connected()) GTEST_SKIP() << "this machine has no address other than 127.0.0.1";
+    service.MainTimerTick();
+    ASSERT_TRUE(SpinUntil([&] { return !service.StatusLine1().empty(); }, 3000));
+
+    EXPECT_EQ(service.StatusLine1().rfind("Clock corrected at ", 0), 0u) << service.StatusLine1();
+    EXPECT_EQ(service.StatusLine2().rfind("Offset: ", 0), 0u) << service.StatusLine2();
+    ASSERT_EQ(setter.Requests().size(), 1u);
+    EXPECT_LT(std::fabs(setter.Requests()[0] - clock_.UtcNow()) * kMsPerDay, 10.0);
+    EXPECT_EQ(service.ServerAddress(), "127.0.0.1");
 }
 
 }  // namespace
