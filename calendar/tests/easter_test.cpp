@@ -35,6 +35,26 @@ TEST(EasterTest, AlwaysASundayBetween22MarchAnd25April) {
     }
 }
 
+// The Gregorian Easter of Meeus, Astronomical Algorithms, ch. 8 (after the
+// anonymous 1876 method), an independent check of the computus over the
+// calendar's years.
+CivilDate MeeusEaster(int year) {
+    const int a = year % 19, b = year / 100, c = year % 100;
+    const int d = b / 4, e = b % 4, f = (b + 8) / 25, g = (b - f + 1) / 3;
+    const int h = (19 * a + b - d - g + 15) % 30;
+    const int i = c / 4, k = c % 4;
+    const int l = (32 + 2 * e + 2 * i - h - k) % 7;
+    const int m = (a + 11 * h + 22 * l) / 451;
+    const int n = h + l - 7 * m + 114;
+    return {year, n / 31, n % 31 + 1};
+}
+
+TEST(EasterTest, AgreesWithMeeusOverTheCalendarYears) {
+    for (int year = 1753; year <= 2078; ++year) {
+        ASSERT_EQ(EasterSunday(year), MeeusEaster(year)) << year;
+    }
+}
+
 struct RelatedCase {
     int year;
     int offset;
