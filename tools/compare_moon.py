@@ -10,9 +10,11 @@ Delta T; the comparison shows the differences both as they are and with ephem's 
 taken off, the latter being the error of the theory itself.
 
 Phases: every principal phase of the span is matched with ephem's phase of the same kind
-nearest to it. Eclipses: every lunar eclipse listed is checked against the moon's distance
-from the anti-solar point at the listed instant; every solar eclipse against the sun-moon
-separation; both should be inside the sum of the shadow (or disc) radii.
+nearest to it. Eclipses: each listed eclipse is checked against ephem's geometry (the
+moon's distance from the anti-solar point within the penumbra, or the sun-moon separation
+within the discs plus the moon's parallax), its instant against the least separation, the
+lunar kinds against the umbra; and every new and full moon of the span at which ephem sees
+an eclipse must be listed.
 """
 import argparse
 import math
@@ -90,8 +92,47 @@ def compare_phases(cli, start, end):
         print(f"    largest: {w[1]} {w[2]}: {w[3]:+.1f} s, Delta T {w[4]:.1f} s")
 
 
-def angular_separation(a, b):
-    return float(ephem.separation(a, b))
+def geometry(t, body, sun, moon):
+    """(separation, reach, umbra) in radians at ephem date t (UT), geocentric."""
+    sun.compute(t)
+    moon.compute(t)
+    d_moon = moon.earth_distance * ephem.meters_per_au / 1000
+    d_sun = sun.earth_distance * ephem.meters_per_au / 1000
+    pi_moon = math.asin(6378.14 / d_moon)
+    pi_sun = math.asin(6378.14 / d_sun)
+    if body == "solar":
+        # Seen from somewhere on the Earth: within the radii plus the moon's parallax.
+        sep = float(ephem.separation(sun, moon))
+        return sep, sun.radius + moon.radius + pi_moon, None
+    # The shadow cones at the moon's distance, enlarged by 1/50 (Chauvenet).
+    penumbra = 1.02 * (pi_moon + pi_sun + sun.radius)
+    umbra = 1.02 * (pi_moon + pi_sun - sun.radius)
+    anti = (sun.ra + math.pi, -sun.dec)
+    sep = float(ephem.separation((moon.ra, moon.dec), anti))
+    return sep, penumbra + moon.radius, umbra
+
+
+def least_separation(t, body, sun, moon, hours=6.0):
+    """Instant (ephem date) of the least separation within t +- hours, by golden section."""
+    a, b = t - hours / 24, t + hours / 24
+    g = (math.sqrt(5) - 1) / 2
+    c, d = b - g * (b - a), a + g * (b - a)
+    for _ in range(40):
+        if geometry(c, body, sun, moon)[0] < geometry(d, body, sun, moon)[0]:
+            b = d
+        else:
+            a = c
+        c, d = b - g * (b - a), a + g * (b - a)
+    return ephem.Date((a + b) / 2)
+
+
+def lunar_kind(t, sun, moon):
+    sep, reach, umbra = geometry(t, "lunar", sun, moon)
+    if sep + moon.radius < umbra:
+        return "Total"
+    if sep - moon.radius < umbra:
+        return "Partial"
+    return "Half Shadow" if sep < reach else "None"
 
 
 def compare_eclipses(cli, start, end):
@@ -99,44 +140,51 @@ def compare_eclipses(cli, start, end):
     rows = run_cli(cli, "eclipses", "--from", start, "--count", str(3 * years))
     limit = to_ephem(end + " 00:00:00")
     sun, moon = ephem.Sun(), ephem.Moon()
-    checked = {"solar": 0, "lunar": 0}
-    misses = []
-    margins = {"solar": [], "lunar": []}
+    listed = {"solar": [], "lunar": []}
+    misses, timing, kinds = [], {"solar": [], "lunar": []}, [0, 0]
+    kind_differences = []
     for stamp, body, kind in rows:
         when = to_ephem(stamp)
         if when >= limit:
             continue
-        # Geocentric positions at the instant, less Delta T to compare in the same scale.
+        # In Universal Time: the listing's instants are ahead by Delta T.
         t = ephem.Date(when - ephem.delta_t(when) / 86400.0)
-        sun.compute(t)
-        moon.compute(t)
-        checked[body] += 1
-        if body == "solar":
-            # Geocentric: the eclipse is seen somewhere when the separation is below the
-            # sum of the apparent radii plus the moon's horizontal parallax.
-            parallax = math.asin(6378.14 / (moon.earth_distance * ephem.meters_per_au / 1000))
-            reach = sun.radius + moon.radius + parallax
-            sep = angular_separation(sun, moon)
-        else:
-            # Penumbral cone at the moon's distance (Danjon's 1/85 enlargement omitted).
-            d_moon = moon.earth_distance * ephem.meters_per_au / 1000
-            d_sun = sun.earth_distance * ephem.meters_per_au / 1000
-            pi_moon = math.asin(6378.14 / d_moon)
-            pi_sun = math.asin(6378.14 / d_sun)
-            reach = 1.02 * (pi_moon + pi_sun + sun.radius) + moon.radius
-            anti = ephem.Equatorial(sun.ra + math.pi, -sun.dec)
-            sep = float(ephem.separation((moon.ra, moon.dec), (anti.ra, anti.dec)))
-        margins[body].append(math.degrees(reach - sep))
+        listed[body].append(t)
+        sep, reach, _ = geometry(t, body, sun, moon)
         if sep > reach:
             misses.append((stamp, body, kind, math.degrees(sep - reach)))
-    print(f"Eclipses {start} to {end}: {checked['solar']} solar, {checked['lunar']} lunar")
+        best = least_separation(t, body, sun, moon)
+        timing[body].append((t - best) * 86400.0)
+        if body == "lunar":
+            theirs = lunar_kind(best, sun, moon)
+            kinds[0] += theirs == kind
+            kinds[1] += 1
+            if theirs != kind:
+                kind_differences.append((stamp, kind, theirs))
+    # Eclipses that ephem sees at a new or full moon of the span but the listing lacks.
+    missing = []
+    for body, next_phase in (("solar", ephem.next_new_moon), ("lunar", ephem.next_full_moon)):
+        t = next_phase(to_ephem(start + " 00:00:00"))
+        while t < limit - 30:
+            best = least_separation(t, body, sun, moon, hours=12)
+            sep, reach, _ = geometry(best, body, sun, moon)
+            if sep < reach and not any(abs(x - best) < 1 for x in listed[body]):
+                missing.append((str(best), body, math.degrees(reach - sep)))
+            t = next_phase(ephem.Date(t + 1))
+    print(f"Eclipses {start} to {end}: {len(listed['solar'])} solar, {len(listed['lunar'])} lunar")
     for body in ("solar", "lunar"):
-        if margins[body]:
-            print(f"  {body}: smallest margin inside the shadow reach "
-                  f"{min(margins[body]):.4f} deg")
+        if timing[body]:
+            print("  greatest eclipse less Delta T vs least separation: " +
+                  summary(body, timing[body]))
     print(f"  listed eclipses that ephem's geometry does not bear out: {len(misses)}")
     for m in misses[:10]:
         print(f"    {m[0]} {m[1]} {m[2]}: outside by {m[3]:.4f} deg")
+    print(f"  eclipses ephem finds that the listing lacks: {len(missing)}")
+    for m in missing[:10]:
+        print(f"    {m[0]} {m[1]}: inside by {m[2]:.4f} deg")
+    print(f"  lunar kinds agreeing with ephem's shadow geometry: {kinds[0]} of {kinds[1]}")
+    for k in kind_differences[:10]:
+        print(f"    {k[0]}: listed {k[1]}, ephem's geometry {k[2]}")
 
 
 def main():
