@@ -88,18 +88,54 @@ public:
     const TAstroReportInput& in_;
 };
 
-std::string DaylightText(double t, long double latitude, long double westLongitude) {
+std::string DaylightText(const TSunDay& sun) {
+    if (!sun.rise || !sun.set) return kNoRiseSetText;
+    const double rise = *sun.rise;
+    const double set = *sun.set;
+    double length = set - rise;
+    if (set < rise) length = (86399999.0 / kMillisecondsPerDay) - rise + set;
+    const DateTimeParts p = SplitSerial(length);
+    return Format("%2.2d:%2.2d:%2.2d", p.hours, p.minutes, p.seconds);
+}
+
+std::optional<double> EventOrNone(const std::function<double()>& event) {
     try {
-        const double rise = SunriseTime(t, latitude, westLongitude);
-        const double set = SunsetTime(t, latitude, westLongitude);
-        double length = set - rise;
-        if (set < rise) length = (86399999.0 / kMillisecondsPerDay) - rise + set;
-        const DateTimeParts p = SplitSerial(length);
-        return Format("%2.2d:%2.2d:%2.2d", p.hours, p.minutes, p.seconds);
-    } catch (const E_NoRiseSet& e) {
-        return e.what();
+        return event();
+    } catch (const E_NoRiseSet&) {
+        return std::nullopt;
     }
 }
+
+TSeasonInstants ComputeSeasons(int year) {
+    static constexpr TSeason kOrder[4] = {ssSpring, ssSummer, ssAutumn, ssWinter};
+    TSeasonInstants s;
+    s.year = year;
+    for (int i = 0; i < 4; ++i) {
+        s.thisYear[i] = SeasonStart(static_cast<std::int16_t>(year), kOrder[i]);
+        s.nextYear[i] = SeasonStart(static_cast<std::int16_t>(year + 1), kOrder[i]);
+    }
+    return s;
+}
+
+TSunDay ComputeSunDay(double t, long double phi, long double west) {
+    TSunDay d;
+    d.day = std::floor(t);
+    d.latitude = phi;
+    d.westLongitude = west;
+    d.rise = EventOrNone([&] { return SunriseTime(t, phi, west); });
+    d.transit = EventOrNone([&] { return SunTransitTime(t, phi, west); });
+    d.set = EventOrNone([&] { return SunsetTime(t, phi, west); });
+    d.twilight[0] = CivilDawn(t, phi, west);
+    d.twilight[1] = CivilDusk(t, phi, west);
+    d.twilight[2] = NauticalDawn(t, phi, west);
+    d.twilight[3] = NauticalDusk(t, phi, west);
+    d.twilight[4] = AstronomicalDawn(t, phi, west);
+    d.twilight[5] = AstronomicalDusk(t, phi, west);
+    return d;
+}
+
+TAstroValues ComputeValues(const TAstroReportInput& in, const TSeasonInstants& seasons,
+                           const TSunDay& sun);
 
 }  // namespace
 
@@ -219,6 +255,24 @@ std::string NumberText(long double value, int decimals) {
 }
 
 TAstroValues ComputeAstroValues(const TAstroReportInput& in) {
+    return TAstroReport().Compute(in);
+}
+
+TAstroValues TAstroReport::Compute(const TAstroReportInput& in) {
+    const double t = in.windowDate;
+    const int year = SplitSerial(t).date.year;
+    if (!seasons_ || seasons_->year != year) seasons_ = ComputeSeasons(year);
+    const long double west = -in.longitude;
+    if (!sunDay_ || sunDay_->day != std::floor(t) || sunDay_->latitude != in.latitude ||
+        sunDay_->westLongitude != west)
+        sunDay_ = ComputeSunDay(t, in.latitude, west);
+    return ComputeValues(in, *seasons_, *sunDay_);
+}
+
+namespace {
+
+TAstroValues ComputeValues(const TAstroReportInput& in, const TSeasonInstants& seasons,
+                           const TSunDay& sun) {
     const ReportBuilder b(in);
     const double t = in.windowDate;
     const long double phi = in.latitude;
@@ -239,34 +293,28 @@ TAstroValues ComputeAstroValues(const TAstroReportInput& in) {
 
     // Seasons of this year and the next; in the southern hemisphere the same instants carry
     // the opposite season's names.
-    const int year = SplitSerial(t).date.year;
-    struct SeasonRowSpec { TSeason season; const char* north; const char* south; };
-    static constexpr SeasonRowSpec kRows[4] = {
-        {ssSpring, "Spring Equinox:", "Autumn Equinox:"},
-        {ssSummer, "Summer Solstice:", "Winter Solstice:"},
-        {ssAutumn, "Autumn Equinox:", "Spring Equinox:"},
-        {ssWinter, "Winter Solstice:", "Summer Solstice:"},
-    };
+    static constexpr const char* kNorth[4] = {"Spring Equinox:", "Summer Solstice:",
+                                              "Autumn Equinox:", "Winter Solstice:"};
+    static constexpr const char* kSouth[4] = {"Autumn Equinox:", "Winter Solstice:",
+                                              "Spring Equinox:", "Summer Solstice:"};
     for (int i = 0; i < 4; ++i) {
-        const SeasonRowSpec& row = kRows[i];
-        v.seasons[i].caption = phi >= 0 ? row.north : row.south;
-        v.seasons[i].thisYear = b.DateAndLongTime(
-            b.ToLocal(SeasonStart(static_cast<std::int16_t>(year), row.season)), ", ");
-        v.seasons[i].nextYear = b.DateAndLongTime(
-            b.ToLocal(SeasonStart(static_cast<std::int16_t>(year + 1), row.season)), ", ");
+        v.seasons[i].caption = phi >= 0 ? kNorth[i] : kSouth[i];
+        v.seasons[i].thisYear = b.DateAndLongTime(b.ToLocal(seasons.thisYear[i]), ", ");
+        v.seasons[i].nextYear = b.DateAndLongTime(b.ToLocal(seasons.nextYear[i]), ", ");
     }
 
-    v.sunRise = b.EventTime([&] { return SunriseTime(t, phi, west); });
-    v.sunTransit = b.EventTime([&] { return SunTransitTime(t, phi, west); });
-    v.sunSet = b.EventTime([&] { return SunsetTime(t, phi, west); });
-    v.daylight = DaylightText(t, phi, west);
+    const auto sunEvent = [&](const std::optional<double>& when) {
+        return when ? b.LongTime(b.ToLocal(*when)) : std::string(kNoRiseSetText);
+    };
+    v.sunRise = sunEvent(sun.rise);
+    v.sunTransit = sunEvent(sun.transit);
+    v.sunSet = sunEvent(sun.set);
+    v.daylight = DaylightText(sun);
 
-    v.civilStart = b.LongTime(b.ToLocal(CivilDawn(t, phi, west)));
-    v.civilEnd = b.LongTime(b.ToLocal(CivilDusk(t, phi, west)));
-    v.nauticalStart = b.LongTime(b.ToLocal(NauticalDawn(t, phi, west)));
-    v.nauticalEnd = b.LongTime(b.ToLocal(NauticalDusk(t, phi, west)));
-    v.astronomicalStart = b.LongTime(b.ToLocal(AstronomicalDawn(t, phi, west)));
-    v.astronomicalEnd = b.LongTime(b.ToLocal(AstronomicalDusk(t, phi, west)));
+    std::string* const twilightTexts[6] = {&v.civilStart,    &v.civilEnd,
+                                           &v.nauticalStart, &v.nauticalEnd,
+                                           &v.astronomicalStart, &v.astronomicalEnd};
+    for (int i = 0; i < 6; ++i) *twilightTexts[i] = b.LongTime(b.ToLocal(sun.twilight[i]));
 
     v.moonRise = b.EventTime([&] { return MoonriseTime(t, phi, west); });
     v.moonTransit = b.EventTime([&] { return MoonTransitTime(t, phi, west); });
@@ -293,16 +341,18 @@ TAstroValues ComputeAstroValues(const TAstroReportInput& in) {
     v.nextPerigee = b.DateAndLongTime(b.ToLocal(NextPerigee(t)), ",  ");
     v.nextApogee = b.DateAndLongTime(b.ToLocal(NextApogee(t)), ",  ");
 
-    const THorizontal sun = SunHorizontalNow(t, in.universalHours, phi, west);
-    v.elevation = Format("%0.2f", static_cast<double>(sun.Elevation)) + " deg";
-    v.azimuth = Format("%0.2f", static_cast<double>(sun.Azimuth)) + "  (" + CompassText(sun.Azimuth) + ")";
-    v.positionNote = sun.Elevation >= 0 ? "" : "(not visible)";
+    const THorizontal now = SunHorizontalNow(t, in.universalHours, phi, west);
+    v.elevation = Format("%0.2f", static_cast<double>(now.Elevation)) + " deg";
+    v.azimuth = Format("%0.2f", static_cast<double>(now.Azimuth)) + "  (" + CompassText(now.Azimuth) + ")";
+    v.positionNote = now.Elevation >= 0 ? "" : "(not visible)";
 
     v.latitudeText = AngleText(in.latitude, " N", " S");
     v.longitudeText = AngleText(in.longitude, " E", " W");
     v.dateLine = LongDateLine(t, b, in.dateFormat);
     return v;
 }
+
+}  // namespace
 
 std::vector<TReportLine> AstroReportLines(const TAstroValues& v) {
     std::vector<TReportLine> lines = {

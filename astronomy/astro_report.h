@@ -2,6 +2,7 @@
 // date and place, and the printed report's lines built from them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,36 @@ struct TAstroValues {
     std::string dateLine;  // the window date as a long date and short time
 };
 
+// Everything computed afresh.
 TAstroValues ComputeAstroValues(const TAstroReportInput& input);
+
+// The instants of the seasons of a year and the next (spring, summer, autumn, winter),
+// Universal Time.
+struct TSeasonInstants {
+    int year = 0;
+    double thisYear[4] = {};
+    double nextYear[4] = {};
+};
+
+// The sun's events of one day and place, Universal Time; none where E_NoRiseSet.
+struct TSunDay {
+    double day = 0;
+    long double latitude = 0, westLongitude = 0;
+    std::optional<double> rise, transit, set;
+    double twilight[6] = {};  // civil, nautical, astronomical: dawn then dusk; 0 when none
+};
+
+// The values of the data window, refreshed once a second: the seasons depend only on the
+// year and the sun's rise, transit, set and twilights only on the day and the place, so
+// they are computed again only when those change. The results equal ComputeAstroValues.
+class TAstroReport {
+public:
+    TAstroValues Compute(const TAstroReportInput& input);
+
+private:
+    std::optional<TSeasonInstants> seasons_;
+    std::optional<TSunDay> sunDay_;
+};
 
 struct TReportLine {
     int row = 0;  // y in multiples of the line height

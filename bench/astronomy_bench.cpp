@@ -64,16 +64,35 @@ void BM_PhaseOnOrAfter(benchmark::State& state) {
 }
 BENCHMARK(BM_PhaseOnOrAfter)->Unit(benchmark::kMicrosecond);
 
-// Everything the astronomical data window recomputes at each one-second tick.
-void BM_WholeAstroReport(benchmark::State& state) {
+TAstroReportInput ReportInput(bool minorPhases) {
     TAstroReportInput in;
     in.windowDate = kDate;
     in.universalHours = 14;
     in.latitude = 51.4667L;
     in.cityName = "Greenwich Obs, England";
-    in.minorPhases = state.range(0) != 0;
+    in.minorPhases = minorPhases;
+    return in;
+}
+
+// The whole report computed afresh (the first refresh of the window, a new date).
+// Argument: with the intermediate phases.
+void BM_WholeAstroReport(benchmark::State& state) {
+    const TAstroReportInput in = ReportInput(state.range(0) != 0);
     for (auto _ : state) benchmark::DoNotOptimize(ComputeAstroValues(in));
 }
 BENCHMARK(BM_WholeAstroReport)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What the window recomputes at each one-second tick: the same day and place one second
+// later (the seasons and the sun's day events kept).
+void BM_AstroReportTick(benchmark::State& state) {
+    TAstroReportInput in = ReportInput(state.range(0) != 0);
+    TAstroReport report;
+    report.Compute(in);
+    for (auto _ : state) {
+        in.windowDate += 1.0 / 86400;
+        benchmark::DoNotOptimize(report.Compute(in));
+    }
+}
+BENCHMARK(BM_AstroReportTick)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -172,3 +172,35 @@ TEST(AstroReport, PrintedLinesInTheirRows) {
 
 }  // namespace
 }  // namespace orvanto::astro
+
+namespace orvanto::astro {
+namespace {
+
+void ExpectSameValues(const TAstroValues& a, const TAstroValues& b) {
+    EXPECT_EQ(AstroReportText(a), AstroReportText(b));
+    EXPECT_EQ(a.sunDistanceMiles, b.sunDistanceMiles);
+    EXPECT_EQ(a.currentPhaseDate, b.currentPhaseDate);
+    EXPECT_EQ(a.nextPhaseDate, b.nextPhaseDate);
+    EXPECT_EQ(a.sunSubtends, b.sunSubtends);
+    EXPECT_EQ(a.moonSubtends, b.moonSubtends);
+    EXPECT_EQ(a.positionNote, b.positionNote);
+}
+
+TEST(TAstroReport, KeptValuesFollowTheYearTheDayAndThePlace) {
+    TAstroReport report;
+    TAstroReportInput in = Greenwich(EncodeSerialDate(2026, 12, 31) + 23.0 / 24);
+    ExpectSameValues(report.Compute(in), ComputeAstroValues(in));
+    in.windowDate += 2.0 / 24;  // into the next year and day
+    ExpectSameValues(report.Compute(in), ComputeAstroValues(in));
+    in.latitude = -33.9L;
+    in.longitude = 151.2L;
+    ExpectSameValues(report.Compute(in), ComputeAstroValues(in));
+    in.windowDate += 1.0 / 86400;
+    ExpectSameValues(report.Compute(in), ComputeAstroValues(in));
+    in.latitude = 70;
+    in.windowDate = EncodeSerialDate(2027, 6, 24) + 0.5;
+    ExpectSameValues(report.Compute(in), ComputeAstroValues(in));
+}
+
+}  // namespace
+}  // namespace orvanto::astro
