@@ -13,19 +13,21 @@
 //   region 0 North America                  1565 places (United States, Canada)
 //   region 1 Central America & Caribbean      22
 //   region 2 South America                    31 (with Antarctica)
-//   region 3 Europe                          162 (with Russia)
-//   region 4 Asia & Middle East              105
+//   region 3 Europe                          162 (with Russia west of the Urals)
+//   region 4 Asia & Middle East              105 (with Russia east of the Urals)
 //   region 5 Africa                           41
 //   region 6 Oceania                          64
 //
 // Choice of places: the fixed rows below are always present, as written. The
-// rest of a region are its most populous places (ties by GeoNames id), with
+// rest of a region are its most populous places (ties by GeoNames id; a
+// capital ranks with the largest place around it), with
 // at most a fifth of the region from one country outside North America, one
 // place for each island or city-state that carries a single name, and only
 // places whose name collates between the region's fixed first and last rows.
 //
 // Names: "City, ST" with the two-letter state or province code in the United
-// States and Canada, "City, Country" elsewhere, a single name for islands and
+// States and Canada, "City, Country" elsewhere (the part of the United
+// Kingdom for its places), a single name for islands and
 // city-states; plain ASCII (accents removed), at most 29 characters.
 // Coordinates: decimal degrees with exactly four decimals, "-" the only sign.
 //
@@ -77,14 +79,17 @@ const kFixedRowSources = [
   ['DK', 'Aalborg'], ['YE', 'Aden'], ['GH', 'Accra'], ['AU', 'Adelaide'], ['FM', 'Colonia'],
 ];
 
-// Countries whose continent in countries-list is not the region they are
-// listed under.
-const kRegionOfCountry = { RU: 3 };
+// Russia lies in two regions: west of the Urals (60 degrees east) it is
+// listed under Europe, east of them under Asia & Middle East.
+const kUralsLongitude = 60;
+
+// The parts of the United Kingdom by their GeoNames admin1 code.
+const kUnitedKingdomParts = { ENG: 'England', SCT: 'Scotland', WLS: 'Wales', NIR: 'Northern Ireland' };
 
 // Country names shortened for display.
 const kCountryDisplayNames = {
   AE: 'UAE', BA: 'Bosnia-Herzegovina', CD: 'DR Congo', CF: 'C. African Rep.',
-  CG: 'Congo', CZ: 'Czech Rep.', DO: 'Dominican Rep.', GB: 'England', GF: 'Fr. Guyana',
+  CG: 'Congo', CZ: 'Czech Rep.', DO: 'Dominican Rep.', GF: 'Fr. Guyana',
   GQ: 'Eq. Guinea', KN: 'St. Kitts', MK: 'Macedonia', PG: 'Papua N. Guinea',
   PF: 'Fr. Polynesia', TR: 'Turkey', TT: 'Trinidad', VC: 'St. Vincent', FM: 'Micronesia',
 };
@@ -125,7 +130,7 @@ function distanceKm(latA, lonA, latB, lonB) {
 
 // Populated places that are only parts of a larger city already listed.
 const kCityParts = new Set(['US/Brooklyn', 'US/Queens', 'US/Manhattan', 'US/The Bronx',
-  'US/Staten Island', 'US/Borough of Bronx', 'US/Bronx']);
+  'US/Staten Island', 'US/Borough of Bronx', 'US/Bronx', 'GN/Camayenne']);
 
 // Historical, abandoned, destroyed places and sections of places.
 const kSkippedFeatures = new Set(['PPLX', 'PPLH', 'PPLQ', 'PPLW', 'PPLCH']);
@@ -176,8 +181,8 @@ function coordinateText(value) {
   return text === '-0.0000' ? '0.0000' : text;
 }
 
-function regionOf(countryCode) {
-  if (countryCode in kRegionOfCountry) return kRegionOfCountry[countryCode];
+function regionOf(countryCode, longitude) {
+  if (countryCode === 'RU') return longitude < kUralsLongitude ? 3 : 4;
   if (countryCode === 'US' || countryCode === 'CA') return 0;
   const country = countries[countryCode];
   if (!country) return null;
@@ -202,6 +207,10 @@ function displayName(city) {
     const province = kCanadianProvinces[city.adminCode];
     return province ? `${name}, ${province}` : null;
   }
+  if (code === 'GB') {
+    const part = kUnitedKingdomParts[city.adminCode];
+    return part ? `${name}, ${part}` : null;
+  }
   const country = kCountryDisplayNames[code] ?? (countries[code] && asciiName(countries[code].name));
   return country ? `${name}, ${country}` : null;
 }
@@ -215,14 +224,30 @@ function candidatesByRegion() {
     if (kSkippedFeatures.has(city.featureCode)) continue;
     if (kCityParts.has(`${city.country}/${city.name}`)) continue;
     if (fixedSources.has(`${city.country}/${city.name}`)) continue;
-    const region = regionOf(city.country);
+    const region = regionOf(city.country, city.loc.coordinates[0]);
     if (region === null) continue;
-    byRegion[region].push(city);
+    byRegion[region].push({ ...city, rank: city.population });
   }
-  for (const list of byRegion) {
-    list.sort((a, b) => b.population - a.population || a.cityId - b.cityId);
+  for (const [region, list] of byRegion.entries()) {
+    rankCapitalsAsTheirArea(list, mergingDistanceKm(region));
+    list.sort((a, b) => b.rank - a.rank || a.cityId - b.cityId);
   }
   return byRegion;
+}
+
+// A capital ranks with the most populous place of its country within the
+// merging distance, so that the capital, not a larger district or suburb of
+// it, stands for the area.
+function rankCapitalsAsTheirArea(list, mergingDistance) {
+  for (const capital of list) {
+    if (capital.featureCode !== 'PPLC') continue;
+    const [lon, lat] = capital.loc.coordinates;
+    for (const other of list) {
+      if (other.country !== capital.country || other.population <= capital.rank) continue;
+      const [oLon, oLat] = other.loc.coordinates;
+      if (distanceKm(lat, lon, oLat, oLon) < mergingDistance) capital.rank = other.population;
+    }
+  }
 }
 
 function chooseRegion(region, candidates) {
@@ -237,7 +262,7 @@ function chooseRegion(region, candidates) {
   const countryCap = region.index === 0 ? Infinity : Math.ceil(region.places / 5);
   const fixedCountries = kFixedRowSources.map(([c]) => c);
   for (const row of kFixedRowSources) {
-    if (regionOf(row[0]) === region.index) perCountry.set(row[0], (perCountry.get(row[0]) ?? 0) + 1);
+    if (regionOf(row[0], 0) === region.index) perCountry.set(row[0], (perCountry.get(row[0]) ?? 0) + 1);
   }
 
   for (const city of candidates) {
