@@ -34,6 +34,7 @@
 #include "ui/widgets/caption_bar.h"
 #include "ui/widgets/ext_label.h"
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/hint_style.h"
 #include "ui/widgets/outline_shape.h"
 #include "ui/widgets/round_button.h"
 #include "ui/widgets/scrolling_text.h"
@@ -163,7 +164,8 @@ TForm1::TForm1(MainWindowContext context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       context_(std::move(context)),
       ini_(context_.settingsPath),
-      settings_(LoadMainWindowSettings(ini_)) {
+      settings_(LoadMainWindowSettings(ini_)),
+      services_{*context_.prompt, *context_.sound, *context_.clock, PopupLook{}, {}} {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kAppTitle));
     setFixedSize(kClientWidth, kClientHeight);
@@ -195,15 +197,19 @@ TForm1::TForm1(MainWindowContext context, QWidget* parent)
         if (hooks_.addReminder) hooks_.addReminder(Today(), true);
     });
 
-    // Tool tips appear after "HintPause" seconds.
-    setProperty("hintPauseMs", settings_.hintPause * 1000);
+    SetHintPause(settings_.hintPause * 1000);
 
     ApplyTheme(themeIndex_);
     ApplyTextColours();
     FitSunLabelFont();
     PlaceWindow();
-    knownToday_ = DayNumber(Today());
-    RebuildPendingTable();
+    services_.look.pixelsPerInch = logicalDpiY();
+    services_.wait = [](int ms) {
+        QElapsedTimer wait;
+        wait.start();
+        while (wait.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    };
+    check_ = std::make_unique<ReminderCheck>(context_.settingsPath, services_, context_.timeStyle, CheckHooks());
     ShowMonth(Today());
 }
 
@@ -867,9 +873,8 @@ void TForm1::RestoreInformation() {
         infoLabel_->SetText(saved);
         infoLabel_->show();
     }
-    if (stripShowsClock_)
-        infoLabel_->SetText(QString::fromStdString(LongTimeText(TimeOf(context_.clock->LocalNow()), context_.timeStyle.twelveHour)));
     savedInformation_.reset();
+    RefreshClockText();
     QFont sun = sunLabel_->font();
     sun.setBold(false);
     sunLabel_->setFont(sun);
@@ -902,6 +907,7 @@ void TForm1::DayClicked(int cell) {
     hooks_.addReminder(ShownDay(cell), settings_.allTimed);
     ShowMonthOfYear(shownYear_, shownMonth_);
     RebuildPendingTable();
+    check_->RequestRebuild();
 }
 
 // ---------------------------------------------------------------- commands
@@ -912,6 +918,7 @@ void TForm1::RunWindowCommand(const std::function<void()>& command, bool changes
     if (!changesReminders) return;
     ReloadSettings();
     RebuildPendingTable();
+    check_->RequestRebuild();
     ShowMonthOfYear(shownYear_, shownMonth_);
 }
 
@@ -930,21 +937,17 @@ void TForm1::OpenHistoryViewer() {
 
 void TForm1::ReloadSettings() {
     settings_ = ReloadSettingsAfterDialog(ini_, settings_);
-    setProperty("hintPauseMs", settings_.hintPause * 1000);
+    SetHintPause(settings_.hintPause * 1000);
     ApplyTheme(settings_.colours.theme);
     UpdateHookedCommands();
 }
 
 // ---------------------------------------------------------------- reminders and the tick
 
-void TForm1::RebuildPendingTable() {
-    const double now = context_.clock->LocalNow();
-    const auto nowMs = static_cast<std::int64_t>(std::llround(TimeOf(now) * 86'400'000.0));
-    pending_ = BuildPendingTable(DayNumber(DecodeDate(now)), nowMs, ini_);
-}
+void TForm1::RebuildPendingTable() { check_->RebuildPendingTable(); }
 
 std::string TForm1::StatusText() const {
-    return PendingText(DayNumber(Today()), pending_.pendingCount, settings_.dateFormat);
+    return PendingText(DayNumber(Today()), Pending().pendingCount, settings_.dateFormat);
 }
 
 bool TForm1::UsesTray() const {
@@ -956,31 +959,52 @@ bool TForm1::UsesTray() const {
 void TForm1::ShowPendingText() {
     if (!inTray_ && !inTaskBar_) return;
     if (UsesTray()) {
-        trayIconName_ = orvanto::TrayIconName(Today().day, pending_.pendingCount > 0);
-        tray_->setIcon(TrayIcon(Today().day, pending_.pendingCount > 0));
+        trayIconName_ = orvanto::TrayIconName(Today().day, Pending().pendingCount > 0);
+        tray_->setIcon(TrayIcon(Today().day, Pending().pendingCount > 0));
         tray_->setToolTip(QString::fromStdString(StatusText()));
     } else {
         setWindowTitle(QString::fromStdString(StatusText()));
     }
 }
 
+ReminderCheckHooks TForm1::CheckHooks() {
+    ReminderCheckHooks hooks;
+    hooks.trayShuffle = [this] { ShuffleTrayIcon(); };
+    hooks.clockCorrection = [this] {
+        if (hooks_.clockCorrectionTick) hooks_.clockCorrectionTick();
+    };
+    hooks.dateChanged = [this](int) { DateChanged(); };
+    hooks.pendingChanged = [this](const PendingTable&) { ShowPendingText(); };
+    hooks.remindersChanged = [this] { ShowMonth(CivilDate{shownYear_, shownMonth_, shownDay_}); };
+    hooks.clockLabel = [this] { RefreshClockText(); };
+    return hooks;
+}
+
 void TForm1::ReminderTick() {
     reminderTimer_->stop();
-    if (settings_.shuffleIcon && shuffleTicks_ < 60 && ++shuffleTicks_ == 60 && UsesTray() && inTray_) {
+    check_->Tick();
+    reminderTimer_->start();
+}
+
+// Sixty ticks after start-up or a minimize the tray icon is removed and added
+// again, so that it moves to the end of the notification area.
+void TForm1::ShuffleTrayIcon() {
+    if (!settings_.shuffleIcon || shuffleTicks_ >= 60) return;
+    if (++shuffleTicks_ == 60 && UsesTray() && inTray_) {
         tray_->hide();
         tray_->show();
     }
-    const CivilDate today = Today();
-    if (DayNumber(today) != knownToday_) {
-        knownToday_ = DayNumber(today);
-        ShowMonth(today);
-        RebuildPendingTable();
-        ShowPendingText();
-    }
-    if (hooks_.reminderCheck) hooks_.reminderCheck();
+}
+
+void TForm1::DateChanged() {
+    ShowMonth(Today());
+    if (hooks_.dateChanged) hooks_.dateChanged();
+}
+
+void TForm1::RefreshClockText() {
     if (stripShowsClock_ && !savedInformation_)
-        infoLabel_->SetText(QString::fromStdString(LongTimeText(TimeOf(context_.clock->LocalNow()), context_.timeStyle.twelveHour)));
-    reminderTimer_->start();
+        infoLabel_->SetText(
+            QString::fromStdString(LongTimeText(TimeOf(context_.clock->LocalNow()), context_.timeStyle.twelveHour)));
 }
 
 // ---------------------------------------------------------------- minimize, restore, tray

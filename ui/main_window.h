@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +25,8 @@
 #include "core/sound.h"
 #include "reminders/descriptions.h"
 #include "reminders/pending_table.h"
+#include "reminders/reminder_check.h"
+#include "reminders/reminder_services.h"
 #include "ui/month_painting.h"
 
 class QPushButton;
@@ -73,9 +76,10 @@ struct MainWindowHooks {
     std::function<void()> distances;
     std::function<void()> clockStatus;
     std::function<void()> biorhythm;
-    // The once-a-second reminder check; the window's own tick work (date
-    // change, clock text, tray icon shuffle) runs around it.
-    std::function<void()> reminderCheck;
+    // More work at a change of date (the wallpaper).
+    std::function<void()> dateChanged;
+    // Clock correction's share of the once-a-second tick.
+    std::function<void()> clockCorrectionTick;
     // The colour dialog of the "Font &Colors" commands: the chosen colour, or
     // nothing when cancelled. None: the system colour dialog.
     std::function<std::optional<QColor>(const QColor& current, const QString& title)> chooseColor;
@@ -97,7 +101,8 @@ public:
 
     // The pending table for today, rebuilt from the settings file.
     void RebuildPendingTable();
-    const PendingTable& Pending() const { return pending_; }
+    const PendingTable& Pending() const { return check_->Table(); }
+    ReminderCheck& Check() { return *check_; }
     // The tray hint or task-bar caption from the pending count.
     void ShowPendingText();
     // Moves the window's top edge to the screen height (check-and-minimize start).
@@ -120,7 +125,8 @@ public:
     const MainWindowSettings& Settings() const { return settings_; }
     const MonthPicture& Picture() const { return picture_; }
 
-    // The one-second tick: date change, clock text, shuffle, then the reminder check.
+    // The one-second tick: the reminder check with the window's work hung on it
+    // (tray icon shuffle, date change, pending text, clock text).
     void ReminderTick();
     // The tray icon's single and double click.
     void TrayClicked();
@@ -148,6 +154,10 @@ private:
     void ApplyTextColours();
     void FitSunLabelFont();
     void UpdateHookedCommands();
+    ReminderCheckHooks CheckHooks();
+    void ShuffleTrayIcon();
+    void DateChanged();
+    void RefreshClockText();
 
     void ApplyCell(BevelButton* button, const DayCell& cell);
     void SetSunLabel();
@@ -186,7 +196,8 @@ private:
     IniFile ini_;
     MainWindowSettings settings_;
     int themeIndex_ = 0;
-    PendingTable pending_;
+    ReminderServices services_;
+    std::unique_ptr<ReminderCheck> check_;
 
     CaptionBar* captionBar_ = nullptr;
     ExtLabel* titleLabel_ = nullptr;
@@ -229,7 +240,6 @@ private:
     MonthPicture picture_;
     BevelButton* todayButton_ = nullptr;
     bool stripShowsClock_ = false;
-    int knownToday_ = 0;  // DayNumber of the date the window last knew
 
     // Click state of the day buttons.
     bool shiftOrAlt_ = false;

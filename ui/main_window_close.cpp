@@ -10,7 +10,7 @@ namespace orvanto {
 void TForm1::closeEvent(QCloseEvent* event) {
     const StartupMode mode = context_.checkAndMinimize ? StartupMode::CheckAndMinimize : StartupMode::Normal;
     const bool shownNormally = isVisible() && !inTray_ && !inTaskBar_;
-    switch (DecideClose(mode, shownNormally, settings_.ignorePending, pending_.pendingCount, *context_.prompt)) {
+    switch (DecideClose(mode, shownNormally, settings_.ignorePending, Pending().pendingCount, *context_.prompt)) {
     case CloseDecision::Minimize:
         event->ignore();
         Minimize();

@@ -483,6 +483,34 @@ TEST_F(MainWindowTest, BlinkAlternatesTodaysColour) {
     EXPECT_FALSE(timer->isActive());
 }
 
+TEST_F(MainWindowTest, TickAtMidnightMovesTodayIntoTheNewMonth) {
+    TForm1& w = Open(2015, 2, 28, 23, 59);
+    clock_.SetLocal(EncodeDate(2015, 2, 28) + EncodeTime(23, 59, 59));
+    w.ReminderTick();
+    EXPECT_EQ(w.ShownMonth(), 2);
+    clock_.SetLocal(EncodeDate(2015, 3, 1) + EncodeTime(0, 0, 0));
+    w.ReminderTick();
+    EXPECT_EQ(w.ShownMonth(), 3);
+    EXPECT_EQ(w.Picture().todayCell, 0) << "1 March 2015 is a Sunday";
+    EXPECT_FALSE(Find<OutlineShape>("Shape1")->isHidden());
+}
+
+TEST_F(MainWindowTest, TickPopsUpATimedReminderAtItsTimeAndUpdatesThePendingCount) {
+    AddReminder(2015, 2, 10, '0', "10000,0,1430,00000000,Dentist");
+    TForm1& w = Open(2015, 2, 10, 14, 29);
+    EXPECT_EQ(w.Pending().pendingCount, 1);
+    clock_.SetLocal(EncodeDate(2015, 2, 10) + EncodeTime(14, 29, 59));
+    w.ReminderTick();
+    EXPECT_TRUE(prompt_.Popups().empty());
+    clock_.SetLocal(EncodeDate(2015, 2, 10) + EncodeTime(14, 30, 0));
+    w.ReminderTick();
+    ASSERT_EQ(prompt_.Popups().size(), 1u);
+    EXPECT_THAT(prompt_.Popups()[0].memoText, testing::HasSubstr("Dentist"));
+    EXPECT_EQ(w.Pending().pendingCount, 0);
+    EXPECT_FALSE(folder_.Ini().ValueExists("Reminders", std::to_string(DayNumber(2015, 2, 10)) + "/0"))
+        << "a one-time reminder is consumed";
+}
+
 TEST_F(MainWindowTest, CommandsOfMissingWindowsAreDisabled) {
     TForm1& w = Open(2015, 2, 10);
     for (const char* name : {"SettingsItem", "EventsItem", "AstroItem", "DistancesItem", "ClockStatusItem",
