@@ -19,8 +19,8 @@
 //   region 6 Oceania                          64
 //
 // Choice of places: the fixed rows below are always present, as written. The
-// rest of a region are its most populous places (ties by GeoNames id; a
-// capital ranks with the largest place around it), with
+// rest of a region are its most populous places (a capital ranks with the
+// largest place around it and before it; other ties by GeoNames id), with
 // at most a fifth of the region from one country outside North America, one
 // place for each island or city-state that carries a single name, and only
 // places whose name collates between the region's fixed first and last rows.
@@ -230,7 +230,8 @@ function candidatesByRegion() {
   }
   for (const [region, list] of byRegion.entries()) {
     rankCapitalsAsTheirArea(list, mergingDistanceKm(region));
-    list.sort((a, b) => b.rank - a.rank || a.cityId - b.cityId);
+    const capitalFirst = (a, b) => (b.featureCode === 'PPLC') - (a.featureCode === 'PPLC');
+    list.sort((a, b) => b.rank - a.rank || capitalFirst(a, b) || a.cityId - b.cityId);
   }
   return byRegion;
 }
