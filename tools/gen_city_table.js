@@ -22,8 +22,11 @@
 // rest of a region are its most populous places (a capital ranks with the
 // largest place around it and before it; other ties by GeoNames id), with
 // at most a fifth of the region from one country outside North America, one
-// place for each island or city-state that carries a single name, and only
-// places whose name collates between the region's fixed first and last rows.
+// place for each island or city-state that carries a single name, no place
+// closer to a higher-ranked chosen one than the region's merging distance (10
+// km in North America, 40 km elsewhere: districts and suburbs of a listed
+// city), and only places whose name collates between the region's fixed
+// first and last rows.
 //
 // Names: "City, ST" with the two-letter state or province code in the United
 // States and Canada, "City, Country" elsewhere (the part of the United
