@@ -5,16 +5,22 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QScreen>
 #include <QWidget>
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/clock.h"
 #include "core/ini_file.h"
 #include "core/startup.h"
 #include "core/time_format.h"
+#include "platform/desktop_sound.h"
+#include "reminders/date_steps.h"
+#include "reminders/startup_pass.h"
 #include "ui/message_prompt.h"
 
 namespace {
@@ -74,7 +80,23 @@ private:
 
 // Start-up step C6: the pass over the reminders that fell due while the
 // program was not running. The reminder engine's pass is called from here.
-void RunStartupReminderPass(const StartupState& /*state*/, Prompt& /*prompt*/) {}
+void RunStartupReminderPass(const StartupState& state, Prompt& prompt) {
+    // --- start-up reminder pass of the reminder engine ---
+    SystemClock clock;
+    DesktopSound sound([] { QApplication::beep(); });
+    ReminderServices services{prompt, sound, clock};
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        services.look.pixelsPerInch = static_cast<int>(screen->logicalDotsPerInch());
+    }
+    // Between attempts to play the sound file; the event loop is not running yet.
+    services.wait = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+    TimeStyle timeStyle;
+    timeStyle.twelveHour = state.twelveHourClock;
+    timeStyle.amDesignator = QLocale().amText().toStdString();
+    timeStyle.pmDesignator = QLocale().pmText().toStdString();
+    StartupReminderPass(state.settingsPath, LocalMomentOf(state.todaySerial).today, timeStyle, services);
+    // --- end of the start-up reminder pass ---
+}
 
 }  // namespace
 
