@@ -194,6 +194,42 @@ TEST_F(ReminderCheckTest, RebuildsAtSecondFiftyAndOnRequest) {
     EXPECT_EQ(check.Table().pendingCount, 2);
 }
 
+TEST_F(ReminderCheckTest, ALineChangedMeanwhileStillPopsUpAndIsLeftAlone) {
+    WriteSettings({}, {At(kToday, '0', "10000,0,1430,00000000,Dentist")});
+    fixture.clock.SetLocal(Serial(2026, 12, 11, 14, 29, 59));
+    ReminderCheck check(path, fixture.services, TimeStyle{});
+    WriteSettings({}, {At(kToday, '0', "10000,0,1430,00000000,Dentist moved to Friday")});
+    const std::string before = testing::ReadText(path);
+    fixture.clock.AdvanceSeconds(1);
+    check.Tick();
+    EXPECT_EQ(fixture.prompt.Popups().size(), 1u);
+    EXPECT_EQ(testing::ReadText(path), before);
+}
+
+// A prompt whose popup runs the check again, as a timer firing while the
+// popup waits for the user would.
+class ReenteringPrompt : public ScriptedPrompt {
+public:
+    ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override {
+        if (check != nullptr) check->Tick();
+        return ScriptedPrompt::Popup(request);
+    }
+    ReminderCheck* check = nullptr;
+};
+
+TEST_F(ReminderCheckTest, ATickWhileAPopupIsOpenDoesNothing) {
+    WriteSettings({}, {At(kToday, '0', "10000,0,1430,00000000,First"), At(kToday, '1', "10000,0,1430,00000000,Second")});
+    fixture.clock.SetLocal(Serial(2026, 12, 11, 14, 29, 59));
+    ReenteringPrompt prompt;
+    ReminderServices services{prompt, fixture.sound, fixture.clock};
+    ReminderCheck check(path, services, TimeStyle{});
+    prompt.check = &check;
+    fixture.clock.AdvanceSeconds(1);
+    check.Tick();
+    EXPECT_EQ(prompt.Popups().size(), 2u);
+    EXPECT_TRUE(ReminderSection(path).empty());
+}
+
 // The number of read system calls this process has made so far.
 long ReadCalls() {
     std::ifstream io("/proc/self/io");
