@@ -4,6 +4,7 @@
 // once-a-second check with nothing due.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -19,6 +20,7 @@
 #include "reminders/month_index.h"
 #include "reminders/pending_table.h"
 #include "reminders/reminder_check.h"
+#include "reminders/reminder_store.h"
 
 namespace {
 
@@ -80,13 +82,25 @@ private:
     std::string path_;
 };
 
-const ReminderFile& File() {
-    static const ReminderFile file;
-    return file;
+// The same section as the program writes it back: sorted and renumbered.
+class WrittenBackFile : public ReminderFile {
+public:
+    WrittenBackFile() {
+        IniFile settings(Path());
+        WriteBackReminders(ReadReminderLines(settings), settings);
+    }
+};
+
+// Argument 0: the section in the order it was generated (as a hand-edited
+// file may be); 1: as the program writes it back.
+const ReminderFile& File(std::int64_t writtenBack = 0) {
+    static const ReminderFile generated;
+    static const WrittenBackFile written;
+    return writtenBack != 0 ? static_cast<const ReminderFile&>(written) : generated;
 }
 
 void BM_BuildMonthIndex(benchmark::State& state) {
-    const IniFile settings(File().Path());
+    const IniFile settings(File(state.range(0)).Path());
     ScriptedPrompt prompt;
     for (auto _ : state) {
         MonthIndex index = BuildMonthIndex(12, 2026, settings, TimeStyle{}, prompt);
@@ -94,17 +108,17 @@ void BM_BuildMonthIndex(benchmark::State& state) {
     }
     state.counters["entries"] = static_cast<double>(BuildMonthIndex(12, 2026, settings, TimeStyle{}, prompt).Count());
 }
-BENCHMARK(BM_BuildMonthIndex)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildMonthIndex)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_BuildPendingTable(benchmark::State& state) {
-    const IniFile settings(File().Path());
+    const IniFile settings(File(state.range(0)).Path());
     const int today = DayNumber(2026, 12, 11);
     for (auto _ : state) {
         PendingTable table = BuildPendingTable(today, 12 * 3'600'000LL, settings);
         benchmark::DoNotOptimize(table);
     }
 }
-BENCHMARK(BM_BuildPendingTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildPendingTable)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // A tick that finds nothing due: it stays inside one minute and away from
 // second 50, where the table is rebuilt from the file.

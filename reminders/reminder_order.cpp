@@ -60,6 +60,9 @@ bool ReminderTextLess(std::string_view a, std::string_view b) {
 }
 
 void SortReminderLines(ReminderLines& lines) {
+    const auto less = [](const std::string& a, const std::string& b) { return ReminderTextLess(a, b); };
+    // A section the program wrote back is in order already.
+    if (std::is_sorted(lines.begin(), lines.end(), less)) return;
     std::stable_sort(lines.begin(), lines.end(),
                      [](const std::string& a, const std::string& b) { return ReminderTextLess(a, b); });
 }
