@@ -456,6 +456,11 @@ std::vector<std::pair<std::string, std::string>> IniFile::ReadSectionPairs(const
     std::vector<std::pair<std::string, std::string>> pairs;
     const std::optional<std::string_view> content = ReadWholeFile(path_);
     if (!content) return pairs;
+    // Counting first spares the growth of a large list (thousands of
+    // reminder records), whose copies cost more than the second scan.
+    std::size_t count = 0;
+    ForEachKeyOfSection(*content, section, [&](const ParsedLine&) { return ++count, true; });
+    pairs.reserve(count);
     ForEachKeyOfSection(*content, section, [&](const ParsedLine& line) {
         pairs.emplace_back(std::string(line.name),
                            std::string(CutToCharacters(line.value, kMaxTextCharacters)));

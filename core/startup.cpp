@@ -1,19 +1,11 @@
 #include "core/startup.h"
 
-#include <chrono>
 #include <cmath>
 #include <filesystem>
 
 #include "core/settings_keys.h"
 
 namespace orvanto {
-
-namespace {
-
-// Serial day of 1 January 1970, the epoch of std::chrono::sys_days.
-constexpr int kUnixEpochSerial = 25569;
-
-}  // namespace
 
 std::string RunningProgramPath(const std::string& fallback) {
     std::error_code error;
@@ -23,14 +15,7 @@ std::string RunningProgramPath(const std::string& fallback) {
     return error ? fallback : absolute.string();
 }
 
-int TodaySerial(const Clock& clock) { return static_cast<int>(std::floor(clock.LocalNow())); }
-
-CivilDate CivilDateFromSerial(int serial) {
-    using namespace std::chrono;
-    const year_month_day date{sys_days{days{serial - kUnixEpochSerial}}};
-    return CivilDate{static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-                     static_cast<int>(static_cast<unsigned>(date.day()))};
-}
+int TodaySerial(const Clock& clock) { return static_cast<int>(std::trunc(clock.LocalNow())); }
 
 std::optional<StartupState> BeginStartup(const std::vector<std::string>& arguments,
                                          const std::string& programPath, const Clock& clock,
@@ -50,7 +35,6 @@ std::optional<StartupState> BeginStartup(const std::vector<std::string>& argumen
     if (line.settingsName && !SettingsFileUsable(state.settingsPath)) return refuse(*line.settingsName);
 
     state.todaySerial = TodaySerial(clock);
-    state.today = CivilDateFromSerial(state.todaySerial);
     state.twelveHourClock = twelveHourClock;
     return state;
 }

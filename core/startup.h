@@ -21,20 +21,14 @@ inline constexpr const char* kHelpFileName = "Orvanto.chm";
 // The title of the program's own notices and questions.
 inline constexpr const char* kMessageTitle = "Orvanto";
 
-struct CivilDate {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    bool operator==(const CivilDate&) const = default;
-};
-
 struct StartupState {
     StartupMode mode = StartupMode::Normal;
     bool skipEventLoop = false;
     std::string settingsPath;  // full path of the settings file of this run
     std::string programPath;   // full path of the running program
-    int todaySerial = 0;       // today as a whole serial date (days since 30 December 1899)
-    CivilDate today;           // the same day as a civil date
+    // Today as a whole serial date (days since 30 December 1899), taken once;
+    // the calendar turns it into a date or a day number.
+    int todaySerial = 0;
     bool twelveHourClock = false;
 };
 
@@ -42,9 +36,9 @@ struct StartupState {
 // when that cannot be read.
 std::string RunningProgramPath(const std::string& fallback);
 
-// Today's date from the clock's local time.
+// Today from the clock's local time: the serial date's day part, truncated
+// toward zero as serial dates count days (-1.25 is 29 December 1899 06:00).
 int TodaySerial(const Clock& clock);
-CivilDate CivilDateFromSerial(int serial);
 
 // Start-up steps C2 and C5: reads the command line, checks it, settles the
 // settings path, and takes today and the twelve-hour flag. A bad argument

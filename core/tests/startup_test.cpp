@@ -32,8 +32,7 @@ TEST_F(StartupTest, PlainStartUsesOrvantoIniBesideTheProgram) {
     EXPECT_FALSE(state->skipEventLoop);
     EXPECT_EQ(state->settingsPath, folder_.File("ORVANTO.INI"));
     EXPECT_EQ(state->programPath, programPath_);
-    EXPECT_EQ(state->todaySerial, 46367);
-    EXPECT_EQ(state->today, (CivilDate{2026, 12, 11}));
+    EXPECT_EQ(state->todaySerial, 46367);  // 11 December 2026
     EXPECT_TRUE(prompt_.Log().empty());
 }
 
@@ -65,11 +64,17 @@ TEST_F(StartupTest, CheckAndQuitSkipsTheEventLoopEvenWhenMinimizeComesLast) {
     EXPECT_EQ(state->mode, StartupMode::CheckAndMinimize);
 }
 
-TEST_F(StartupTest, TodayIsTheLocalDateOfTheClock) {
+TEST_F(StartupTest, TodayIsTheDayPartOfTheClocksLocalTime) {
     clock_.SetLocal(2.999);  // 1 January 1900, late evening
-    EXPECT_EQ(Start({})->today, (CivilDate{1900, 1, 1}));
-    clock_.SetLocal(-1.5);  // before the epoch: 28 December 1899
-    EXPECT_EQ(Start({})->today, (CivilDate{1899, 12, 28}));
+    EXPECT_EQ(Start({})->todaySerial, 2);
+    clock_.SetLocal(-1.25);  // 29 December 1899 06:00
+    EXPECT_EQ(Start({})->todaySerial, -1);
+}
+
+TEST(RunningProgramPathTest, IsTheRunningTestProgram) {
+    const std::string path = RunningProgramPath("fallback");
+    EXPECT_TRUE(std::filesystem::path(path).is_absolute());
+    EXPECT_EQ(std::filesystem::path(path).filename(), "core_tests");
 }
 
 TEST_F(StartupTest, MissingSettingsFileIsCreatedAndAnnounced) {
