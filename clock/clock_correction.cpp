@@ -12,6 +12,7 @@
 #include "clock/server_test.h"
 #include "clock/time_servers.h"
 #include "core/settings_keys.h"
+#include "core/time_zone.h"
 
 namespace orvanto {
 
@@ -98,12 +99,14 @@ void ClockCorrection::ApplyServerRule() {
         serverInUse_.clear();
     } else {
         chosenServer_ = serverInUse_;
+        chosenAutomatically_ = false;
     }
 }
 
 void ClockCorrection::Start() {
     lastCorrectionMinute_ = -1;
     chosenServer_.clear();
+    chosenAutomatically_ = false;
     ReadSettings(false);
     ApplyServerRule();
     statusLine1_.clear();
@@ -116,6 +119,14 @@ void ClockCorrection::Start() {
 
 void ClockCorrection::ReloadSettings() {
     ReadSettings(true);
+    if (autoServer_) {
+        // The server in use is emptied below; let the monitor take the
+        // automatic choice up again at its next tick instead of waiting for
+        // the connection to drop. A server that was only the user's fixed
+        // one is no choice: the automatic choice runs for it.
+        adopted_ = false;
+        if (!chosenAutomatically_) chosenServer_.clear();
+    }
     ApplyServerRule();
 }
 
@@ -219,6 +230,7 @@ void ClockCorrection::ServerChoiceTick() {
     }
     SetBusy(false);
     chosenServer_ = winner;
+    chosenAutomatically_ = true;
 }
 
 std::string ClockCorrection::ConnectedLine() const { return std::string(kConnectedPrefix) + machineAddress_; }
@@ -246,6 +258,10 @@ const ClockStatusView& ClockCorrection::OpenStatusWindow(bool daylightSaving) {
     view_.statusLine1 = statusLine1_;
     view_.statusLine2 = statusLine2_;
     return view_;
+}
+
+const ClockStatusView& ClockCorrection::OpenStatusWindow() {
+    return OpenStatusWindow(SystemTimeZoneFacts().state == DaylightState::Daylight);
 }
 
 void ClockCorrection::CloseStatusWindow() { statusWindowOpen_ = false; }

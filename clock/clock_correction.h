@@ -66,7 +66,9 @@ public:
     // and set the state up (the last choice attempt is now).
     void Start();
     // After the settings dialog: read the keys again (with that reader's
-    // defaults) and apply the server rule; the rest of the state stays.
+    // defaults) and apply the server rule; the rest of the state stays,
+    // except that with "AutoServer" on the automatic choice is taken up
+    // again at once (and made anew when the last server was a fixed one).
     void ReloadSettings();
 
     // The one-second connection monitor; StartMonitor runs it on a timer of
@@ -85,8 +87,10 @@ public:
     // found (the last of the machine's own) goes to *machineAddress.
     bool ConnectionCheck(std::string* machineAddress = nullptr);
 
-    // Status window.
+    // Status window. The title tells whether daylight saving time is in
+    // effect; the overload without it asks this machine's zone.
     const ClockStatusView& OpenStatusWindow(bool daylightSaving);
+    const ClockStatusView& OpenStatusWindow();
     void CloseStatusWindow();
     bool StatusWindowOpen() const { return statusWindowOpen_; }
     const ClockStatusView& StatusWindow() const { return view_; }
@@ -161,6 +165,7 @@ private:
     std::string serverInUse_;
     std::string chosenServer_;
     bool adopted_ = false;
+    bool chosenAutomatically_ = false;
     std::string machineAddress_;
     std::string serverAddress_;
     int lastRoundtrip_ = 0;

@@ -389,6 +389,42 @@ TEST_F(ServerChoiceTest, TheChoiceRunsOnceEvenWithTimeCorrectionOff) {
     EXPECT_EQ(Queries(), 0u);
 }
 
+TEST_F(ServerChoiceTest, AfterTheSettingsDialogTheChoiceIsTakenUpAgainAtOnce) {
+    MakeChoosing(kAutomatic);
+    pinger_.SetTime("c.test", 10);
+    clock_.SetLocal(At(12, 3));
+    service_->MainTimerTick();
+    service_->MonitorTick();
+    ASSERT_EQ(service_->ServerInUse(), "c.test");
+
+    service_->ReloadSettings();
+    EXPECT_EQ(service_->ServerInUse(), "");
+    service_->MonitorTick();
+    EXPECT_EQ(service_->ServerInUse(), "c.test");
+    EXPECT_EQ(pinger_.Asked().size(), 5u);  // no second choice
+}
+
+TEST_F(ServerChoiceTest, TurningAutomaticChoiceOnMakesAChoice) {
+    MakeChoosing(kFixedServer);
+    service_->MonitorTick();
+    ASSERT_EQ(service_->ServerInUse(), "127.0.0.1");
+    std::ofstream(path_) << kAutomatic;
+    service_->ReloadSettings();
+    EXPECT_EQ(service_->ChosenServer(), "");
+    pinger_.SetTime("e.test", 10);
+    clock_.SetLocal(At(12, 3));
+    service_->MainTimerTick();
+    service_->MonitorTick();
+    EXPECT_EQ(pinger_.Asked().size(), 5u);
+    EXPECT_EQ(service_->ServerInUse(), "e.test");
+}
+
+TEST_F(ClockCorrectionTest, TheWindowTitleFollowsThisMachinesZone) {
+    Make(kFixedServer);
+    const std::string title = service_->OpenStatusWindow().title;
+    EXPECT_EQ(title.rfind("Clock correction status", 0), 0u);
+}
+
 TEST_F(ServerChoiceTest, AFixedServerNeedsNoChoice) {
     MakeChoosing(kFixedServer);
     clock_.SetLocal(At(12, 5));
