@@ -139,6 +139,8 @@ std::optional<DistanceFeedback> DistanceCalculator::Calculate(const std::string&
 AddCityOutcome DistanceCalculator::AddCity(DistanceSideId side, const std::string& altitude,
                                            RegionChooser& chooser,
                                            std::optional<DistanceFeedback>* failure) {
+    // The button is enabled only for a typed-in place.
+    if (!Side(side).Custom()) return AddCityOutcome::Cancelled;
     if (auto checked = CheckDistanceFields(from_.boxes, to_.boxes, altitude)) {
         Deliver(*checked, prompt_, sound_);
         if (failure) *failure = checked;

@@ -151,6 +151,14 @@ TEST_F(DistanceCalculatorTest, AddCityStoresTheTypedPlaceForTheNextOpening) {
     EXPECT_EQ(reopened.Regions()[4].size(), 106u);
 }
 
+TEST_F(DistanceCalculatorTest, AddCityDoesNothingForALibraryPlace) {
+    DistanceCalculator calculator = Open();
+    ScriptedRegionChooser chooser(0);
+    EXPECT_EQ(calculator.AddCity(DistanceSideId::From, "0", chooser), AddCityOutcome::Cancelled);
+    EXPECT_EQ(chooser.opened, 0);
+    EXPECT_TRUE(prompt_.shown.empty());
+}
+
 TEST_F(DistanceCalculatorTest, AddCityChecksBothSidesFirst) {
     DistanceCalculator calculator = Open();
     calculator.SelectRegion(DistanceSideId::To, kCustomRegionIndex);
