@@ -16,35 +16,35 @@ using namespace orvanto::astro;
 
 const double kStart = SerialFromCalendar(2026, 12, 11) + 0.5;
 
-void BM_LunarPosition(benchmark::State& state) {
+void BM_MoonLunarPosition(benchmark::State& state) {
     double t = kStart;
     for (auto _ : state) {
         benchmark::DoNotOptimize(LunarPosition(t));
         t += 0.37;
     }
 }
-BENCHMARK(BM_LunarPosition);
+BENCHMARK(BM_MoonLunarPosition);
 
-void BM_PhaseOnOrAfter_Principal(benchmark::State& state) {
+void BM_MoonPhaseOnOrAfterPrincipal(benchmark::State& state) {
     double t = kStart;
     for (auto _ : state) {
         benchmark::DoNotOptimize(PhaseOnOrAfter(mpFullMoon, t));
         t += 3.1;
     }
 }
-BENCHMARK(BM_PhaseOnOrAfter_Principal);
+BENCHMARK(BM_MoonPhaseOnOrAfterPrincipal);
 
-void BM_PhaseOnOrAfter_Intermediate(benchmark::State& state) {
+void BM_MoonPhaseOnOrAfterIntermediate(benchmark::State& state) {
     double t = kStart;
     for (auto _ : state) {
         benchmark::DoNotOptimize(PhaseOnOrAfter(mpWaxingGibbous, t));
         t += 3.1;
     }
 }
-BENCHMARK(BM_PhaseOnOrAfter_Intermediate)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MoonPhaseOnOrAfterIntermediate)->Unit(benchmark::kMicrosecond);
 
 // The current and the next phase as the data window finds them, with the minor phases.
-void BM_CurrentAndNextPhaseWithMinorPhases(benchmark::State& state) {
+void BM_MoonCurrentAndNextPhaseWithMinorPhases(benchmark::State& state) {
     double t = kStart;
     for (auto _ : state) {
         for (int p = 0; p < 8; ++p) {
@@ -54,7 +54,7 @@ void BM_CurrentAndNextPhaseWithMinorPhases(benchmark::State& state) {
         t += 1.3;
     }
 }
-BENCHMARK(BM_CurrentAndNextPhaseWithMinorPhases)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoonCurrentAndNextPhaseWithMinorPhases)->Unit(benchmark::kMillisecond);
 
 void BM_MoonPhaseAngle(benchmark::State& state) {
     double t = kStart;
@@ -65,7 +65,7 @@ void BM_MoonPhaseAngle(benchmark::State& state) {
 }
 BENCHMARK(BM_MoonPhaseAngle)->Unit(benchmark::kMicrosecond);
 
-void BM_NextEclipse(benchmark::State& state) {
+void BM_MoonNextEclipses(benchmark::State& state) {
     double t = kStart;
     for (auto _ : state) {
         benchmark::DoNotOptimize(NextEclipse(t, EclipseType::Solar));
@@ -73,9 +73,9 @@ void BM_NextEclipse(benchmark::State& state) {
         t += 11.3;
     }
 }
-BENCHMARK(BM_NextEclipse);
+BENCHMARK(BM_MoonNextEclipses);
 
-void BM_NextPerigeeAndApogee(benchmark::State& state) {
+void BM_MoonNextPerigeeAndApogee(benchmark::State& state) {
     double t = kStart;
     for (auto _ : state) {
         benchmark::DoNotOptimize(NextPerigee(t));
@@ -83,9 +83,9 @@ void BM_NextPerigeeAndApogee(benchmark::State& state) {
         t += 5.3;
     }
 }
-BENCHMARK(BM_NextPerigeeAndApogee);
+BENCHMARK(BM_MoonNextPerigeeAndApogee);
 
-void BM_DrawMoon64(benchmark::State& state) {
+void BM_MoonDrawImage64(benchmark::State& state) {
     const Raster picture(64, 64, 0x808080);
     double t = kStart;
     for (auto _ : state) {
@@ -93,6 +93,6 @@ void BM_DrawMoon64(benchmark::State& state) {
         t += 0.37;
     }
 }
-BENCHMARK(BM_DrawMoon64)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MoonDrawImage64)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "astronomy/julian_day.h"
 #include "astronomy/moon_phases.h"
@@ -87,6 +88,41 @@ TEST(NextEclipseCandidate, ReplacesTheDateByTheFirstPhaseAtOrAfterIt) {
     double date = Serial(2000, 1, 22);
     NextEclipseCandidate(date, EclipseType::Lunar);
     EXPECT_EQ(CalendarFromSerial(date), (CalendarDate{2000, 2, 19}));
+}
+
+// Every eclipse of 1990-2010, lunation by lunation: EclipseAtPhase at the date that
+// selects each lunation directly.
+std::vector<EclipseFound> EclipsesByLunation(EclipseType type) {
+    std::vector<EclipseFound> list;
+    for (int k = -130; k <= 140; ++k) {
+        double date = kSerialJan2000 + k * 29.530588853;
+        const TEclipseKind kind = EclipseAtPhase(date, type);
+        if (kind != ekNone) list.push_back({date, kind});
+    }
+    return list;
+}
+
+// From any date the search finds the first eclipse at or after it: never one already
+// past, never stepping over one (as it would when walking on from each full moon's
+// instant, or starting four weeks before the date).
+TEST(NextEclipse, FindsTheFirstEclipseAtOrAfterAnyDate) {
+    for (EclipseType type : {EclipseType::Solar, EclipseType::Lunar}) {
+        const std::vector<EclipseFound> all = EclipsesByLunation(type);
+        for (double t = Serial(1990, 1, 1); t < Serial(2010, 1, 1); t += 2.9) {
+            const EclipseFound found = NextEclipse(t, type);
+            const EclipseFound* first = nullptr;
+            for (const EclipseFound& e : all) {
+                if (e.date >= t) {
+                    first = &e;
+                    break;
+                }
+            }
+            ASSERT_NE(first, nullptr);
+            ASSERT_GE(found.date, t) << t;
+            ASSERT_NEAR(found.date, first->date, 1e-6) << t;
+            ASSERT_EQ(found.kind, first->kind) << t;
+        }
+    }
 }
 
 TEST(EclipseKindText, GivesTheWindowsWords) {
