@@ -85,8 +85,9 @@ void TSNTPClient::Query() {
 
     if (!serverAddress_ && hostAddr_ != machineAddress_) {
         waiting_ = false;
+        const std::uint64_t exchange = exchange_;
         if (OnResolveError) OnResolveError(*this);
-        EndExchange();
+        if (exchange == exchange_) EndExchange();
         return;
     }
 
@@ -147,8 +148,9 @@ void TSNTPClient::ReceiveStep(QUdpSocket* socket) {
     if (got < 0) {
         CloseSockets();
         waiting_ = false;
+        const std::uint64_t exchange = exchange_;
         if (OnReceiveError) OnReceiveError(*this);
-        EndExchange();
+        if (exchange == exchange_) EndExchange();
         return;
     }
 
