@@ -1077,10 +1077,19 @@ void TForm1::TrayDoubleClicked() {
 
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    StartReminderCheck();
+}
+
+// The reminder check runs from the first time the window is shown.
+void TForm1::StartReminderCheck() {
     if (!firstShow_) return;
     firstShow_ = false;
     reminderTimer_->start();
-    if (context_.checkAndMinimize) QTimer::singleShot(0, this, &TForm1::Minimize);
+}
+
+void TForm1::StartMinimized() {
+    StartReminderCheck();
+    Minimize();
 }
 
 void TForm1::changeEvent(QEvent* event) {

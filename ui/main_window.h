@@ -107,6 +107,9 @@ public:
     void ShowPendingText();
     // Moves the window's top edge to the screen height (check-and-minimize start).
     void MoveBelowScreen();
+    // The check-and-minimize start: the window starts its reminder check as
+    // when it is shown and goes straight to the tray or the task bar.
+    void StartMinimized();
     // The settings read again after the settings dialog.
     void ReloadSettings();
 
@@ -158,6 +161,7 @@ private:
     void ShuffleTrayIcon();
     void DateChanged();
     void RefreshClockText();
+    void StartReminderCheck();
 
     void ApplyCell(BevelButton* button, const DayCell& cell);
     void SetSunLabel();
