@@ -145,6 +145,50 @@ TEST(BuildMonthIndexTest, ReadsTheSettingsFileAndSkipsLinesOfNoForm) {
     EXPECT_EQ(index.entries[0].text, "Gym");
 }
 
+TEST(BuildMonthIndexTest, LimitsOfEveryKind) {
+    struct Case {
+        const char* name;
+        std::string line;
+        int month, year, showGhost;
+        std::vector<int> days;
+    };
+    const std::string limitDate = HexGroup(DayNumber(2005, 3, 20) - kStoredDateOffset);
+    const Case cases[] = {
+        {"weekly, count 2", At(2005, 3, 3, "11012,0,9999,00000002,w"), 3, 2005, 2, {3, 10, 17}},
+        {"weekly, up to 20 March", At(2005, 3, 3, "11012,0,9999,0000" + limitDate + ",w"), 3, 2005, 2,
+         {3, 10, 17}},
+        {"every 2 days, count 3, seen next month", At(2005, 2, 26, "11023,0,9999,00000003,d"), 3, 2005, 2, {2, 4}},
+        {"every Monday, count 2", At(2005, 8, 1, "12001,0,9999,00000002,m"), 8, 2005, 2, {1, 8, 15}},
+        {"last Friday, count 1", At(2005, 5, 27, "12055,0,9999,00000001,f"), 6, 2005, 2, {24}},
+        {"last Friday, count 1, a month too far", At(2005, 5, 27, "12055,0,9999,00000001,f"), 7, 2005, 2, {}},
+        {"first Monday of October only in October", At(2005, 10, 3, "12A11,0,9999,00000000,o"), 11, 2006, 1, {}},
+        {"first Monday of October, next year", At(2005, 10, 3, "12A11,0,9999,00000000,o"), 10, 2006, 2, {2}},
+        {"yearly, seen a year before", At(2005, 6, 10, "11010,0,9999,00000000,y"), 6, 2004, 1, {10}},
+        {"every 2 years skips a year", At(2005, 6, 10, "11020,0,9999,00000000,y"), 6, 2006, 2, {}},
+        {"monthly, seen months before", At(2005, 6, 10, "11011,0,9999,00000000,y"), 2, 2005, 1, {10}},
+        {"yearly, count 2, not in the third year", At(2005, 6, 10, "11010,0,9999,00000002,y"), 6, 2008, 2, {}},
+        {"yearly, count 2, the second year", At(2005, 6, 10, "11010,0,9999,00000002,y"), 6, 2007, 2, {10}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<int> days;
+        for (const MonthIndexEntry& entry : Build(c.month, c.year, {c.line}, c.showGhost).entries) {
+            days.push_back(entry.day);
+        }
+        EXPECT_EQ(days, c.days);
+    }
+}
+
+TEST(BuildMonthIndexTest, ACutNeverSplitsACharacter) {
+    const std::string accented = "\xc3\xa9";  // "e" with an acute accent, two bytes
+    std::string text;
+    for (int i = 0; i < 130; ++i) text += accented;
+    const MonthIndex index = Build(3, 2005, {At(2005, 3, 3, "11012,0,1430,00000000," + text)}, 2);
+    ASSERT_EQ(index.Count(), 5u);
+    EXPECT_EQ(index.entries[0].text, text.substr(0, 2 * 128));
+    EXPECT_EQ(index.entries[1].text, "[" + text.substr(0, 2 * 126) + "]");
+}
+
 TEST(AppendMonthHolidaysTest, HolidaysGoAfterTheRecords) {
     MonthIndex index = Build(12, 2005, {At(2005, 12, 31, "10000,0,9999,00000000,Party")}, 2);
     AppendMonthHolidays(index, {{25, "Christmas"}});
