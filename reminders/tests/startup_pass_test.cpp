@@ -210,5 +210,34 @@ TEST_F(StartupPassTest, PlaysTheSoundFileWithRetriesElseTheBeep) {
     EXPECT_EQ(fixture.sound.played.back(), "beep");
 }
 
+// A prompt that takes the settings file's folder away while a popup is open.
+class FolderRemovingPrompt : public ScriptedPrompt {
+public:
+    explicit FolderRemovingPrompt(std::string folder) : folder_(std::move(folder)) {}
+    ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override {
+        std::filesystem::remove_all(folder_);
+        return ScriptedPrompt::Popup(request);
+    }
+
+private:
+    std::string folder_;
+};
+
+TEST(StartupPassFailureTest, ASettingsFileThatCannotBeWrittenIsReported) {
+    ReminderTempFolder folder;
+    const std::string inner = folder.File("settings");
+    std::filesystem::create_directory(inner);
+    const std::string path = inner + "/orvanto.ini";
+    WriteText(path, SettingsText({}, {At(kToday - 1, '0', "10000,0,9999,00000000,Old")}));
+    FolderRemovingPrompt prompt(inner);
+    testing::RecordingSound sound;
+    FakeClock clock(Serial(2026, 12, 11, 12, 0, 0));
+    ReminderServices services{prompt, sound, clock};
+    StartupReminderPass(path, kToday, TimeStyle{}, services);
+    ASSERT_EQ(prompt.Log().size(), 2u);
+    EXPECT_EQ(prompt.Log()[1].messageKind, MessageKind::Error);
+    EXPECT_EQ(prompt.Log()[1].text.rfind("Unable to write to ", 0), 0u) << prompt.Log()[1].text;
+}
+
 }  // namespace
 }  // namespace orvanto
