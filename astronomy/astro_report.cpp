@@ -134,8 +134,10 @@ TSunDay ComputeSunDay(double t, long double phi, long double west) {
     return d;
 }
 
+TPhaseSpan ComputePhaseSpan(double u, bool minorPhases);
+
 TAstroValues ComputeValues(const TAstroReportInput& in, const TSeasonInstants& seasons,
-                           const TSunDay& sun);
+                           const TSunDay& sun, const TPhaseSpan& phases);
 
 }  // namespace
 
@@ -266,13 +268,23 @@ TAstroValues TAstroReport::Compute(const TAstroReportInput& in) {
     if (!sunDay_ || sunDay_->day != std::floor(t) || sunDay_->latitude != in.latitude ||
         sunDay_->westLongitude != west)
         sunDay_ = ComputeSunDay(t, in.latitude, west);
-    return ComputeValues(in, *seasons_, *sunDay_);
+    const double u = t - in.zoneHours / 24.0;
+    if (!phases_ || phases_->minorPhases != in.minorPhases || !(phases_->current < u) ||
+        !(u < phases_->next))
+        phases_ = ComputePhaseSpan(u, in.minorPhases);
+    return ComputeValues(in, *seasons_, *sunDay_, *phases_);
 }
 
 namespace {
 
+TPhaseSpan ComputePhaseSpan(double u, bool minorPhases) {
+    const PhaseChoice current = NearestPhase(u, minorPhases, true);
+    const PhaseChoice next = NearestPhase(u, minorPhases, false);
+    return {minorPhases, current.phase, next.phase, current.when, next.when};
+}
+
 TAstroValues ComputeValues(const TAstroReportInput& in, const TSeasonInstants& seasons,
-                           const TSunDay& sun) {
+                           const TSunDay& sun, const TPhaseSpan& phases) {
     const ReportBuilder b(in);
     const double t = in.windowDate;
     const long double phi = in.latitude;
@@ -320,13 +332,13 @@ TAstroValues ComputeValues(const TAstroReportInput& in, const TSeasonInstants& s
     v.moonTransit = b.EventTime([&] { return MoonTransitTime(t, phi, west); });
     v.moonSet = b.EventTime([&] { return MoonsetTime(t, phi, west); });
 
-    const double u = b.ToUniversal(t);
-    const PhaseChoice current = NearestPhase(u, in.minorPhases, true);
-    v.currentPhaseName = std::string(MoonPhaseName(current.phase)) + ",";
-    v.currentPhaseDate = b.Date(b.ToLocal(current.when)) + ",  " + b.ShortTime(b.ToLocal(current.when));
-    const PhaseChoice next = NearestPhase(u, in.minorPhases, false);
-    v.nextPhaseName = std::string(MoonPhaseName(next.phase)) + ",";
-    v.nextPhaseDate = b.Date(b.ToLocal(next.when)) + ",  " + b.ShortTime(b.ToLocal(next.when));
+    const auto phaseDate = [&](double when) {
+        return b.Date(b.ToLocal(when)) + ",  " + b.ShortTime(b.ToLocal(when));
+    };
+    v.currentPhaseName = std::string(MoonPhaseName(static_cast<TMoonPhase>(phases.currentPhase))) + ",";
+    v.currentPhaseDate = phaseDate(phases.current);
+    v.nextPhaseName = std::string(MoonPhaseName(static_cast<TMoonPhase>(phases.nextPhase))) + ",";
+    v.nextPhaseDate = phaseDate(phases.next);
 
     const EclipseFound sunEclipse = NextEclipse(t, EclipseType::Solar);
     v.nextSunEclipseDate = b.DateAndLongTime(b.ToLocal(sunEclipse.date), ",  ");

@@ -70,9 +70,18 @@ struct TSunDay {
     double twilight[6] = {};  // civil, nautical, astronomical: dawn then dusk; 0 when none
 };
 
+// The latest phase at or before an instant and the earliest at or after it (Universal
+// Time); both stay the same while the instant lies strictly between them.
+struct TPhaseSpan {
+    bool minorPhases = false;
+    int currentPhase = 0, nextPhase = 0;  // TMoonPhase
+    double current = 0, next = 0;
+};
+
 // The values of the data window, refreshed once a second: the seasons depend only on the
-// year and the sun's rise, transit, set and twilights only on the day and the place, so
-// they are computed again only when those change. The results equal ComputeAstroValues.
+// year, the sun's rise, transit, set and twilights only on the day and the place, and the
+// current and next phase only change when a phase is reached, so they are computed again
+// only when those change. The results equal ComputeAstroValues.
 class TAstroReport {
 public:
     TAstroValues Compute(const TAstroReportInput& input);
@@ -80,6 +89,7 @@ public:
 private:
     std::optional<TSeasonInstants> seasons_;
     std::optional<TSunDay> sunDay_;
+    std::optional<TPhaseSpan> phases_;
 };
 
 struct TReportLine {

@@ -118,6 +118,13 @@ std::optional<CityEntry> FindCity(const std::string& name, std::string& error) {
     return std::nullopt;
 }
 
+bool IsValuedOption(const std::string& a) {
+    for (const char* name : {"--settings", "--date", "--time", "--city", "--lat", "--lon",
+                             "--zone-hours", "--date-format"})
+        if (a == name) return true;
+    return false;
+}
+
 std::optional<std::string> ParseArguments(const Args& args, AstroOptions& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -129,7 +136,7 @@ std::optional<std::string> ParseArguments(const Args& args, AstroOptions& o) {
             o.minorPhases = true;
         } else if (a == "--events") {
             o.events = true;
-        } else if (!hasValue && a.rfind("--", 0) == 0) {
+        } else if (!hasValue && IsValuedOption(a)) {
             return a + " needs a value";
         } else if (a == "--settings") {
             o.settingsPath = value();

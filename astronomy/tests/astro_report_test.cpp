@@ -202,5 +202,25 @@ TEST(TAstroReport, KeptValuesFollowTheYearTheDayAndThePlace) {
     ExpectSameValues(report.Compute(in), ComputeAstroValues(in));
 }
 
+TEST(TAstroReport, KeptPhasesAcrossTicksAndAPhaseInstant) {
+    TAstroReport report;
+    TAstroReportInput in = Greenwich(EncodeSerialDate(2026, 5, 1) + 0.5);
+    in.minorPhases = true;
+    ExpectSameValues(report.Compute(in), ComputeAstroValues(in));
+    for (int tick = 0; tick < 3; ++tick) {
+        in.windowDate += 1.0 / 86400;
+        ExpectSameValues(report.Compute(in), ComputeAstroValues(in));
+    }
+    // Step over several phases, then switch the intermediate phases off.
+    for (int day = 0; day < 12; day += 3) {
+        in.windowDate += 3;
+        ExpectSameValues(report.Compute(in), ComputeAstroValues(in));
+    }
+    in.minorPhases = false;
+    ExpectSameValues(report.Compute(in), ComputeAstroValues(in));
+    in.zoneHours = 5;
+    ExpectSameValues(report.Compute(in), ComputeAstroValues(in));
+}
+
 }  // namespace
 }  // namespace orvanto::astro

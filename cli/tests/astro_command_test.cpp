@@ -1,0 +1,146 @@
+// End-to-end tests of "orvanto-cli astro": the astronomical report printed by the built
+// program, with places given, read from a settings file in a temporary folder, or taken
+// from the city library.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quoted(const std::string& arg) {
+    std::string quoted = "'";
+    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class AstroCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/orvanto-astro-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    CliRun Run(const std::vector<std::string>& args) {
+        std::string command = std::string("LC_ALL=C TZ=UTC ") + Quoted(ORVANTO_CLI) + " astro";
+        for (const std::string& a : args) command += " " + Quoted(a);
+        command += " >" + Quoted((dir_ / "out").string()) + " 2>" + Quoted((dir_ / "err").string());
+        const int raw = std::system(command.c_str());
+        CliRun run;
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.out = ReadAll(dir_ / "out");
+        run.err = ReadAll(dir_ / "err");
+        return run;
+    }
+
+    fs::path dir_;
+};
+
+bool HasLine(const std::string& text, const std::string& line) {
+    return ("\n" + text).find("\n" + line + "\n") != std::string::npos;
+}
+
+TEST_F(AstroCommandTest, PrintsTheReportForAPlace) {
+    const CliRun run = Run({"--date", "2026-12-11", "--time", "14:00:00", "--lat", "40.7128",
+                            "--lon", "-74.0060", "--zone-hours", "-5", "--date-format", "1"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.out.rfind("Orvanto Astronomical Report\n\n\nDate\n", 0) == 0) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "Friday, December 11, 2026, 14:00")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "Latitude: 40\xC2\xB0 43' N")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "Longitude: 74\xC2\xB0 0' W")) << run.out;
+    // The Julian date of the window date as it stands (its local time of day).
+    EXPECT_TRUE(HasLine(run.out, "Julian Date: 2,461,386.0833")) << run.out;
+    // Sunrise in New York on 11 December 2026 is at 07:10 local time (almanac, rounded).
+    EXPECT_NE(run.out.find("\nSun rise: 07:09:5"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nSpring Equinox:  03/20/2026, "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nCurrent phase: "), std::string::npos);
+    EXPECT_NE(run.out.find("\nNext perigee: 12/"), std::string::npos) << run.out;
+}
+
+TEST_F(AstroCommandTest, TwelveHourClockAndPolarDay) {
+    const CliRun run = Run({"--date", "2026-06-24", "--time", "12:00", "--lat", "70", "--lon",
+                            "20", "--zone-hours", "1", "--12h"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(HasLine(run.out, "Sun rise: No rises or sets calculable")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "Daylight: No rises or sets calculable")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "Civil twilight start: 00:00:00 am")) << run.out;
+    EXPECT_NE(run.out.find("\nSummer Solstice:  21/06/2026, "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(" pm"), std::string::npos);
+}
+
+TEST_F(AstroCommandTest, ReadsLocationAndFormatsFromTheSettingsFile) {
+    const fs::path settings = dir_ / "ORVANTO.INI";
+    std::ofstream(settings) << "[Settings]\nDateFormat=1\nMinorPhases=1\n"
+                               "[Location]\nCityName=Cape Town\nLatitude=-33.9249\nLongitude=18.4241\n";
+    const CliRun run = Run({"--settings", settings.string(), "--date", "2026-04-01", "--time",
+                            "08:00:00", "--zone-hours", "2"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(HasLine(run.out, "Latitude: 33\xC2\xB0 55' S")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "Longitude: 18\xC2\xB0 25' E")) << run.out;
+    EXPECT_NE(run.out.find("\nAutumn Equinox:  03/20/2026, "), std::string::npos) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "Wednesday, April 1, 2026, 08:00")) << run.out;
+}
+
+TEST_F(AstroCommandTest, TakesAPlaceFromTheCityLibrary) {
+    const CliRun run = Run({"--city", "sydney, australia", "--date", "2026-01-15", "--time",
+                            "12:00:00", "--zone-hours", "11"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(HasLine(run.out, "Latitude: 33\xC2\xB0 52' S")) << run.out;
+    const CliRun unknown = Run({"--city", "Atlantis under the sea"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("no place named"), std::string::npos) << unknown.err;
+    const CliRun ambiguous = Run({"--city", "Sydney"});
+    EXPECT_EQ(ambiguous.status, 2);
+    EXPECT_NE(ambiguous.err.find("more than one place"), std::string::npos) << ambiguous.err;
+}
+
+TEST_F(AstroCommandTest, EventsInUniversalTime) {
+    const CliRun run = Run({"--events", "--date", "2026-06-21", "--lat", "51.4769", "--lon", "0"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("sunrise\t2026-06-21 03:4"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("junesolstice\t2026-06-21 08:2"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("astronomicaldawn\tnone\n"), std::string::npos) << run.out;
+}
+
+TEST_F(AstroCommandTest, RejectsBadArguments) {
+    struct Case { std::vector<std::string> args; const char* message; };
+    const std::vector<Case> cases = {
+        {{"--date", "2026-02-30"}, "--date takes"},
+        {{"--date", "1700-01-01"}, "--date takes"},
+        {{"--time", "25:00"}, "--time takes"},
+        {{"--lat", "91", "--lon", "0"}, "--lat takes"},
+        {{"--lat", "50"}, "--lat and --lon go together"},
+        {{"--zone-hours", "x"}, "--zone-hours takes"},
+        {{"--date-format", "3"}, "--date-format takes"},
+        {{"--frobnicate"}, "unexpected argument"},
+        {{"--date"}, "needs a value"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = Run(c.args);
+        EXPECT_EQ(run.status, 2) << c.args[0];
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty());
+    }
+}
+
+}  // namespace
