@@ -62,27 +62,45 @@ TEST(ProgramStartTest, FirstStartInAnEmptyFolderCreatesTheFileWithRealBoxes) {
               "Assuming Greenwich Observatory in England.");
 }
 
+// A settings file with a chosen city, so the program shows no box at start.
+std::string WriteConfiguredSettings(const std::string& path) {
+    const std::string content = DefaultSettingsContent() + "\n[Location]\nLatitude=40.4168\nLongitude=-3.7038\n";
+    std::ofstream out(path, std::ios::binary);
+    out << content;
+    return content;
+}
+
+void StartProgram(QProcess& program, const QStringList& arguments) {
+    program.setProgram(QString::fromUtf8(ORVANTO_BIN_DIR "/orvanto"));
+    program.setArguments(arguments);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.start();
+}
+
 TEST(ProgramStartTest, CheckAndQuitEndsWithoutAWindowAndWritesNothing) {
     const TempFolder folder;
     const std::string path = folder.File("cal.INI");
-    const std::string content = DefaultSettingsContent() + "\n[Location]\nLatitude=40.4168\nLongitude=-3.7038\n";
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << content;
-    }
+    const std::string content = WriteConfiguredSettings(path);
     QProcess program;
-    program.setProgram(QString::fromUtf8(ORVANTO_BIN_DIR "/orvanto"));
-    program.setArguments({QStringLiteral("-C"), QString::fromStdString(folder.File("cal.txt"))});
-    program.setProcessEnvironment([] {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        return environment;
-    }());
-    program.start();
+    StartProgram(program, {QStringLiteral("-C"), QString::fromStdString(folder.File("cal.txt"))});
     ASSERT_TRUE(program.waitForFinished(20000)) << "the program did not end by itself";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
     EXPECT_EQ(ReadFile(path), content);
+}
+
+TEST(ProgramStartTest, NormalStartKeepsRunningWithItsWindow) {
+    const TempFolder folder;
+    WriteConfiguredSettings(folder.File("cal.INI"));
+    QProcess program;
+    StartProgram(program, {QString::fromStdString(folder.File("cal.INI"))});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    // The event loop runs: the program is still there after a while.
+    EXPECT_FALSE(program.waitForFinished(1500)) << "the program ended by itself";
+    program.kill();
+    program.waitForFinished(10000);
 }
 
 }  // namespace
