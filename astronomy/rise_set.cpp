@@ -19,9 +19,10 @@ constexpr long double kSunAltitude = -0.8333L;
 
 // The moon's standard altitude from its horizontal parallax at the full serial date.
 long double MoonAltitude(double serial) {
+    // The position's distance is MoonDistance(serial).
     TSkyPosition position = LunarPosition(serial);
-    position.Parallax =
-        ArcSinDeg(SinDeg(8.794L / 3600.0L) / (MoonDistance(serial) * (1.0L / kAstronomicalUnitKm)));
+    position.Parallax = ArcSinDeg(SinDeg(8.794L / 3600.0L) /
+                                  (position.Distance * (1.0L / kAstronomicalUnitKm)));
     return 0.7275L * position.Parallax - 0.56666666667L;
 }
 
