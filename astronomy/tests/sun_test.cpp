@@ -115,7 +115,7 @@ TEST(SunDiameter, PerihelionAndAphelion) {
 }
 
 // The low-accuracy sun, Meeus example 25.a (1992 October 13.0): apparent longitude
-// 199.90895 deg, right ascension 198.38083 deg, declination -7.78507 deg. The design
+// 199.90895 deg, right ascension 198.38083 deg, declination -7.78507 deg. This method
 // subtracts the aberration twice (-0.00569 and -20.5"/R), so the longitude lies 0.0057 deg
 // lower; the full nutation is added on top of the -0.00478 sin(omega) term.
 TEST(TwilightSolarPosition, FollowsTheLowAccuracyMethod) {
