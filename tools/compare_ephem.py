@@ -3,8 +3,8 @@
 
 Usage: compare_ephem.py PATH/TO/orvanto-cli [--samples N] [--seed S]
 
-Over random places and dates of 1900-2078 it compares sunrise, sunset, moonrise and
-moonset (Universal Time, the calendar's own standard altitudes: -50' for the sun's
+Over random places and dates of 1900-2078 it compares sunrise, sunset, moonrise,
+moonset and the three twilights (Universal Time, the calendar's own standard altitudes: -50' for the sun's
 centre, the moon's upper limb with 34' of refraction and topocentric parallax), the
 equinoxes and solstices, the four principal phases, and the Earth's heliocentric
 position from the VSOP87D series. The calendar applies no dynamical-time correction,
@@ -74,7 +74,10 @@ class Stats:
 
 def compare_rise_set(cli, samples, rng, report):
     sun, moon = ephem.Sun(), ephem.Moon()
-    stats = {key: Stats(key) for key in ("sunrise", "sunset", "moonrise", "moonset")}
+    twilights = {"civildawn": ("-6", True), "civildusk": ("-6", False),
+                 "nauticaldawn": ("-12", True), "nauticaldusk": ("-12", False),
+                 "astronomicaldawn": ("-18", True), "astronomicaldusk": ("-18", False)}
+    stats = {key: Stats(key) for key in ("sunrise", "sunset", "moonrise", "moonset", *twilights)}
     worst = {}
     for _ in range(samples):
         year = rng.randint(1900, 2078)
@@ -113,6 +116,22 @@ def compare_rise_set(cli, samples, rng, report):
             stats[key].add(difference)
             if abs(difference) > abs(worst.get(key, (0,))[0]):
                 worst[key] = (difference, date, lat, lon)
+        for key, (depression, dawn) in twilights.items():
+            mine = ours[key]
+            if mine is None:
+                continue
+            observer.horizon = depression
+            observer.date = mine
+            try:
+                a = (observer.previous_rising if dawn else observer.previous_setting)(sun, use_center=True)
+                observer.date = mine
+                b = (observer.next_rising if dawn else observer.next_setting)(sun, use_center=True)
+            except (ephem.AlwaysUpError, ephem.NeverUpError):
+                continue
+            theirs = a if abs(a - mine) < abs(b - mine) else b
+            difference = (mine - theirs) * 86400
+            if abs(difference) < 6 * 3600:
+                stats[key].add(difference)
     for key in stats:
         report.append(stats[key].line())
         if key in worst:
