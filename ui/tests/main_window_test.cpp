@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QScreen>
 
 #include <memory>
@@ -22,6 +23,7 @@
 #include "ui/widgets/ext_label.h"
 #include "ui/widgets/outline_shape.h"
 #include "ui/widgets/round_button.h"
+#include "ui/widgets/scrolling_text.h"
 #include "ui/widgets/theme.h"
 #include "ui/widgets/trans_edit.h"
 
@@ -196,6 +198,27 @@ TEST_F(MainWindowTest, InformationStripShowsHolidaysOrTheClock) {
     EXPECT_EQ(label->Text(), "09:08:00");
     EXPECT_FALSE(label->isHidden());
     EXPECT_TRUE(scroll->isHidden());
+}
+
+TEST_F(MainWindowTest, LongHolidayTextScrollsAndComesBackAfterADayPress) {
+    Open(2015, 4, 10);
+    auto* scroll = Find<ScrollingText>("Scroll1");
+    auto* label = Find<ExtLabel>("Label1");
+    // The Easter feasts come before Easter itself, in the order of the holiday list.
+    const QString holidays = "2: Maundy Thursday - 3: Good Friday - 4: Holy Saturday - 6: Easter Monday - 5: Easter";
+    ASSERT_FALSE(scroll->isHidden());
+    EXPECT_TRUE(label->isHidden());
+    EXPECT_TRUE(scroll->IsActive());
+    EXPECT_EQ(scroll->Text(), holidays + QString(35, ' '));
+    test::Press(Day(9), Qt::LeftButton, Qt::NoModifier);
+    EXPECT_TRUE(scroll->isHidden());
+    EXPECT_FALSE(label->isHidden());
+    EXPECT_THAT(label->Text().toStdString(), testing::StartsWith("Week: 15  -  Day: 97/268  (-3)"));
+    test::Release(Day(9), Qt::LeftButton, Qt::NoModifier);
+    EXPECT_FALSE(scroll->isHidden());
+    EXPECT_TRUE(scroll->IsActive());
+    EXPECT_EQ(scroll->Text(), holidays + QString(35, ' '));
+    EXPECT_TRUE(label->isHidden());
 }
 
 TEST_F(MainWindowTest, MonthStepsStopAtTheRangeWithABeep) {
@@ -509,6 +532,26 @@ TEST_F(MainWindowTest, TickPopsUpATimedReminderAtItsTimeAndUpdatesThePendingCoun
     EXPECT_EQ(w.Pending().pendingCount, 0);
     EXPECT_FALSE(folder_.Ini().ValueExists("Reminders", std::to_string(DayNumber(2015, 2, 10)) + "/0"))
         << "a one-time reminder is consumed";
+}
+
+TEST_F(MainWindowTest, EscapeClosesAndTheTitleOpensTheAboutBox) {
+    TForm1& w = Open(2015, 2, 10);
+    int about = 0;
+    MainWindowHooks hooks;
+    hooks.about = [&] { ++about; };
+    window_->SetHooks(hooks);
+    EXPECT_TRUE(w.ContextMenu()->findChild<QAction*>("AboutItem")->isEnabled());
+    auto* title = Find<ExtLabel>("ExtLabel2");
+    test::Press(title, Qt::LeftButton, Qt::NoModifier);
+    EXPECT_EQ(title->GetStyle(), ExtLabel::Style::HeavySunken);
+    test::Release(title, Qt::LeftButton, Qt::NoModifier);
+    EXPECT_EQ(title->GetStyle(), ExtLabel::Style::HeavyRaised);
+    EXPECT_EQ(about, 1);
+
+    w.show();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&w, &escape);
+    EXPECT_FALSE(w.isVisible());
 }
 
 TEST_F(MainWindowTest, CommandsOfMissingWindowsAreDisabled) {

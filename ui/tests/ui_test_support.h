@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -73,3 +74,6 @@ inline void Click(QWidget* widget, Qt::KeyboardModifiers modifiers = Qt::NoModif
 }
 
 }  // namespace orvanto::test
+
+// Readable QString values in test failures (found by argument-dependent lookup).
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

@@ -69,7 +69,7 @@ void BevelButton::paintEvent(QPaintEvent*) {
         face = hotTrack_;
     painter.fillRect(rect(), face);
 
-    if (!flat_ || hot || sunken) DrawBevel(painter, rect().adjusted(0, 0, -1, -1), colors_.light, colors_.shadow, sunken);
+    if (!flat_ || hot || sunken) DrawBevel(painter, rect(), colors_.light, colors_.shadow, sunken);
 
     const int shift = sunken ? 1 : 0;
     if (!glyph_.isNull()) painter.drawPixmap(3 + shift, 3 + shift, glyph_);
