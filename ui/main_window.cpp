@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolTip>
 #include <QWindow>
 
 #include <filesystem>
@@ -383,7 +384,7 @@ void TForm1::BuildInformationStrip() {
     sunLabel_->setObjectName(QStringLiteral("ExtLabel1"));
     sunLabel_->setGeometry(11, 344, 241, 18);
     sunLabel_->SetAlignment(Qt::AlignCenter);
-    sunLabel_->SetBackground(QColor(255, 255, 225));
+    sunLabel_->SetBackground(QToolTip::palette().color(QPalette::ToolTipBase));
 
     scrollButton_ = new BevelButton(this);
     scrollButton_->setObjectName(QStringLiteral("ScrollButton"));
@@ -673,6 +674,8 @@ void TForm1::ShowMonth(const CivilDate& date) {
     options.ignoreWeekColor = settings_.ignoreWeekColor;
     options.ignoreDayColor = settings_.ignoreDayColor;
     options.twelveHour = context_.timeStyle.twelveHour;
+    options.amDesignator = context_.timeStyle.amDesignator;
+    options.pmDesignator = context_.timeStyle.pmDesignator;
     picture_ = PaintMonth(date.year, date.month, Today(), entries_, phases, DayColorsFrom(settings_.colours), options);
 
     for (int i = 0; i < 42; ++i) ApplyCell(days_[i], picture_.cells[i]);
@@ -748,7 +751,7 @@ void TForm1::SetInformationStrip(const std::string& holidays) {
     QString text = QString::fromStdString(holidays);
     stripShowsClock_ = text.isEmpty();
     if (stripShowsClock_)
-        text = QString::fromStdString(LongTimeText(TimeOf(context_.clock->LocalNow()), context_.timeStyle.twelveHour));
+        text = QString::fromStdString(ClockText());
     if (QFontMetrics(font()).horizontalAdvance(text) > infoLabel_->width() - 4) {
         infoLabel_->hide();
         scroll_->setFont(font());
@@ -1001,10 +1004,15 @@ void TForm1::DateChanged() {
     if (hooks_.dateChanged) hooks_.dateChanged();
 }
 
+std::string TForm1::ClockText() const {
+    const TimeStyle& style = context_.timeStyle;
+    return LongTimeText(TimeOf(context_.clock->LocalNow()), style.twelveHour, style.amDesignator, style.pmDesignator);
+}
+
 void TForm1::RefreshClockText() {
     if (stripShowsClock_ && !savedInformation_)
         infoLabel_->SetText(
-            QString::fromStdString(LongTimeText(TimeOf(context_.clock->LocalNow()), context_.timeStyle.twelveHour)));
+            QString::fromStdString(ClockText()));
 }
 
 // ---------------------------------------------------------------- minimize, restore, tray

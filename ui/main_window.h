@@ -161,6 +161,7 @@ private:
     void ShuffleTrayIcon();
     void DateChanged();
     void RefreshClockText();
+    std::string ClockText() const;
     void StartReminderCheck();
 
     void ApplyCell(BevelButton* button, const DayCell& cell);

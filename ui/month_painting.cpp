@@ -110,7 +110,7 @@ const char* PrincipalPhaseName(int phase) {
     }
 }
 
-std::string LongTimeText(double timeOfDay, bool twelveHour) {
+std::string LongTimeText(double timeOfDay, bool twelveHour, const std::string& am, const std::string& pm) {
     const TimeOfDay t = DecodeTime(timeOfDay);
     char buffer[32];
     if (!twelveHour) {
@@ -118,7 +118,7 @@ std::string LongTimeText(double timeOfDay, bool twelveHour) {
     } else {
         const int hour = t.hour % 12 == 0 ? 12 : t.hour % 12;
         std::snprintf(buffer, sizeof buffer, "%d:%02d:%02d %s", hour, t.minute, t.second,
-                      t.hour < 12 ? "AM" : "PM");
+                      (t.hour < 12 ? am : pm).c_str());
     }
     return buffer;
 }
@@ -152,7 +152,8 @@ MonthPicture PaintMonth(int year, int month, const CivilDate& today, const std::
             if (phases[p].day != v || !options.showMoon) continue;
             if (options.moonHint == 1)
                 cell.hint = std::string(PrincipalPhaseName(phases[p].phase)) + " at " +
-                            LongTimeText(phases[p].timeOfDay, options.twelveHour);
+                            LongTimeText(phases[p].timeOfDay, options.twelveHour, options.amDesignator,
+                                         options.pmDesignator);
             cell.glyph = GlyphFor(phases[p].phase, options.latitude);
             break;
         }

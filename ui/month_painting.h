@@ -52,6 +52,8 @@ struct MonthViewOptions {
     bool ignoreWeekColor = false;
     bool ignoreDayColor = false;
     bool twelveHour = false;   // how phase times are written in hints
+    std::string amDesignator = "AM";
+    std::string pmDesignator = "PM";
 };
 
 enum class CellKind { InMonth, Dimmed, Hidden };
@@ -90,7 +92,8 @@ MonthPicture PaintMonth(int year, int month, const CivilDate& today, const std::
 std::string InformationStripText(const std::vector<DayEntry>& entries);
 
 // A time of day in the long time format: "14:05:09", or "2:05:09 PM" with
-// the twelve-hour clock.
-std::string LongTimeText(double timeOfDay, bool twelveHour);
+// the twelve-hour clock and the locale's designators.
+std::string LongTimeText(double timeOfDay, bool twelveHour, const std::string& am = "AM",
+                         const std::string& pm = "PM");
 
 }  // namespace orvanto
