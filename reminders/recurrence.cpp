@@ -173,7 +173,7 @@ bool WarnAgainCopy(ReminderLines& lines, std::size_t index, int minutes, int tod
         ++date;
     }
     const int dueMinutes = static_cast<int>(due / kMsPerMinute);
-    char timeField[16];
+    char timeField[32];
     std::snprintf(timeField, sizeof timeField, "%02d%02d", dueMinutes / 60, dueMinutes % 60);
     return AppendReminder(date, "10000", 0, timeField, record->StartAndLimit(), prefix + record->text, lines,
                           services);
