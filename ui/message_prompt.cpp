@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "ui/remind_form.h"
+
 namespace orvanto {
 
 namespace {
@@ -38,10 +40,9 @@ bool MessagePrompt::Ask(MessageKind kind, const std::string& title, const std::s
 }
 
 ReminderPopupAnswer MessagePrompt::Popup(const ReminderPopupRequest& request) {
-    std::string text = request.memoText;
-    if (!request.description.empty()) text += "\n\n" + request.description;
-    RunBox(parent_, MessageKind::Information, "Orvanto reminder", text, QMessageBox::Ok);
-    return ReminderPopupAnswer{request.keepChecked, 0};
+    TRemindForm form(request, themeIndex_, parent_);
+    form.exec();
+    return form.Answer();
 }
 
 }  // namespace orvanto

@@ -17,13 +17,15 @@ public:
 
     void ShowMessage(MessageKind kind, const std::string& title, const std::string& text) override;
     bool Ask(MessageKind kind, const std::string& title, const std::string& text) override;
-    // Until the reminder popup window exists: a plain box with the reminder's
-    // text; the answer keeps the keep box's initial state and asks for no
-    // warn-again copy.
+    // The reminder popup window (TRemindForm) in the current theme.
     ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override;
+
+    // The colour theme of the reminder popup ("Theme").
+    void SetThemeIndex(int themeIndex) { themeIndex_ = themeIndex; }
 
 private:
     QWidget* parent_;
+    int themeIndex_ = 0;
 };
 
 }  // namespace orvanto
