@@ -80,6 +80,10 @@ int main(int argc, char** argv) {
     context.timeZoneBias = [](bool dstCorrection) { return TimeZoneBias(SystemTimeZoneFacts(), dstCorrection); };
     TForm1 window(context);
     prompt.SetParent(&window);
+    // The window hides in the tray: the program ends when the window closes,
+    // not when the last visible window (a reminder popup, a message box) does.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&window, &TForm1::Closed, &app, &QCoreApplication::quit);
     if (minimized) window.MoveBelowScreen();
 
     RunStartupReminderPass(start->state, prompt, sound, clock, timeStyle);

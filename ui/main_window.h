@@ -135,6 +135,10 @@ public:
     void TrayClicked();
     void TrayDoubleClicked();
 
+signals:
+    // The close went ahead: the program ends.
+    void Closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -32,6 +32,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         context_.prompt->ShowMessage(MessageKind::Error, kApplicationTitle, error.what());
     }
     event->accept();
+    emit Closed();
 }
 
 }  // namespace orvanto

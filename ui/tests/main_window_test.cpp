@@ -436,8 +436,11 @@ TEST_F(MainWindowTest, CloseAsksWhileTimedRemindersArePending) {
     AddReminder(2026, 1, 5, '0', "10000,0,1430,00000000,Dentist");
     AddReminder(2026, 1, 5, '1', "10000,0,1600,00000000,Call Anna");
     Open(2026, 1, 5, 10, 0);
+    int closed = 0;
+    QObject::connect(window_.get(), &TForm1::Closed, [&] { ++closed; });
     prompt_.QueueAnswer(false);
     EXPECT_FALSE(RequestClose());
+    EXPECT_EQ(closed, 0);
     ASSERT_EQ(prompt_.Log().size(), 1u);
     EXPECT_EQ(prompt_.Log()[0].kind, ScriptedPrompt::Shown::Kind::Question);
     EXPECT_EQ(prompt_.Log()[0].title, "Orvanto");
@@ -446,6 +449,7 @@ TEST_F(MainWindowTest, CloseAsksWhileTimedRemindersArePending) {
               "Tip: You can disable this message from the Settings window.");
     prompt_.QueueAnswer(true);
     EXPECT_TRUE(RequestClose());
+    EXPECT_EQ(closed, 1) << "the program ends with the window, not with its last visible window";
 }
 
 TEST_F(MainWindowTest, CloseWithIgnorePendingAsksNothingAndSavesThePosition) {
