@@ -490,13 +490,17 @@ void IniFile::ReplaceSection(const std::string& section,
     if (spans.empty()) {
         AppendSection(model, section, body);
     } else {
-        // Later sections of the same name go; the first is rewritten in its
-        // place and keeps the blank lines that separate it from the next.
-        for (std::size_t i = spans.size(); i-- > 1;) {
-            model.lines.erase(model.lines.begin() + static_cast<std::ptrdiff_t>(spans[i].header),
-                              model.lines.begin() + static_cast<std::ptrdiff_t>(spans[i].end));
-        }
+        // The first section of the name is rewritten in its place and keeps
+        // the blank lines that separate it from the next. Lines in it that are
+        // not key lines are kept after the new keys, and later sections of the
+        // same name (which no read sees) are left as they are: a rewrite never
+        // loses text the user put in the file.
         const SectionSpan& first = spans.front();
+        for (std::size_t i = first.header + 1; i < first.contentEnd; ++i) {
+            if (ParseLine(model.lines[i]).kind == LineKind::Other && !Trim(model.lines[i]).empty()) {
+                body.push_back(model.lines[i]);
+            }
+        }
         const auto begin = model.lines.begin() + static_cast<std::ptrdiff_t>(first.header + 1);
         const auto end = model.lines.begin() + static_cast<std::ptrdiff_t>(first.contentEnd);
         model.lines.insert(model.lines.erase(begin, end), body.begin(), body.end());

@@ -244,10 +244,13 @@ TEST_F(IniFileTest, EraseSectionRemovesItsLinesOnly) {
     EXPECT_EQ(Content(), "[Settings]\nTop=1\n\n[Print]\nLastType=1\n");
 }
 
-TEST_F(IniFileTest, ReplaceSectionRewritesInPlaceAndDropsDuplicates) {
-    IniFile ini = WithContent("[Reminders]\nold=1\n\n[Print]\nLastType=1\n[Reminders]\nolder=2\n");
+TEST_F(IniFileTest, ReplaceSectionRewritesInPlaceAndLosesNothingElse) {
+    IniFile ini = WithContent(
+        "[Reminders]\nold=1\nnot a key line\n\n[Print]\nLastType=1\n[Reminders]\nolder=2\n");
     ini.ReplaceSection("Reminders", {{"20260101/0", "1,0,,,A"}, {"20260102/0", "1,0,,,B"}});
-    EXPECT_EQ(Content(), "[Reminders]\n20260101/0=1,0,,,A\n20260102/0=1,0,,,B\n\n[Print]\nLastType=1\n");
+    EXPECT_EQ(Content(),
+              "[Reminders]\n20260101/0=1,0,,,A\n20260102/0=1,0,,,B\nnot a key line\n\n"
+              "[Print]\nLastType=1\n[Reminders]\nolder=2\n");
     ini.ReplaceSection("Location", {{"Latitude", "1"}});
     EXPECT_EQ(ini.ReadString("Location", "Latitude", ""), "1");
 }
