@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QScreen>
 
 #include <cstdio>
 
@@ -174,11 +175,21 @@ void TAboutBox::ApplyTheme(int themeIndex) {
 
 void TAboutBox::showEvent(QShowEvent* event) {
     ThemedDialog::showEvent(event);
+    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
     ok_->setFocus();
     if (!soundPlayed_) {
         soundPlayed_ = true;
         sound_.PlayEvent("SystemAsterisk");
     }
+}
+
+}  // namespace orvanto
+
+namespace orvanto {
+
+void OpenAboutBox(int themeIndex, int dateFormat, Sound& sound, QWidget* parent) {
+    TAboutBox box(themeIndex, dateFormat, sound, parent);
+    box.exec();
 }
 
 }  // namespace orvanto

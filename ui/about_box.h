@@ -63,3 +63,10 @@ private:
 };
 
 }  // namespace orvanto
+
+namespace orvanto {
+
+// Shows the about box modally.
+void OpenAboutBox(int themeIndex, int dateFormat, Sound& sound, QWidget* parent = nullptr);
+
+}  // namespace orvanto
