@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include <algorithm>
+
 #include "calendar/day_number.h"
 #include "calendar/serial_date.h"
 #include "calendar/valid_date.h"
@@ -357,18 +359,14 @@ void TAddRemForm::RepeatChanged() {
     for (QComboBox* list : {which_, weekdayList_, monthList_}) list->setEnabled(on);
     if (every) {
         if (every_->edit->text().isEmpty()) every_->edit->setText(QStringLiteral("1"));
-        if (unit_->currentIndex() < 0) unit_->setCurrentIndex(0);
+        if (unit_->currentIndex() < 0) unit_->setCurrentIndex(0);  // "years"
     } else {
         every_->edit->clear();
     }
-    if (!every) unit_->setCurrentIndex(every ? unit_->currentIndex() : 0);
-    if (on) {
-        if (which_->currentIndex() < 0) which_->setCurrentIndex(0);
-    }
-    if (!on) {
-        which_->setCurrentIndex(0);
-        weekdayList_->setCurrentIndex(0);
-        monthList_->setCurrentIndex(0);
+    if (!every) unit_->setCurrentIndex(-1);
+    for (QComboBox* list : {which_, weekdayList_, monthList_}) {
+        if (on && list->currentIndex() < 0) list->setCurrentIndex(0);
+        if (!on) list->setCurrentIndex(-1);
     }
     limit_->setEnabled(every || on);
     if (!(every || on)) limit_->setChecked(false);
@@ -437,10 +435,10 @@ ReminderEntry TAddRemForm::Entry() const {
     entry.typeIndex = type_->currentIndex();
     entry.repeatKind = repeatOn_->isChecked() ? 2 : repeatEvery_->isChecked() ? 1 : 0;
     entry.everyText = every_->edit->text().toStdString();
-    entry.unitIndex = unit_->currentIndex();
-    entry.monthIndex = monthList_->currentIndex();
-    entry.whichIndex = which_->currentIndex();
-    entry.weekdayIndex = weekdayList_->currentIndex();
+    entry.unitIndex = std::max(0, unit_->currentIndex());
+    entry.monthIndex = std::max(0, monthList_->currentIndex());
+    entry.whichIndex = std::max(0, which_->currentIndex());
+    entry.weekdayIndex = std::max(0, weekdayList_->currentIndex());
     entry.warningText = warning_->edit->text().toStdString();
     entry.timed = timed_->isChecked() && timed_->isEnabled();
     entry.hour = FieldValue(hour_->edit);

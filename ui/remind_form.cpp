@@ -13,7 +13,7 @@ namespace orvanto {
 
 namespace {
 
-constexpr QSize kClientSize(330, 192);
+constexpr QSize kClientSize(360, 192);
 constexpr int kCaptionHeight = 24;
 constexpr int kDescriptionLargest = 8;
 constexpr int kDescriptionSmallest = 4;
@@ -67,7 +67,7 @@ void TRemindForm::BuildControls() {
     memo_->setObjectName(QStringLiteral("Memo"));
     memo_->setReadOnly(true);
     memo_->setFocusPolicy(Qt::NoFocus);
-    memo_->setGeometry(52, 32, 268, 64);
+    memo_->setGeometry(52, 32, kClientSize.width() - 62, 64);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -101,16 +101,19 @@ void TRemindForm::BuildControls() {
     ok_ = new BevelButton(this);
     ok_->setObjectName(QStringLiteral("OKButton"));
     ok_->setText(QStringLiteral("&OK"));
-    ok_->setGeometry(125, 156, 80, 28);
+    ok_->setGeometry((kClientSize.width() - 80) / 2, 156, 80, 28);
 
     // The caption bar carries the title, the description and the close button.
     CaptionBar* caption = Caption();
     caption->SetManualLayout(true);
-    caption->Title()->setGeometry(8, 0, 116, kCaptionHeight);
+    const int titleWidth =
+        QFontMetrics(caption->Title()->font()).horizontalAdvance(caption->Title()->Text()) + 8;
+    caption->Title()->setGeometry(6, 0, titleWidth, kCaptionHeight);
     caption->CloseButton()->setGeometry(kClientSize.width() - 22, 4, 16, 16);
     description_ = new ExtLabel(QString(), caption);
     description_->setObjectName(QStringLiteral("DescriptionLabel"));
-    description_->setGeometry(126, 0, kClientSize.width() - 126 - 26, kCaptionHeight);
+    const int descriptionLeft = 6 + titleWidth + 6;
+    description_->setGeometry(descriptionLeft, 0, kClientSize.width() - descriptionLeft - 26, kCaptionHeight);
     description_->SetAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Caption()->Dragger()->Watch(description_);
 
