@@ -165,11 +165,19 @@ int RunSntpCommand(const Args& args) {
         PrintFields(client, arrivalUtc);
         return 0;
     }
-    // An exchange that ended without an event: a late reply, or a datagram
-    // that did not answer the request.
-    if (events.empty() || events.back().rfind("WinsockError", 0) == 0)
-        events.push_back(client.TimedOut() ? "Timeout" : "NoReply");
-    for (const std::string& event : events) std::printf("%s\n", event.c_str());
+    // A socket error (the listening port 123 already taken by a time daemon,
+    // say) does not end the exchange by itself: it goes to stderr, and the
+    // event that ended the exchange to stdout. An exchange that ended without
+    // an event: a late reply, or a datagram that did not answer the request.
+    std::vector<std::string> ends;
+    for (const std::string& event : events) {
+        if (event.rfind("WinsockError", 0) == 0)
+            std::fprintf(stderr, "%s\n", event.c_str());
+        else
+            ends.push_back(event);
+    }
+    if (ends.empty()) ends.push_back(client.TimedOut() ? "Timeout" : "NoReply");
+    for (const std::string& event : ends) std::printf("%s\n", event.c_str());
     return 1;
 }
 

@@ -6,8 +6,11 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
+#include <QTimer>
 
 #include <chrono>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -18,11 +21,16 @@
 #include "core/startup.h"
 #include "core/time_format.h"
 #include "core/time_zone.h"
+#include "platform/desktop_background.h"
 #include "platform/desktop_sound.h"
 #include "reminders/date_steps.h"
 #include "reminders/startup_pass.h"
+#include "ui/about_box.h"
+#include "ui/add_rem_form.h"
+#include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/message_prompt.h"
+#include "ui/wallpaper.h"
 
 namespace {
 
@@ -50,6 +58,36 @@ TimeStyle TimeStyleOf(const StartupState& state) {
     timeStyle.amDesignator = QLocale().amText().toStdString();
     timeStyle.pmDesignator = QLocale().pmText().toStdString();
     return timeStyle;
+}
+
+// The windows the calendar opens, and the wallpaper made at the first paint
+// and at each change of date.
+MainWindowHooks WindowHooks(TForm1& window, const MainWindowContext& context, const std::string& programFolder,
+                            DesktopBackground& desktop) {
+    MainWindowHooks hooks;
+    hooks.addReminder = [&window, context](const CivilDate& day, bool timed) {
+        AddReminderContext add;
+        add.settingsPath = context.settingsPath;
+        add.clock = context.clock;
+        add.prompt = context.prompt;
+        add.sound = context.sound;
+        add.dateFormat = window.Settings().dateFormat;
+        add.twelveHour = context.timeStyle.twelveHour;
+        add.allTimed = window.Settings().allTimed;
+        add.themeIndex = window.Settings().colours.theme;
+        OpenAddReminder(add, day, timed, &window);
+    };
+    hooks.about = [&window, context] {
+        OpenAboutBox(window.Settings().colours.theme, window.Settings().dateFormat, *context.sound, &window);
+    };
+    hooks.help = [](const std::string& topic) { ShowHelpTopic(topic); };
+    hooks.closeHelpWindows = [] { CloseHelpWindows(); };
+    hooks.dateChanged = [&window, programFolder, &desktop] {
+        const MainWindowSettings& settings = window.Settings();
+        GenerateWallpaper(window, WallpaperOptions{settings.wallpaper, settings.wpx, settings.wpy}, programFolder,
+                          desktop);
+    };
+    return hooks;
 }
 
 }  // namespace
@@ -80,6 +118,11 @@ int main(int argc, char** argv) {
     context.timeZoneBias = [](bool dstCorrection) { return TimeZoneBias(SystemTimeZoneFacts(), dstCorrection); };
     TForm1 window(context);
     prompt.SetParent(&window);
+    prompt.SetThemeIndex(window.Settings().colours.theme);
+    const std::string programFolder = std::filesystem::path(start->state.programPath).parent_path().string();
+    const std::unique_ptr<DesktopBackground> desktop = MakeDesktopBackground();
+    const MainWindowHooks hooks = WindowHooks(window, context, programFolder, *desktop);
+    window.SetHooks(hooks);
     // The window hides in the tray: the program ends when the window closes,
     // not when the last visible window (a reminder popup, a message box) does.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -98,5 +141,7 @@ int main(int argc, char** argv) {
         window.StartMinimized();
     else
         window.show();
+    // The wallpaper is the window's picture: made once the window has painted.
+    QTimer::singleShot(0, &window, hooks.dateChanged);
     return app.exec();
 }

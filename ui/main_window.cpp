@@ -194,9 +194,7 @@ TForm1::TForm1(MainWindowContext context, QWidget* parent)
     reminderTimer_->setInterval(1000);
     connect(reminderTimer_, &QTimer::timeout, this, &TForm1::ReminderTick);
     trayClickTimer_->setSingleShot(true);
-    connect(trayClickTimer_, &QTimer::timeout, this, [this] {
-        if (hooks_.addReminder) hooks_.addReminder(Today(), true);
-    });
+    connect(trayClickTimer_, &QTimer::timeout, this, [this] { AddReminder(Today(), true); });
 
     SetHintPause(settings_.hintPause * 1000);
 
@@ -464,7 +462,7 @@ void TForm1::BuildMenus() {
     })->setObjectName(QStringLiteral("TrayHelpItem"));
     add(popupMenu2_, "&About", "TrayAboutItem", &MainWindowHooks::about, false);
     popupMenu2_->addAction(QStringLiteral("Add &new alarm"), this, [this] {
-        if (hooks_.addReminder) hooks_.addReminder(Today(), true);
+        AddReminder(Today(), true);
     })->setObjectName(QStringLiteral("TrayNewAlarmItem"));
     popupMenu2_->addAction(QStringLiteral("E&xit"), this, &QWidget::close)->setObjectName(QStringLiteral("TrayExitItem"));
     connect(popupMenu2_, &QMenu::aboutToShow, this, &TForm1::UpdateHookedCommands);
@@ -906,8 +904,14 @@ void TForm1::DayClicked(int cell) {
         shiftOrAlt_ = false;
         return;
     }
+    AddReminder(ShownDay(cell), settings_.allTimed);
+}
+
+void TForm1::AddReminder(const CivilDate& day, bool timed) {
     if (!hooks_.addReminder) return;
-    hooks_.addReminder(ShownDay(cell), settings_.allTimed);
+    hooks_.addReminder(day, timed);
+    // The dialog may have stored a record: the month, the pending table and
+    // the check's own table are made again from the file.
     ShowMonthOfYear(shownYear_, shownMonth_);
     RebuildPendingTable();
     check_->RequestRebuild();

@@ -169,6 +169,9 @@ private:
     void StartReminderCheck();
 
     void ApplyCell(BevelButton* button, const DayCell& cell);
+    // The add-reminder dialog for a day, then the month and the pending
+    // table made again.
+    void AddReminder(const CivilDate& day, bool timed);
     void SetSunLabel();
     void SetInformationStrip(const std::string& text);
     void BlinkTick();
