@@ -10,7 +10,7 @@
 #include "calendar/valid_date.h"
 #include "cli/commands.h"
 #include "core/ini_file.h"
-#include "core/settings_keys.h"
+#include "reminders/month_index.h"
 
 namespace orvanto::cli {
 
@@ -27,18 +27,9 @@ std::optional<int> ParseYear(const std::string& text) {
     return year;
 }
 
-HolidaySwitches ReadHolidaySwitches(const std::optional<std::string>& settingsPath) {
-    if (!settingsPath) return HolidaySwitches{};
-    const IniFile ini(*settingsPath);
-    const auto read = [&ini](std::string_view key) {
-        return ReadSettingBool(ini, kSettingsSection, key, SettingsReader::MainWindow);
-    };
-    HolidaySwitches switches;
-    switches.easterRelated = read("EasterRelated");
-    switches.showEaster = read("ShowEaster");
-    switches.showPesach = read("ShowPesach");
-    switches.showThanks = read("ShowThanks");
-    return switches;
+// The four switches of the settings file, or the read defaults without one.
+HolidaySwitches SwitchesOf(const std::optional<std::string>& settingsPath) {
+    return settingsPath ? ReadHolidaySwitches(IniFile(*settingsPath)) : HolidaySwitches{};
 }
 
 }  // namespace
@@ -62,7 +53,7 @@ int RunHolidaysCommand(const Args& args) {
         return UsageError(kCommand, "YEAR must be a year from 1753 to 2078, not '" + *yearText + "'");
     }
 
-    const HolidaySwitches switches = ReadHolidaySwitches(settingsPath);
+    const HolidaySwitches switches = SwitchesOf(settingsPath);
     for (int month = 1; month <= 12; ++month) {
         for (const Holiday& holiday : MonthHolidays(*year, month, switches)) {
             std::printf("%04d-%02d-%02d\t%s\n", *year, month, holiday.day, holiday.name.c_str());
