@@ -61,7 +61,7 @@ constexpr std::array<const char*, 12> kMonthCaptions = {"&Jan", "&Feb", "Ma&r", 
                                                         "Ju&l", "&Aug", "&Sep", "O&ct", "&Nov", "&Dec"};
 
 // The tool buttons: name, hint, place and glyph.
-struct ToolButtonSpec {
+struct ToolButtonLayout {
     const char* name;
     const char* hint;
     int left;
@@ -69,7 +69,7 @@ struct ToolButtonSpec {
     int width;
     ToolGlyph glyph;
 };
-constexpr std::array<ToolButtonSpec, 9> kToolButtons = {{
+constexpr std::array<ToolButtonLayout, 9> kToolButtons = {{
     {"PrevBut", "Previous month", 268, 344, 21, ToolGlyph::Previous},
     {"NextBut", "Next month", 288, 344, 21, ToolGlyph::Next},
     {"TodayBut", "Today", 308, 344, 41, ToolGlyph::Today},
@@ -348,12 +348,12 @@ void TForm1::BuildMonthButtons() {
 }
 
 void TForm1::BuildToolButtons() {
-    for (const ToolButtonSpec& spec : kToolButtons) {
+    for (const ToolButtonLayout& tool : kToolButtons) {
         auto* button = new BevelButton(this);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setToolTip(QString::fromLatin1(spec.hint));
-        button->setGeometry(spec.left, spec.top, spec.width, 25);
-        const QPixmap glyph = ToolGlyphPixmap(spec.glyph);
+        button->setObjectName(QString::fromLatin1(tool.name));
+        button->setToolTip(QString::fromLatin1(tool.hint));
+        button->setGeometry(tool.left, tool.top, tool.width, 25);
+        const QPixmap glyph = ToolGlyphPixmap(tool.glyph);
         button->setIcon(QIcon(glyph));
         button->setIconSize(glyph.size());
         tools_.push_back(button);
