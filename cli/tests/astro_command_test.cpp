@@ -2,58 +2,30 @@
 // program, with places given, read from a settings file in a temporary folder, or taken
 // from the city library.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
+
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using orvanto::testing::CliRun;
+using orvanto::testing::TempFolder;
 
 class AstroCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/orvanto-astro-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
     CliRun Run(const std::vector<std::string>& args) {
-        std::string command = std::string("LC_ALL=C TZ=UTC ") + Quoted(ORVANTO_CLI) + " astro";
-        for (const std::string& a : args) command += " " + Quoted(a);
-        command += " >" + Quoted((dir_ / "out").string()) + " 2>" + Quoted((dir_ / "err").string());
-        const int raw = std::system(command.c_str());
-        CliRun run;
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = ReadAll(dir_ / "out");
-        run.err = ReadAll(dir_ / "err");
-        return run;
+        return orvanto::testing::RunCli(dir_, "astro", args, std::nullopt, "LC_ALL=C TZ=UTC");
     }
 
-    fs::path dir_;
+    TempFolder folder_{"orvanto-astro"};
+    fs::path dir_ = folder_.Path();
 };
 
 bool HasLine(const std::string& text, const std::string& line) {

@@ -2,40 +2,23 @@
 // the built program over a settings file in a temporary folder, answered on
 // standard input.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "cli_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using orvanto::testing::CliRun;
+using orvanto::testing::ReadFile;
+using orvanto::testing::TempFolder;
 
 // DayNumber of 11 December 2026, the "today" of these tests.
 constexpr int kToday = 740404;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string Quoted(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
 
 std::string Record(int date, char sequence, const std::string& value) {
     return std::to_string(date) + "/" + sequence + "=" + value + "\n";
@@ -44,24 +27,12 @@ std::string Record(int date, char sequence, const std::string& value) {
 class CheckCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/orvanto-check-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
+        ASSERT_FALSE(dir_.empty());
         settings_ = (dir_ / "ORVANTO.INI").string();
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
     CliRun RunCli(const std::vector<std::string>& args, const std::string& input) const {
-        std::ofstream(dir_ / "in", std::ios::binary) << input;
-        std::string command = "LC_ALL=C " + Quoted(ORVANTO_CLI) + " check";
-        for (const auto& arg : args) command += " " + Quoted(arg);
-        command += " <" + Quoted(dir_ / "in") + " >" + Quoted(dir_ / "out") + " 2>" + Quoted(dir_ / "err");
-        CliRun run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = ReadFile(dir_ / "out");
-        run.err = ReadFile(dir_ / "err");
-        return run;
+        return orvanto::testing::RunCli(dir_, "check", args, input, "LC_ALL=C");
     }
 
     CliRun Check(const std::string& input, const std::string& now = "12:00") const {
@@ -80,7 +51,8 @@ protected:
         return text.substr(text.find("[Reminders]\n") + 12);
     }
 
-    fs::path dir_;
+    TempFolder folder_{"orvanto-check"};
+    fs::path dir_ = folder_.Path();
     std::string settings_;
 };
 

@@ -3,18 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
 
+#include "cli_run.h"
+
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-};
+using orvanto::testing::CliRun;
 
+// Standard error goes with standard output, and the arguments are shell words
+// as they stand.
 CliRun RunCli(const std::string& arguments) {
     const std::string command = std::string("'") + ORVANTO_CLI + "' " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
@@ -22,20 +22,13 @@ CliRun RunCli(const std::string& arguments) {
     char buffer[4096];
     while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
     const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, {}};
 }
 
 TEST(CitiesCommandTest, ListsEveryPlaceInLibraryOrder) {
     const CliRun run = RunCli("cities");
     ASSERT_EQ(run.status, 0) << run.out;
-    const std::vector<std::string> lines = Lines(run.out);
+    const std::vector<std::string> lines = run.Lines();
     ASSERT_EQ(lines.size(), 1990u);
     EXPECT_EQ(lines.front(), "0\t0\tAbbotsford, BC\t49.0300\t-122.3200");
     EXPECT_EQ(lines[1564], "0\t1564\tZanesville, OH\t39.9383\t-82.0083");
@@ -46,7 +39,7 @@ TEST(CitiesCommandTest, ListsEveryPlaceInLibraryOrder) {
 TEST(CitiesCommandTest, OneRegion) {
     const CliRun run = RunCli("cities --region 5");
     ASSERT_EQ(run.status, 0) << run.out;
-    const std::vector<std::string> lines = Lines(run.out);
+    const std::vector<std::string> lines = run.Lines();
     ASSERT_EQ(lines.size(), 41u);
     EXPECT_EQ(lines.front(), "5\t0\tAccra, Ghana\t5.6000\t-0.1670");
 }

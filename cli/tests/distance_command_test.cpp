@@ -6,13 +6,14 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "cli_run.h"
+
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-};
+using orvanto::testing::CliRun;
 
+// Standard error goes with standard output, and the arguments are shell words
+// as they stand.
 CliRun Distance(const std::string& arguments) {
     const std::string command = std::string("'") + ORVANTO_CLI + "' distance " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
@@ -20,7 +21,7 @@ CliRun Distance(const std::string& arguments) {
     char buffer[4096];
     while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
     const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, {}};
 }
 
 TEST(DistanceCommandTest, ResultsOfTheCalculator) {

@@ -1,57 +1,29 @@
 // End-to-end tests of "orvanto-cli eclipses": the built program's listing of eclipses.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "cli_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int status = -1;
-    std::vector<std::string> lines;
-    std::string err;
-};
-
-std::string Quoted(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+using orvanto::testing::CliRun;
+using orvanto::testing::TempFolder;
 
 class EclipsesCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/orvanto-eclipses-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
     CliRun Run(const std::vector<std::string>& args) const {
-        std::string command = Quoted(ORVANTO_CLI) + " eclipses";
-        for (const auto& arg : args) command += " " + Quoted(arg);
-        command += " >" + Quoted(dir_ / "out") + " 2>" + Quoted(dir_ / "err");
-        CliRun run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        std::ifstream out(dir_ / "out");
-        for (std::string line; std::getline(out, line);) run.lines.push_back(line);
-        std::ifstream err(dir_ / "err");
-        std::ostringstream text;
-        text << err.rdbuf();
-        run.err = text.str();
-        return run;
+        return orvanto::testing::RunCli(dir_, "eclipses", args);
     }
 
-    fs::path dir_;
+    TempFolder folder_{"orvanto-eclipses"};
+    fs::path dir_ = folder_.Path();
 };
 
 TEST_F(EclipsesCommandTest, ListsTheEclipsesOf2000InTimeOrder) {
@@ -63,7 +35,7 @@ TEST_F(EclipsesCommandTest, ListsTheEclipsesOf2000InTimeOrder) {
         "2000-07-01 19:33:33\tsolar\tPartial",
         "2000-07-16 13:56:55\tlunar\tTotal",
     };
-    EXPECT_EQ(run.lines, expected);
+    EXPECT_EQ(run.Lines(), expected);
 }
 
 // Kinds of every sort, each on the day it happened: 2017's total and 2023's annular and
@@ -71,40 +43,40 @@ TEST_F(EclipsesCommandTest, ListsTheEclipsesOf2000InTimeOrder) {
 TEST_F(EclipsesCommandTest, NamesEachKindInTheWindowsWords) {
     const CliRun run = Run({"--from", "2023-01-01", "--count", "2"});
     ASSERT_EQ(run.status, 0) << run.err;
-    ASSERT_EQ(run.lines.size(), 4u);
-    EXPECT_EQ(run.lines[0].substr(0, 10) + run.lines[0].substr(19), "2023-04-20\tsolar\tCircular total");
-    EXPECT_EQ(run.lines[1].substr(0, 10) + run.lines[1].substr(19), "2023-05-05\tlunar\tHalf Shadow");
-    EXPECT_EQ(run.lines[2].substr(0, 10) + run.lines[2].substr(19), "2023-10-14\tsolar\tCircular");
-    EXPECT_EQ(run.lines[3].substr(0, 10) + run.lines[3].substr(19), "2023-10-28\tlunar\tPartial");
+    ASSERT_EQ(run.Lines().size(), 4u);
+    EXPECT_EQ(run.Lines()[0].substr(0, 10) + run.Lines()[0].substr(19), "2023-04-20\tsolar\tCircular total");
+    EXPECT_EQ(run.Lines()[1].substr(0, 10) + run.Lines()[1].substr(19), "2023-05-05\tlunar\tHalf Shadow");
+    EXPECT_EQ(run.Lines()[2].substr(0, 10) + run.Lines()[2].substr(19), "2023-10-14\tsolar\tCircular");
+    EXPECT_EQ(run.Lines()[3].substr(0, 10) + run.Lines()[3].substr(19), "2023-10-28\tlunar\tPartial");
     const CliRun total = Run({"--from", "2017-08-01", "--count", "1"});
-    ASSERT_EQ(total.lines.size(), 2u);
-    EXPECT_EQ(total.lines[1].substr(0, 10) + total.lines[1].substr(19), "2017-08-21\tsolar\tTotal");
+    ASSERT_EQ(total.Lines().size(), 2u);
+    EXPECT_EQ(total.Lines()[1].substr(0, 10) + total.Lines()[1].substr(19), "2017-08-21\tsolar\tTotal");
 }
 
 // No eclipse before the date is listed, and the date of a listed eclipse lists it again.
 TEST_F(EclipsesCommandTest, ListsOnlyEclipsesAtOrAfterMidnightOfTheDate) {
     const CliRun run = Run({"--from", "2000-01-22", "--count", "1"});
-    ASSERT_EQ(run.lines.size(), 2u);
-    EXPECT_EQ(run.lines[0], "2000-02-05 12:50:43\tsolar\tPartial");
-    EXPECT_EQ(run.lines[1], "2000-07-16 13:56:55\tlunar\tTotal");
+    ASSERT_EQ(run.Lines().size(), 2u);
+    EXPECT_EQ(run.Lines()[0], "2000-02-05 12:50:43\tsolar\tPartial");
+    EXPECT_EQ(run.Lines()[1], "2000-07-16 13:56:55\tlunar\tTotal");
     const CliRun same = Run({"--from", "2000-01-21", "--count", "1"});
-    ASSERT_EQ(same.lines.size(), 2u);
-    EXPECT_EQ(same.lines[0], "2000-01-21 04:45:02\tlunar\tTotal");
+    ASSERT_EQ(same.Lines().size(), 2u);
+    EXPECT_EQ(same.Lines()[0], "2000-01-21 04:45:02\tlunar\tTotal");
 }
 
 TEST_F(EclipsesCommandTest, AListingOfManyYearsIsWellFormed) {
     const CliRun run = Run({"--from", "1900-01-01", "--count", "50"});
     ASSERT_EQ(run.status, 0) << run.err;
-    ASSERT_EQ(run.lines.size(), 100u);
+    ASSERT_EQ(run.Lines().size(), 100u);
     const std::regex solar(R"(\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\tsolar\t(Partial|Noncentral|Circular|Circular total|Total))");
     const std::regex lunar(R"(\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\tlunar\t(Partial|Total|Half Shadow))");
     int solarCount = 0;
-    for (std::size_t i = 0; i < run.lines.size(); ++i) {
-        const bool isSolar = std::regex_match(run.lines[i], solar);
-        EXPECT_TRUE(isSolar || std::regex_match(run.lines[i], lunar)) << run.lines[i];
+    for (std::size_t i = 0; i < run.Lines().size(); ++i) {
+        const bool isSolar = std::regex_match(run.Lines()[i], solar);
+        EXPECT_TRUE(isSolar || std::regex_match(run.Lines()[i], lunar)) << run.Lines()[i];
         solarCount += isSolar;
         if (i > 0) {
-            EXPECT_LE(run.lines[i - 1], run.lines[i]);
+            EXPECT_LE(run.Lines()[i - 1], run.Lines()[i]);
         }
     }
     EXPECT_EQ(solarCount, 50);

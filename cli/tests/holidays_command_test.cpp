@@ -1,57 +1,26 @@
 // End-to-end tests of "orvanto-cli holidays": the built program against
 // settings files in a temporary folder.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "cli_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string Quoted(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+using orvanto::testing::CliRun;
+using orvanto::testing::TempFolder;
 
 class HolidaysCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/orvanto-holidays-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
     CliRun RunCli(const std::vector<std::string>& args) const {
-        std::string command = Quoted(ORVANTO_CLI) + " holidays";
-        for (const auto& arg : args) command += " " + Quoted(arg);
-        command += " >" + Quoted(dir_ / "out") + " 2>" + Quoted(dir_ / "err");
-        CliRun run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = ReadFile(dir_ / "out");
-        run.err = ReadFile(dir_ / "err");
-        return run;
+        return orvanto::testing::RunCli(dir_, "holidays", args);
     }
 
     std::string WriteSettings(const std::string& content) const {
@@ -60,7 +29,8 @@ protected:
         return path.string();
     }
 
-    fs::path dir_;
+    TempFolder folder_{"orvanto-holidays"};
+    fs::path dir_ = folder_.Path();
 };
 
 constexpr const char* k2024WithDefaults =

@@ -1,61 +1,30 @@
 // End-to-end tests of "orvanto-cli month": the built program against settings
 // files in a temporary folder.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "cli_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using orvanto::testing::CliRun;
+using orvanto::testing::TempFolder;
 
 // DayNumber of some dates of the tests.
 constexpr int k3March2005 = 732451;
 constexpr int k25December2005 = 732748;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string Quoted(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 class MonthCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/orvanto-month-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
     CliRun RunCli(const std::vector<std::string>& args) const {
-        std::string command = "LC_ALL=C " + Quoted(ORVANTO_CLI) + " month";
-        for (const auto& arg : args) command += " " + Quoted(arg);
-        command += " >" + Quoted(dir_ / "out") + " 2>" + Quoted(dir_ / "err");
-        CliRun run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = ReadFile(dir_ / "out");
-        run.err = ReadFile(dir_ / "err");
-        return run;
+        return orvanto::testing::RunCli(dir_, "month", args, std::nullopt, "LC_ALL=C");
     }
 
     std::string WriteSettings(const std::string& content) const {
@@ -64,7 +33,8 @@ protected:
         return path.string();
     }
 
-    fs::path dir_;
+    TempFolder folder_{"orvanto-month"};
+    fs::path dir_ = folder_.Path();
 };
 
 TEST_F(MonthCommandTest, StoredAndCalculatedOccurrencesThenHolidays) {

@@ -1,58 +1,30 @@
 // End-to-end tests of "orvanto-cli phases": the built program's listing of moon phases.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "cli_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int status = -1;
-    std::vector<std::string> lines;
-    std::string err;
-};
-
-std::string Quoted(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+using orvanto::testing::CliRun;
+using orvanto::testing::TempFolder;
 
 class PhasesCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/orvanto-phases-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
     CliRun Run(const std::vector<std::string>& args) const {
-        std::string command = Quoted(ORVANTO_CLI) + " phases";
-        for (const auto& arg : args) command += " " + Quoted(arg);
-        command += " >" + Quoted(dir_ / "out") + " 2>" + Quoted(dir_ / "err");
-        CliRun run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        std::ifstream out(dir_ / "out");
-        for (std::string line; std::getline(out, line);) run.lines.push_back(line);
-        std::ifstream err(dir_ / "err");
-        std::ostringstream text;
-        text << err.rdbuf();
-        run.err = text.str();
-        return run;
+        return orvanto::testing::RunCli(dir_, "phases", args);
     }
 
-    fs::path dir_;
+    TempFolder folder_{"orvanto-phases"};
+    fs::path dir_ = folder_.Path();
 };
 
 TEST_F(PhasesCommandTest, ListsThePhasesOfJanuary2000) {
@@ -63,15 +35,15 @@ TEST_F(PhasesCommandTest, ListsThePhasesOfJanuary2000) {
         "2000-01-21 04:41:27\tFull Moon",    "2000-01-28 07:57:50\tLast Quarter",
         "2000-02-05 13:04:21\tNew Moon",
     };
-    EXPECT_EQ(run.lines, expected);
+    EXPECT_EQ(run.Lines(), expected);
     EXPECT_EQ(run.err, "");
 }
 
 TEST_F(PhasesCommandTest, StartsAtMidnightOfTheDateAndTakesTheEarliestPhase) {
     // The new moon of 6 January 2000 is at 18:14; from the 6th it is still the first.
-    EXPECT_EQ(Run({"--count", "1", "--from", "2000-01-06"}).lines,
+    EXPECT_EQ(Run({"--count", "1", "--from", "2000-01-06"}).Lines(),
               std::vector<std::string>{"2000-01-06 18:14:45\tNew Moon"});
-    EXPECT_EQ(Run({"--from", "2000-01-07", "--count", "1"}).lines,
+    EXPECT_EQ(Run({"--from", "2000-01-07", "--count", "1"}).Lines(),
               std::vector<std::string>{"2000-01-14 13:35:09\tFirst Quarter"});
 }
 
@@ -79,20 +51,20 @@ TEST_F(PhasesCommandTest, StartsAtMidnightOfTheDateAndTakesTheEarliestPhase) {
 TEST_F(PhasesCommandTest, AYearsListingKeepsTheCycle) {
     const CliRun run = Run({"--from", "2077-03-15", "--count", "60"});
     ASSERT_EQ(run.status, 0) << run.err;
-    ASSERT_EQ(run.lines.size(), 60u);
+    ASSERT_EQ(run.Lines().size(), 60u);
     const std::regex line(R"((\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2})\t(New Moon|First Quarter|Full Moon|Last Quarter))");
     const std::vector<std::string> cycle = {"New Moon", "First Quarter", "Full Moon", "Last Quarter"};
     std::size_t first = 4;
-    for (std::size_t i = 0; i < run.lines.size(); ++i) {
+    for (std::size_t i = 0; i < run.Lines().size(); ++i) {
         std::smatch m;
-        ASSERT_TRUE(std::regex_match(run.lines[i], m, line)) << run.lines[i];
+        ASSERT_TRUE(std::regex_match(run.Lines()[i], m, line)) << run.Lines()[i];
         if (i == 0) {
             for (std::size_t c = 0; c < 4; ++c)
                 if (cycle[c] == m[2]) first = c;
         }
-        EXPECT_EQ(m[2], cycle[(first + i) % 4]) << run.lines[i];
+        EXPECT_EQ(m[2], cycle[(first + i) % 4]) << run.Lines()[i];
         if (i > 0) {
-            EXPECT_LT(run.lines[i - 1], run.lines[i]);
+            EXPECT_LT(run.Lines()[i - 1], run.Lines()[i]);
         }
     }
 }
@@ -100,7 +72,7 @@ TEST_F(PhasesCommandTest, AYearsListingKeepsTheCycle) {
 TEST_F(PhasesCommandTest, CountZeroListsNothing) {
     const CliRun run = Run({"--from", "2000-01-01", "--count", "0"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.lines.empty());
+    EXPECT_TRUE(run.Lines().empty());
 }
 
 TEST_F(PhasesCommandTest, RefusesBadArgumentsWithAUsageError) {
@@ -119,7 +91,7 @@ TEST_F(PhasesCommandTest, RefusesBadArgumentsWithAUsageError) {
     for (const auto& args : bad) {
         const CliRun run = Run(args);
         EXPECT_EQ(run.status, 2) << ::testing::PrintToString(args);
-        EXPECT_TRUE(run.lines.empty()) << ::testing::PrintToString(args);
+        EXPECT_TRUE(run.Lines().empty()) << ::testing::PrintToString(args);
         EXPECT_EQ(run.err.rfind("orvanto-cli phases: ", 0), 0u) << run.err;
     }
 }

@@ -25,57 +25,18 @@
 #include <thread>
 #include <vector>
 
+#include "cli_run.h"
+
 extern char** environ;
 
 namespace {
 
-namespace fs = std::filesystem;
+using orvanto::testing::CliRun;
+using orvanto::testing::ReadFile;
+using orvanto::testing::TempFolder;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string Quoted(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-class TempDir {
-public:
-    TempDir() {
-        char pattern[] = "/tmp/orvanto-sntp-XXXXXX";
-        if (mkdtemp(pattern) != nullptr) path_ = pattern;
-    }
-    ~TempDir() {
-        std::error_code error;
-        if (!path_.empty()) fs::remove_all(path_, error);
-    }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-CliRun RunCli(const TempDir& dir, const std::vector<std::string>& args) {
-    std::string command = Quoted(ORVANTO_CLI) + " sntp";
-    for (const auto& arg : args) command += " " + Quoted(arg);
-    command += " >" + Quoted(dir.Path() / "out") + " 2>" + Quoted(dir.Path() / "err");
-    CliRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadFile(dir.Path() / "out");
-    run.err = ReadFile(dir.Path() / "err");
-    return run;
+CliRun RunCli(const TempFolder& dir, const std::vector<std::string>& args) {
+    return orvanto::testing::RunCli(dir, "sntp", args);
 }
 
 // A UDP socket on 127.0.0.1 at a port of the system's choice.
@@ -168,7 +129,7 @@ const std::vector<std::string> kFields = {
     "RoundTrip",     "ServerIP",      "InvalidReply", "Offset"};
 
 TEST(SntpCommand, BadArgumentsAreUsageErrors) {
-    TempDir dir;
+    TempFolder dir{"orvanto-sntp"};
     const std::vector<std::vector<std::string>> cases = {
         {},
         {"--port", "123"},
@@ -188,7 +149,7 @@ TEST(SntpCommand, BadArgumentsAreUsageErrors) {
 }
 
 TEST(SntpCommand, ASilentServerIsATimeout) {
-    TempDir dir;
+    TempFolder dir{"orvanto-sntp"};
     LoopbackSocket silent;
     ASSERT_NE(silent.Port(), 0);
     const CliRun run = RunCli(dir, {"127.0.0.1", "--port", std::to_string(silent.Port()), "--timeout", "200"});
@@ -197,7 +158,7 @@ TEST(SntpCommand, ASilentServerIsATimeout) {
 }
 
 TEST(SntpCommand, AMalformedReplyEndsWithoutAnswer) {
-    TempDir dir;
+    TempFolder dir{"orvanto-sntp"};
     OneShotPeer peer([](const std::vector<std::uint8_t>& request) {
         auto reply = ReplyTo(request, 2);
         reply.resize(47);
@@ -209,7 +170,7 @@ TEST(SntpCommand, AMalformedReplyEndsWithoutAnswer) {
 }
 
 TEST(SntpCommand, AnInvalidReplyIsPrintedAsSuch) {
-    TempDir dir;
+    TempFolder dir{"orvanto-sntp"};
     OneShotPeer peer([](const std::vector<std::uint8_t>& request) { return ReplyTo(request, 0); });
     const CliRun run = RunCli(dir, {"127.0.0.1", "--port", std::to_string(peer.Port()), "--timeout", "1000"});
     EXPECT_EQ(run.status, 0) << run.out;
@@ -221,7 +182,7 @@ TEST(SntpCommand, AnInvalidReplyIsPrintedAsSuch) {
 // never touches the clock; stopped at the end.
 class Chronyd {
 public:
-    explicit Chronyd(const TempDir& dir) {
+    explicit Chronyd(const TempFolder& dir) {
         const char* candidates[] = {"/usr/sbin/chronyd", "/usr/bin/chronyd", "/sbin/chronyd"};
         std::string program;
         for (const char* candidate : candidates) {
@@ -271,7 +232,7 @@ private:
 };
 
 TEST(SntpCommand, ALocalChronydAnswers) {
-    TempDir dir;
+    TempFolder dir{"orvanto-sntp"};
     Chronyd server(dir);
     if (!server.Started()) GTEST_SKIP() << "chronyd cannot be started";
     CliRun run;

@@ -1,0 +1,101 @@
+// Running the built orvanto-cli from the end-to-end tests: its exit status and
+// what it printed on standard output and standard error, captured in files of
+// a temporary folder.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include <stdlib.h>
+
+namespace orvanto::testing {
+
+// The exit status (-1 when the program did not exit normally) and the output.
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+
+    // Standard output split into lines, without their line feeds.
+    std::vector<std::string> Lines() const {
+        std::vector<std::string> lines;
+        std::istringstream in(out);
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }
+};
+
+// The whole content of a file; empty when it cannot be read.
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The argument in single quotes for the shell.
+inline std::string Quoted(const std::string& arg) {
+    std::string quoted = "'";
+    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// A new folder /tmp/<prefix>-XXXXXX, removed with its content on destruction.
+// Path() is empty when the folder could not be made.
+class TempFolder {
+public:
+    explicit TempFolder(const std::string& prefix) {
+        std::string pattern = "/tmp/" + prefix + "-XXXXXX";
+        if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+    }
+    ~TempFolder() {
+        std::error_code error;
+        if (!path_.empty()) std::filesystem::remove_all(path_, error);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Runs "ORVANTO_CLI <command> <args>" through the shell with standard output
+// and standard error written to the files "out" and "err" of the folder.
+// When input is given (even empty) it is written to the file "in" and fed on
+// standard input. environment, when not empty, is put before the program
+// (for instance "LC_ALL=C").
+inline CliRun RunCli(const std::filesystem::path& folder, const std::string& command,
+                     const std::vector<std::string>& args, const std::optional<std::string>& input = std::nullopt,
+                     const std::string& environment = {}) {
+    std::string line = environment.empty() ? std::string() : environment + " ";
+    line += Quoted(ORVANTO_CLI) + " " + command;
+    for (const std::string& arg : args) line += " " + Quoted(arg);
+    if (input) {
+        std::ofstream(folder / "in", std::ios::binary) << *input;
+        line += " <" + Quoted(folder / "in");
+    }
+    line += " >" + Quoted(folder / "out") + " 2>" + Quoted(folder / "err");
+    CliRun run;
+    const int raw = std::system(line.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = ReadFile(folder / "out");
+    run.err = ReadFile(folder / "err");
+    return run;
+}
+
+inline CliRun RunCli(const TempFolder& folder, const std::string& command, const std::vector<std::string>& args,
+                     const std::optional<std::string>& input = std::nullopt, const std::string& environment = {}) {
+    return RunCli(folder.Path(), command, args, input, environment);
+}
+
+}  // namespace orvanto::testing
