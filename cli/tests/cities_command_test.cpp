@@ -13,17 +13,7 @@ namespace {
 
 using orvanto::testing::CliRun;
 
-// Standard error goes with standard output, and the arguments are shell words
-// as they stand.
-CliRun RunCli(const std::string& arguments) {
-    const std::string command = std::string("'") + ORVANTO_CLI + "' " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, {}};
-}
+CliRun RunCli(const std::string& arguments) { return orvanto::testing::RunCliMerged(arguments); }
 
 TEST(CitiesCommandTest, ListsEveryPlaceInLibraryOrder) {
     const CliRun run = RunCli("cities");

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -96,6 +97,18 @@ inline CliRun RunCli(const std::filesystem::path& folder, const std::string& com
 inline CliRun RunCli(const TempFolder& folder, const std::string& command, const std::vector<std::string>& args,
                      const std::optional<std::string>& input = std::nullopt, const std::string& environment = {}) {
     return RunCli(folder.Path(), command, args, input, environment);
+}
+
+// Runs "orvanto-cli <arguments>" with standard error going with standard
+// output; the arguments are shell words as they stand.
+inline CliRun RunCliMerged(const std::string& arguments) {
+    const std::string command = std::string("'") + ORVANTO_CLI + "' " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    char buffer[4096];
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, {}};
 }
 
 }  // namespace orvanto::testing

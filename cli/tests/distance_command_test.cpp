@@ -12,17 +12,7 @@ namespace {
 
 using orvanto::testing::CliRun;
 
-// Standard error goes with standard output, and the arguments are shell words
-// as they stand.
-CliRun Distance(const std::string& arguments) {
-    const std::string command = std::string("'") + ORVANTO_CLI + "' distance " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, {}};
-}
+CliRun Distance(const std::string& arguments) { return orvanto::testing::RunCliMerged("distance " + arguments); }
 
 TEST(DistanceCommandTest, ResultsOfTheCalculator) {
     const struct {
