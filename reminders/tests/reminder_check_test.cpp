@@ -11,6 +11,7 @@
 namespace orvanto {
 namespace {
 
+using testing::At;
 using testing::ReadText;
 using testing::ReminderSection;
 using testing::ReminderTempFolder;
@@ -20,10 +21,6 @@ using testing::SettingsText;
 using testing::WriteText;
 
 const int kToday = DayNumber(2026, 12, 11);
-
-std::string At(int date, char sequence, const std::string& value) {
-    return std::to_string(date) + "/" + sequence + "=" + value;
-}
 
 class ReminderCheckTest : public ::testing::Test {
 protected:

@@ -62,6 +62,11 @@ inline void WriteText(const std::string& path, const std::string& text) {
     out << text;
 }
 
+// A "Reminders" line: key date "/" sequence "=" value.
+inline std::string At(int date, char sequence, const std::string& value) {
+    return std::to_string(date) + "/" + sequence + "=" + value;
+}
+
 inline std::string ReadText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
