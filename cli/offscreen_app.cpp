@@ -1,0 +1,18 @@
+// The drawing application of orvanto-cli.
+#include "cli/offscreen_app.h"
+
+#include <QGuiApplication>
+
+namespace orvanto::cli {
+
+void EnsureDrawingApplication() {
+    if (QCoreApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "orvanto-cli";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* application = new QGuiApplication(argc, argv);
+    (void)application;
+}
+
+}  // namespace orvanto::cli
