@@ -29,6 +29,7 @@ const Command kCommands[] = {
     {"distance", orvanto::cli::RunDistanceCommand,
      "distance FROM TO [--metric|--english] [--altitude N]"},
     {"sntp", orvanto::cli::RunSntpCommand, "sntp HOST [--port N] [--timeout MS]"},
+    {"bio", orvanto::cli::RunBioCommand, "bio --birth YYYY-MM-DD --month YYYY-MM [--name TEXT] [--png FILE [--dark]]"},
 };
 
 void PrintUsage(std::FILE* out) {
