@@ -134,6 +134,7 @@ void TBioForm::BuildControls() {
     list_->setObjectName(QStringLiteral("ListBox1"));
     list_->setGeometry(10, 150, 170, 262);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list_->setTextElideMode(Qt::ElideNone);
     MakeLabel(QStringLiteral("Favorites"), QRect(10, 132, 170, 16), this, list_);
 
     delete_ = MakeButton("DeleteButton", QStringLiteral("&Delete"), QRect(10, 420, 170, 28), this);
@@ -303,6 +304,14 @@ void TBioForm::showEvent(QShowEvent* event) {
         skippedReported_ = true;
         QTimer::singleShot(0, this, [this] { Warn(std::string(bio::kSkippedMessage)); });
     }
+}
+
+void TBioForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        help_->click();
+        return;
+    }
+    ThemedDialog::keyPressEvent(event);
 }
 
 void TBioForm::done(int result) {

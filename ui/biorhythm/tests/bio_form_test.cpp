@@ -26,6 +26,7 @@
 #include "calendar/serial_date.h"
 #include "core/scripted_prompt.h"
 #include "ui/biorhythm/bio_form.h"
+#include "ui/help_window.h"
 #include "ui/tests/ui_test_support.h"
 
 namespace orvanto {
@@ -439,6 +440,19 @@ TEST_F(BioFormTest, ChartMenuPrintsCopiesAndSaves) {
         printer.setOutputFileName(pdf);
         EXPECT_TRUE(form.PrintOn(printer, scale));
         EXPECT_GT(QFileInfo(pdf).size(), 0);
+    }
+}
+
+TEST_F(BioFormTest, HelpOpensAtTheBiorhythmTopic) {
+    TBioForm form(context_);
+    for (int way = 0; way < 2; ++way) {
+        if (way == 0) Get<BevelButton>(&form, "HelpButton")->click();
+        else Key(&form, Qt::Key_F1);
+        HelpWindow* help = OpenHelpWindow();
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(help->Browser()->source(), QUrl(QStringLiteral("qrc:/help/Biorhythm.htm")));
+        CloseHelpWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 
