@@ -462,8 +462,10 @@ void TBioForm::StepYear(int step) {
     DrawChart();
 }
 
+// A year of fewer than four digits, or one outside 1753 to 2078 that no
+// chart can be drawn for, keeps the focus.
 void TBioForm::CheckYearOnLeaving() {
-    if (closing_ || !isVisible() || year_->text().size() >= kYearDigits) return;
+    if (closing_ || !isVisible() || (year_->text().size() >= kYearDigits && Year())) return;
     Beep();
     year_->setFocus();
     year_->selectAll();

@@ -362,11 +362,19 @@ TEST_F(BioFormTest, LeavingAShortYearBeepsAndStays) {
     EXPECT_EQ(QApplication::focusWidget(), year);
     EXPECT_EQ(year->selectedText(), QStringLiteral("19"));
 
+    // A year no chart can be drawn for keeps the focus as well.
+    year->setText(QStringLiteral("2100"));
+    name->setFocus();
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(sound_.beeps, 2);
+    EXPECT_EQ(QApplication::focusWidget(), year);
+
     year->setText(QStringLiteral("1999"));
     name->setFocus();
     QApplication::processEvents();
     QApplication::processEvents();
-    EXPECT_EQ(sound_.beeps, 1);
+    EXPECT_EQ(sound_.beeps, 2);
     EXPECT_EQ(QApplication::focusWidget(), name);
 }
 
