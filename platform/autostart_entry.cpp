@@ -231,6 +231,7 @@ void XdgLogonEntry::Write(const std::string& name, const std::string& exec) {
 
 void XdgLogonEntry::Remove(const std::string& name) {
     std::error_code error;
+    if (!fs::exists(fs::symlink_status(UserPath(name), error))) return;
     fs::remove(UserPath(name), error);
     if (error) throw std::runtime_error("Unable to write to " + UserPath(name));
 }
