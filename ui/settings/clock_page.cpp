@@ -28,19 +28,19 @@ ClockPage::ClockPage(Prompt* prompt, const SettingsDialogServices& services, QWi
     : SettingsPage(parent), prompt_(prompt), services_(services) {
     setObjectName(QStringLiteral("ClockPage"));
     timeCorrection_ = MakeCheck(this, "TimeCorrectionBox",
-                                QStringLiteral("&Enable system time correction through Internet"), QRect(8, 6, 398, 20));
+                                QStringLiteral("&Enable system time correction through Internet"), QRect(8, 6, 478, 20));
     autoServer_ = MakeCheck(this, "AutoServerBox", QStringLiteral("&Select the best time server available"),
-                            QRect(26, 32, 380, 20));
+                            QRect(26, 32, 460, 20));
     server_ = new QComboBox(this);
     server_->setObjectName(QStringLiteral("TimeServerBox"));
     server_->setEditable(true);
     server_->setInsertPolicy(QComboBox::NoInsert);
-    server_->setGeometry(26, 80, 286, 24);
+    server_->setGeometry(26, 80, 366, 24);
     for (std::string_view name : BuiltInTimeServers()) server_->addItem(QString::fromUtf8(name.data(), name.size()));
     serverLabel_ = MakeCaption(this, QStringLiteral("Time Server &name"), QRect(26, 60, 280, 18), server_, "TimeServerLabel");
-    test_ = MakeButton(this, "ServerTestButton", QStringLiteral("Test"), QRect(322, 79, 84, 26));
+    test_ = MakeButton(this, "ServerTestButton", QStringLiteral("Test"), QRect(402, 79, 84, 26));
 
-    connection_ = MakeGroup(this, "ConnectionGroup", QStringLiteral(" Connection settings "), QRect(8, 120, 398, 84));
+    connection_ = MakeGroup(this, "ConnectionGroup", QStringLiteral(" Connection settings "), QRect(8, 120, 478, 84));
     minutes_ = new QLineEdit(connection_);
     minutes_->setObjectName(QStringLiteral("CorrectEveryEdit"));
     minutes_->setGeometry(160, 22, 44, 22);

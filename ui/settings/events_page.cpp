@@ -17,15 +17,15 @@ int DaysOf(const QLineEdit* edit) { return edit->text().trimmed().toInt(); }
 EventsPage::EventsPage(Prompt* prompt, const SettingsDialogServices& services, QWidget* parent)
     : SettingsPage(parent), prompt_(prompt), services_(services) {
     setObjectName(QStringLiteral("EventsPage"));
-    showGhost_ = MakeCheck(this, "ShowGhostBox", QStringLiteral("Show calculated e&vents"), QRect(8, 6, 398, 20),
+    showGhost_ = MakeCheck(this, "ShowGhostBox", QStringLiteral("Show calculated e&vents"), QRect(8, 6, 478, 20),
                            "Grayed displays only future events");
     showGhost_->setTristate(true);
     inBrackets_ = MakeCheck(this, "InBracketsBox", QStringLiteral("Enclose calc'ed events in brackets"),
-                            QRect(26, 28, 380, 20), "Brackets allow easy identification of calculated events");
+                            QRect(26, 28, 460, 20), "Brackets allow easy identification of calculated events");
     bindings_ = {
         {"IgnorePendingBox", "Ignore pending reminders on e&xiting", nullptr, "Settings", "IgnorePending",
-         QRect(8, 54, 398, 20)},
-        {"DelayResBox", "&Keep Reminder initially checked", nullptr, "Settings", "DelayRes", QRect(8, 76, 398, 20)},
+         QRect(8, 54, 478, 20)},
+        {"DelayResBox", "&Keep Reminder initially checked", nullptr, "Settings", "DelayRes", QRect(8, 76, 478, 20)},
         {"IgnoreDayColorBox", "Days", nullptr, "Settings", "IgnoreDayColor", QRect(26, 170, 90, 20)},
         {"IgnoreWeekColorBox", "Weeks", nullptr, "Settings", "IgnoreWeekColor", QRect(124, 170, 90, 20)},
     };
@@ -47,18 +47,18 @@ EventsPage::EventsPage(Prompt* prompt, const SettingsDialogServices& services, Q
     down_->setFocusPolicy(Qt::NoFocus);
     MakeCaption(this, QStringLiteral("days"), QRect(212, 101, 60, 18));
     ignoreMissed_ = MakeCheck(this, "IgnoreMissedBox", QStringLiteral("Hide missed reminders at st&artup"),
-                              QRect(8, 124, 398, 20));
-    MakeCaption(this, QStringLiteral("&Don't change colors if event frequency is defined by"), QRect(8, 150, 398, 18),
+                              QRect(8, 124, 478, 20));
+    MakeCaption(this, QStringLiteral("&Don't change colors if event frequency is defined by"), QRect(8, 150, 478, 18),
                 checks_[2]);
 
     QGroupBox* history = MakeGroup(this, "HistoryFileGroup",
                                    QStringLiteral(" &Events history file (leave blank for none) "),
-                                   QRect(8, 198, 398, 86));
+                                   QRect(8, 198, 478, 86));
     historyFile_ = new QLineEdit(history);
     historyFile_->setObjectName(QStringLiteral("HistoryFileEdit"));
-    historyFile_->setGeometry(10, 22, 378, 22);
-    browse_ = MakeButton(history, "HistoryBrowseButton", QStringLiteral("Browse"), QRect(212, 52, 84, 26));
-    view_ = MakeButton(history, "HistoryViewButton", QStringLiteral("View"), QRect(304, 52, 84, 26));
+    historyFile_->setGeometry(10, 22, 458, 22);
+    browse_ = MakeButton(history, "HistoryBrowseButton", QStringLiteral("Browse"), QRect(292, 52, 84, 26));
+    view_ = MakeButton(history, "HistoryViewButton", QStringLiteral("View"), QRect(384, 52, 84, 26));
 
     connect(showGhost_, &QCheckBox::stateChanged, this, &EventsPage::UpdateRules);
     connect(ignoreMissed_, &QCheckBox::toggled, this, &EventsPage::UpdateRules);

@@ -36,11 +36,11 @@ bool PlaySoundFileWithRetries(Sound& sound, const std::string& path, const std::
 GeneralPage::GeneralPage(Sound* sound, Prompt* prompt, const SettingsDialogServices& services, QWidget* parent)
     : SettingsPage(parent), sound_(sound), prompt_(prompt), services_(services) {
     setObjectName(QStringLiteral("GeneralPage"));
-    QGroupBox* themeGroup = MakeGroup(this, "ThemeGroup", QStringLiteral(" Color &Theme "), QRect(8, 6, 398, 72));
+    QGroupBox* themeGroup = MakeGroup(this, "ThemeGroup", QStringLiteral(" Color &Theme "), QRect(8, 6, 478, 72));
     themes_ = new QButtonGroup(this);
     const std::vector<std::string> names = Theme::Names();
     for (int i = 0; i < kThemeCount; ++i) {
-        const QRect at(12 + (i % kThemeColumns) * 128, 22 + (i / kThemeColumns) * 22, 120, 20);
+        const QRect at(12 + (i % kThemeColumns) * 152, 22 + (i / kThemeColumns) * 22, 120, 20);
         const std::string objectName = "ThemeButton" + std::to_string(i);
         QRadioButton* button = MakeRadio(themeGroup, objectName.c_str(), QString::fromStdString(names[i]), at);
         themes_->addButton(button, i);
@@ -49,28 +49,28 @@ GeneralPage::GeneralPage(Sound* sound, Prompt* prompt, const SettingsDialogServi
         if (on) emit ThemeChosen(id);
     });
 
-    savePos_ = MakeCheck(this, "SavePosBox", QStringLiteral("Sa&ve window position on exit"), QRect(8, 86, 398, 20));
-    minToTray_ = MakeCheck(this, "MinToTrayBox", QStringLiteral("&Minimize to Tray"), QRect(8, 108, 398, 20));
+    savePos_ = MakeCheck(this, "SavePosBox", QStringLiteral("Sa&ve window position on exit"), QRect(8, 86, 478, 20));
+    minToTray_ = MakeCheck(this, "MinToTrayBox", QStringLiteral("&Minimize to Tray"), QRect(8, 108, 478, 20));
 
-    QGroupBox* sideGroup = MakeGroup(this, "SideDaysGroup", QStringLiteral(" &Previous/Next Days "), QRect(8, 134, 194, 52));
+    QGroupBox* sideGroup = MakeGroup(this, "SideDaysGroup", QStringLiteral(" &Previous/Next Days "), QRect(8, 134, 234, 52));
     dimmed_ = MakeRadio(sideGroup, "DimmedButton", QStringLiteral("Dimmed"), QRect(12, 22, 84, 20));
     hidden_ = MakeRadio(sideGroup, "HiddenButton", QStringLiteral("Hidden"), QRect(100, 22, 84, 20));
 
-    QGroupBox* hintGroup = MakeGroup(this, "HintPauseGroup", QStringLiteral(" Hi&nt Pause "), QRect(210, 134, 196, 52));
+    QGroupBox* hintGroup = MakeGroup(this, "HintPauseGroup", QStringLiteral(" Hi&nt Pause "), QRect(250, 134, 236, 52));
     hintPause_ = new QSlider(Qt::Horizontal, hintGroup);
     hintPause_->setObjectName(QStringLiteral("HintPauseBar"));
     hintPause_->setRange(kHintPauseMin, kHintPauseMax);
-    hintPause_->setGeometry(10, 22, 116, 22);
-    hintPauseLabel_ = MakeCaption(hintGroup, QString(), QRect(132, 24, 58, 18), nullptr, "HintPauseLabel");
+    hintPause_->setGeometry(10, 22, 150, 22);
+    hintPauseLabel_ = MakeCaption(hintGroup, QString(), QRect(168, 24, 62, 18), nullptr, "HintPauseLabel");
     connect(hintPause_, &QSlider::valueChanged, this, &GeneralPage::ShowHintPause);
 
     QGroupBox* soundGroup =
-        MakeGroup(this, "WaveFileGroup", QStringLiteral(" &Reminder Sound File "), QRect(8, 194, 398, 86));
+        MakeGroup(this, "WaveFileGroup", QStringLiteral(" &Reminder Sound File "), QRect(8, 194, 478, 86));
     waveFile_ = new QLineEdit(soundGroup);
     waveFile_->setObjectName(QStringLiteral("WaveFileEdit"));
-    waveFile_->setGeometry(10, 22, 378, 22);
-    browse_ = MakeButton(soundGroup, "WaveBrowseButton", QStringLiteral("Browse"), QRect(212, 52, 84, 26));
-    test_ = MakeButton(soundGroup, "WaveTestButton", QStringLiteral("Test"), QRect(304, 52, 84, 26));
+    waveFile_->setGeometry(10, 22, 458, 22);
+    browse_ = MakeButton(soundGroup, "WaveBrowseButton", QStringLiteral("Browse"), QRect(292, 52, 84, 26));
+    test_ = MakeButton(soundGroup, "WaveTestButton", QStringLiteral("Test"), QRect(384, 52, 84, 26));
     connect(waveFile_, &QLineEdit::textChanged, this, [this](const QString& text) { test_->setEnabled(!text.isEmpty()); });
     connect(browse_, &QAbstractButton::clicked, this, &GeneralPage::BrowseSound);
     connect(test_, &QAbstractButton::clicked, this, &GeneralPage::TestSound);

@@ -20,7 +20,7 @@ InternationalPage::InternationalPage(QWidget* parent) : SettingsPage(parent) {
     constexpr int kLeft = 8;
     constexpr int kTop = 64;
     constexpr int kStep = 22;
-    constexpr int kWidth = 398;
+    constexpr int kWidth = 478;
     const auto row = [&](int n, int indent = 0) { return QRect(kLeft + indent, kTop + n * kStep, kWidth - indent, 20); };
     bindings_ = {
         {"OldEuropeBox", "&Week begins on Monday", nullptr, "Settings", "OldEurope", row(0)},

@@ -103,21 +103,20 @@ LocationPage::LocationPage(RegionLists regions, QWidget* parent)
     setObjectName(QStringLiteral("LocationPage"));
     tree_ = new QTreeWidget(this);
     tree_->setObjectName(QStringLiteral("TreeView1"));
-    tree_->setGeometry(8, 6, 206, 298);
+    tree_->setGeometry(8, 6, 252, 298);
     tree_->setHeaderHidden(true);
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree_->setIconSize(QSize(16, 16));
-    tree_->setExpandsOnDoubleClick(false);
 
-    constexpr int kLeft = 224;
-    region_ = MakeBox(this, "Edit7", QRect(kLeft, 24, 182, 22));
+    constexpr int kLeft = 272;
+    region_ = MakeBox(this, "Edit7", QRect(kLeft, 24, 214, 22));
     region_->setReadOnly(true);
-    MakeCaption(this, QStringLiteral("&Region"), QRect(kLeft, 6, 182, 18), region_);
-    name_ = MakeBox(this, "Edit2", QRect(kLeft, 72, 182, 22));
-    MakeCaption(this, QStringLiteral("&Name:"), QRect(kLeft, 54, 182, 18), name_);
+    MakeCaption(this, QStringLiteral("&Region"), QRect(kLeft, 6, 214, 18), region_);
+    name_ = MakeBox(this, "Edit2", QRect(kLeft, 72, 214, 22));
+    MakeCaption(this, QStringLiteral("&Name:"), QRect(kLeft, 54, 214, 18), name_);
 
     latDegrees_ = MakeBox(this, "Edit3", QRect(kLeft, 124, 40, 22), 3);
-    MakeCaption(this, QStringLiteral("L&atitude:"), QRect(kLeft, 106, 182, 18), latDegrees_);
+    MakeCaption(this, QStringLiteral("L&atitude:"), QRect(kLeft, 106, 214, 18), latDegrees_);
     MakeCaption(this, QStringLiteral("deg"), QRect(kLeft + 44, 126, 30, 18));
     latMinutes_ = MakeBox(this, "Edit5", QRect(kLeft + 76, 124, 34, 22), 2);
     MakeCaption(this, QStringLiteral("min"), QRect(kLeft + 114, 126, 30, 18));
@@ -128,7 +127,7 @@ LocationPage::LocationPage(RegionLists regions, QWidget* parent)
     latitude->addButton(south_);
 
     lonDegrees_ = MakeBox(this, "Edit4", QRect(kLeft, 202, 40, 22), 3);
-    MakeCaption(this, QStringLiteral("Lo&ngitude:"), QRect(kLeft, 184, 182, 18), lonDegrees_);
+    MakeCaption(this, QStringLiteral("Lo&ngitude:"), QRect(kLeft, 184, 214, 18), lonDegrees_);
     MakeCaption(this, QStringLiteral("deg"), QRect(kLeft + 44, 204, 30, 18));
     lonMinutes_ = MakeBox(this, "Edit6", QRect(kLeft + 76, 202, 34, 22), 2);
     MakeCaption(this, QStringLiteral("min"), QRect(kLeft + 114, 204, 30, 18));
@@ -145,7 +144,12 @@ LocationPage::LocationPage(RegionLists regions, QWidget* parent)
     connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
         if (!loading_) NodeClicked(item);
     });
-    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { emit OkRequested(); });
+    // A double click on a place (or "Custom") is "&OK"; on the root or a
+    // region it opens or closes the node, as in any tree.
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        const bool place = item->data(0, kPlaceRole).toInt() >= 0;
+        if (place || item->data(0, kRegionRole).toInt() == kCustomRegionIndex) emit OkRequested();
+    });
     connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
         if (item != root_) item->setIcon(0, LocationTreeImage(kExpandedImage));
     });
@@ -267,10 +271,17 @@ QWidget* LocationPage::FieldWidget(LocationField field) const {
     return tree_;
 }
 
-QWidget* LocationPage::CheckAndWrite(IniFile& settings, Prompt& prompt, Sound& sound) {
+QWidget* LocationPage::CheckAndWrite(IniFile& settings, Prompt& prompt, Sound& sound,
+                                     const std::function<void()>& showPage) {
     TakeBoxes();
-    const std::optional<LocationFeedback> failure = selection_.CheckAndWrite(settings, prompt, sound);
-    return failure ? FieldWidget(failure->focus) : nullptr;
+    if (const std::optional<LocationFeedback> failure = selection_.Check()) {
+        if (showPage) showPage();
+        Deliver(*failure, prompt, sound);
+        return FieldWidget(failure->focus);
+    }
+    // The checks pass: this writes the five keys.
+    selection_.CheckAndWrite(settings, prompt, sound);
+    return nullptr;
 }
 
 }  // namespace orvanto

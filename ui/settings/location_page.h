@@ -26,9 +26,10 @@ public:
     // Section "Location" is written by CheckAndWrite, step 1 of "&OK".
     void Save(std::vector<KeyValue>&) const override {}
 
-    // Checks the page and writes section "Location"; on a failure the sound
-    // and message are given and the control to focus is returned.
-    QWidget* CheckAndWrite(IniFile& settings, Prompt& prompt, Sound& sound);
+    // Checks the page and writes section "Location". On a failure,
+    // showPage runs, the sound and message are given and the control to
+    // focus is returned.
+    QWidget* CheckAndWrite(IniFile& settings, Prompt& prompt, Sound& sound, const std::function<void()>& showPage);
 
     QTreeWidget* Tree() const { return tree_; }
     const LocationSelection& Selection() const { return selection_; }

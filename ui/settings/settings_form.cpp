@@ -24,7 +24,7 @@ namespace orvanto {
 
 namespace {
 
-constexpr QSize kClientSize(440, 428);
+constexpr QSize kClientSize(520, 428);
 constexpr QSize kMainWindowSize(356, 444);
 constexpr const char* kTitle = "Orvanto";
 
@@ -56,6 +56,29 @@ void WaitProcessingEvents(int ms) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------- messages
+
+void DialogPrompt::ShowMessage(MessageKind kind, const std::string& title, const std::string& text) {
+    if (inner_) inner_->ShowMessage(kind, title, text);
+    TakeFocusBack();
+}
+
+bool DialogPrompt::Ask(MessageKind kind, const std::string& title, const std::string& text) {
+    const bool answer = inner_ && inner_->Ask(kind, title, text);
+    TakeFocusBack();
+    return answer;
+}
+
+ReminderPopupAnswer DialogPrompt::Popup(const ReminderPopupRequest& request) {
+    const ReminderPopupAnswer answer = inner_ ? inner_->Popup(request) : ReminderPopupAnswer{};
+    TakeFocusBack();
+    return answer;
+}
+
+void DialogPrompt::TakeFocusBack() {
+    if (dialog_->isVisible()) dialog_->activateWindow();
+}
 
 // ---------------------------------------------------------------- opening
 
@@ -111,7 +134,8 @@ TSettingsForm::TSettingsForm(AppContext& context, SettingsDialogServices service
     : ThemedDialog(QStringLiteral("Settings"), kClientSize, parent),
       context_(context),
       services_(std::move(services)),
-      settingsPath_(AbsolutePath(context.settingsPath)) {
+      settingsPath_(AbsolutePath(context.settingsPath)),
+      prompt_(context.prompt, this) {
     setObjectName(QStringLiteral("TSettingsForm"));
     setFont(PixelFont(FontFace::Tahoma, 11));
     Build(std::move(regions));
@@ -123,13 +147,13 @@ TSettingsForm::TSettingsForm(AppContext& context, SettingsDialogServices service
 void TSettingsForm::Build(RegionLists regions) {
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("PageControl1"));
-    pages_->setGeometry(10, 32, 420, 346);
-    general_ = new GeneralPage(context_.sound, context_.prompt, services_);
-    startup_ = new StartupPage(settingsPath_, context_.prompt, services_);
-    events_ = new EventsPage(context_.prompt, services_);
+    pages_->setGeometry(10, 32, 500, 346);
+    general_ = new GeneralPage(context_.sound, &prompt_, services_);
+    startup_ = new StartupPage(settingsPath_, &prompt_, services_);
+    events_ = new EventsPage(&prompt_, services_);
     international_ = new InternationalPage;
     location_ = new LocationPage(std::move(regions), nullptr);
-    clock_ = new ClockPage(context_.prompt, services_);
+    clock_ = new ClockPage(&prompt_, services_);
     pages_->addTab(general_, QStringLiteral("General"));
     pages_->addTab(startup_, QStringLiteral("Startup"));
     pages_->addTab(events_, QStringLiteral("Events"));
@@ -137,9 +161,9 @@ void TSettingsForm::Build(RegionLists regions) {
     pages_->addTab(location_, QStringLiteral("Location"));
     pages_->addTab(clock_, QStringLiteral("Clock correction"));
 
-    ok_ = MakeButton(this, "OKButton", QStringLiteral("&OK"), QRect(166, 388, 84, 28));
-    cancel_ = MakeButton(this, "CancelButton2", QStringLiteral("C&ancel"), QRect(256, 388, 84, 28));
-    help_ = MakeButton(this, "HelpButton", QStringLiteral("&Help"), QRect(346, 388, 84, 28));
+    ok_ = MakeButton(this, "OKButton", QStringLiteral("&OK"), QRect(246, 388, 84, 28));
+    cancel_ = MakeButton(this, "CancelButton2", QStringLiteral("C&ancel"), QRect(336, 388, 84, 28));
+    help_ = MakeButton(this, "HelpButton", QStringLiteral("&Help"), QRect(426, 388, 84, 28));
 
     connect(general_, &GeneralPage::ThemeChosen, this, &TSettingsForm::ApplyTheme);
     connect(location_, &LocationPage::OkRequested, this, &TSettingsForm::PressOk);
@@ -231,7 +255,7 @@ void TSettingsForm::PressOk() {
             RestorePreviousWallpaper(*services_.desktop, settings);
         }
     } catch (const std::exception& error) {
-        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, kTitle, error.what());
+        prompt_.ShowMessage(MessageKind::Error, kTitle, error.what());
         return;
     }
     stored_ = true;
@@ -242,8 +266,8 @@ void TSettingsForm::PressOk() {
 
 bool TSettingsForm::CheckLocation(IniFile& settings) {
     if (!context_.prompt || !context_.sound) return false;
-    if (QWidget* focus = location_->CheckAndWrite(settings, *context_.prompt, *context_.sound)) {
-        pages_->setCurrentWidget(location_);
+    const auto showPage = [this] { pages_->setCurrentWidget(location_); };
+    if (QWidget* focus = location_->CheckAndWrite(settings, prompt_, *context_.sound, showPage)) {
         focus->setFocus();
         return false;
     }
@@ -281,7 +305,7 @@ bool TSettingsForm::CheckClock() {
 void TSettingsForm::RefuseOnClockPage(QWidget* box, const char* message) {
     pages_->setCurrentWidget(clock_);
     if (context_.sound) context_.sound->Beep();
-    if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, kTitle, message);
+    prompt_.ShowMessage(MessageKind::Error, kTitle, message);
     box->setFocus();
 }
 

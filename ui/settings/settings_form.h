@@ -25,6 +25,22 @@ namespace orvanto {
 
 inline constexpr const char* kConfigureHelpTopic = "Configure.htm";
 
+// The program's prompt for the dialog: after each message box the dialog
+// takes the keyboard back (the box belongs to the main window, to which the
+// desktop would otherwise return the focus).
+class DialogPrompt : public Prompt {
+public:
+    DialogPrompt(Prompt* inner, QWidget* dialog) : inner_(inner), dialog_(dialog) {}
+    void ShowMessage(MessageKind kind, const std::string& title, const std::string& text) override;
+    bool Ask(MessageKind kind, const std::string& title, const std::string& text) override;
+    ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override;
+
+private:
+    void TakeFocusBack();
+    Prompt* inner_;
+    QWidget* dialog_;
+};
+
 class TSettingsForm : public ThemedDialog {
     Q_OBJECT
 public:
@@ -75,6 +91,7 @@ private:
     AppContext& context_;
     SettingsDialogServices services_;
     std::string settingsPath_;
+    DialogPrompt prompt_;
     QTabWidget* pages_;
     GeneralPage* general_;
     StartupPage* startup_;

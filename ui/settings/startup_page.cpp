@@ -19,31 +19,41 @@ QString LogonGroupCaption(const std::string& settingsPath) {
     return QStringLiteral(" &What to do at logon ") + QStringLiteral(" [") + name + QStringLiteral("] ");
 }
 
+QString LogonGroupCaption(const std::string& settingsPath, const QFontMetrics& metrics, int width) {
+    const QString full = LogonGroupCaption(settingsPath);
+    if (metrics.horizontalAdvance(full) <= width) return full;
+    const QString name = QString::fromStdString(std::filesystem::path(settingsPath).filename().string()).toUpper();
+    const int room = width - metrics.horizontalAdvance(LogonGroupCaption(std::string()));
+    return QStringLiteral(" &What to do at logon ") + QStringLiteral(" [") +
+           metrics.elidedText(name, Qt::ElideMiddle, std::max(room, 0)) + QStringLiteral("] ");
+}
+
 StartupPage::StartupPage(const std::string& settingsPath, Prompt* prompt, const SettingsDialogServices& services,
                          QWidget* parent)
-    : SettingsPage(parent), prompt_(prompt), services_(services) {
+    : SettingsPage(parent), prompt_(prompt), services_(services), settingsPath_(settingsPath) {
     setObjectName(QStringLiteral("StartupPage"));
-    QGroupBox* logon = MakeGroup(this, "LogonGroup", LogonGroupCaption(settingsPath), QRect(8, 6, 398, 72));
-    quit_ = MakeCheck(logon, "QuitAtLogonBox", QStringLiteral("Check reminders and quit"), QRect(12, 22, 376, 20));
+    QGroupBox* logon = MakeGroup(this, "LogonGroup", LogonGroupCaption(settingsPath), QRect(8, 6, 478, 72));
+    logonGroup_ = logon;
+    quit_ = MakeCheck(logon, "QuitAtLogonBox", QStringLiteral("Check reminders and quit"), QRect(12, 22, 456, 20));
     minimize_ =
-        MakeCheck(logon, "MinimizeAtLogonBox", QStringLiteral("Check reminders and minimize"), QRect(12, 44, 376, 20));
+        MakeCheck(logon, "MinimizeAtLogonBox", QStringLiteral("Check reminders and minimize"), QRect(12, 44, 456, 20));
     connect(quit_, &QCheckBox::toggled, this, &StartupPage::QuitToggled);
     connect(minimize_, &QCheckBox::toggled, this, &StartupPage::MinimizeToggled);
 
-    QGroupBox* group = MakeGroup(this, "WallpaperGroup", QStringLiteral(" Wallpap&er options "), QRect(8, 86, 398, 140));
+    QGroupBox* group = MakeGroup(this, "WallpaperGroup", QStringLiteral(" Wallpap&er options "), QRect(8, 86, 478, 140));
     wallpaper_ = MakeCheck(group, "WallpaperBox", QStringLiteral("Generate a calendar wallpaper at startup "),
-                           QRect(12, 22, 376, 20));
+                           QRect(12, 22, 456, 20));
     generateOnly_ = MakeCheck(group, "GenerateOnlyBox", QStringLiteral("Generate only"), QRect(30, 48, 150, 20));
     centred_ = MakeRadio(group, "CenteredButton", QStringLiteral("Centered"), QRect(30, 72, 150, 20));
     custom_ = MakeRadio(group, "CustomPosButton", QStringLiteral("Custom position"), QRect(30, 96, 150, 20));
-    xLabel_ = MakeCaption(group, QString(), QRect(190, 50, 70, 18), nullptr, "XLabel");
-    yLabel_ = MakeCaption(group, QString(), QRect(190, 84, 70, 18), nullptr, "YLabel");
+    xLabel_ = MakeCaption(group, QString(), QRect(230, 50, 80, 18), nullptr, "XLabel");
+    yLabel_ = MakeCaption(group, QString(), QRect(230, 84, 80, 18), nullptr, "YLabel");
     x_ = new QSlider(Qt::Horizontal, group);
     x_->setObjectName(QStringLiteral("XBar"));
-    x_->setGeometry(262, 48, 126, 22);
+    x_->setGeometry(312, 48, 156, 22);
     y_ = new QSlider(Qt::Horizontal, group);
     y_->setObjectName(QStringLiteral("YBar"));
-    y_->setGeometry(262, 82, 126, 22);
+    y_->setGeometry(312, 82, 156, 22);
     const WallpaperPositionRange& range = services_.positionRange;
     x_->setRange(range.minX, range.maxX);
     y_->setRange(range.minY, range.maxY);
@@ -58,11 +68,14 @@ StartupPage::StartupPage(const std::string& settingsPath, Prompt* prompt, const 
     connect(custom_, &QRadioButton::clicked, this, &StartupPage::CustomClicked);
 
     shuffle_ = MakeCheck(this, "ShuffleIconBox", QStringLiteral("&Move tray icon after program startup"),
-                         QRect(8, 236, 398, 20), kShuffleIconHint);
+                         QRect(8, 236, 478, 20), kShuffleIconHint);
 }
 
 void StartupPage::Load(const IniFile& settings) {
     loading_ = true;
+    constexpr int kTitleMargin = 24;
+    logonGroup_->setTitle(
+        LogonGroupCaption(settingsPath_, logonGroup_->fontMetrics(), logonGroup_->width() - kTitleMargin));
     const LogonMode mode = services_.logon ? services_.logon->Read(AutostartEntryName(settings.FileName()))
                                            : LogonMode::None;
     quit_->setChecked(mode == LogonMode::CheckAndQuit);

@@ -35,6 +35,8 @@ private:
 
     Prompt* prompt_;
     const SettingsDialogServices& services_;
+    std::string settingsPath_;
+    QGroupBox* logonGroup_;
     QCheckBox* quit_;
     QCheckBox* minimize_;
     QCheckBox* wallpaper_;
@@ -52,7 +54,9 @@ private:
 
 // The caption of the logon group: " &What to do at logon " and the settings
 // file name in brackets.
+// A name too long for the width is shortened in its middle.
 QString LogonGroupCaption(const std::string& settingsPath);
+QString LogonGroupCaption(const std::string& settingsPath, const QFontMetrics& metrics, int width);
 
 inline constexpr const char* kClearMinimizeWarning =
     "If you clear this check box Orvanto will not be able to handle timed events properly, "

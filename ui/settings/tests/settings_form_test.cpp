@@ -943,9 +943,13 @@ TEST_F(SettingsFormTest, LeavingThePageAndComingBackStoresTheNewPlace) {
     EXPECT_EQ(Key("Location", "CityName"), place->text(0).toStdString());
 }
 
-TEST_F(SettingsFormTest, ADoubleClickInTheTreeIsOk) {
+TEST_F(SettingsFormTest, ADoubleClickOnAPlaceIsOk) {
     auto form = Form();
     ChangeCounter changed(events_);
+    QTreeWidgetItem* region = form->Location()->RegionItem(0);
+    emit form->Location()->Tree()->itemDoubleClicked(region, 0);
+    EXPECT_FALSE(form->Stored()) << "a region opens or closes";
+    EXPECT_TRUE(prompt_.Log().empty());
     QTreeWidgetItem* place = form->Location()->PlaceItem(0, 0);
     form->Location()->Tree()->setCurrentItem(place);
     emit form->Location()->Tree()->itemDoubleClicked(place, 0);
@@ -1124,6 +1128,23 @@ TEST_F(SettingsFormTest, AFailedLogonWriteIsReportedAndTheDialogStays) {
     ASSERT_EQ(prompt_.Log().size(), 1u);
     EXPECT_EQ(prompt_.Log()[0].messageKind, MessageKind::Error);
     EXPECT_THAT(prompt_.Log()[0].text, testing::StartsWith("Unable to write to "));
+}
+
+}  // namespace
+}  // namespace orvanto
+
+namespace orvanto {
+namespace {
+
+TEST(LogonGroupCaption, ALongSettingsNameIsShortenedInTheMiddle) {
+    test::Application();
+    const QFontMetrics metrics(QApplication::font());
+    const std::string path = "/home/ann/" + std::string(200, 'k') + "-end.INI";
+    const QString caption = LogonGroupCaption(path, metrics, 300);
+    EXPECT_LE(metrics.horizontalAdvance(caption), 300);
+    EXPECT_TRUE(caption.startsWith(QStringLiteral(" &What to do at logon  [KKK")));
+    EXPECT_TRUE(caption.endsWith(QStringLiteral("-END.INI] ")));
+    EXPECT_EQ(LogonGroupCaption("/x/cal.ini", metrics, 300), QStringLiteral(" &What to do at logon  [CAL.INI] "));
 }
 
 }  // namespace
