@@ -312,9 +312,7 @@ void TSettingsForm::RefuseOnClockPage(QWidget* box, const char* message) {
 void TSettingsForm::WriteWallpaperState(IniFile& settings) {
     const WallpaperOptions options = startup_->Wallpaper();
     if (options.mode == kWallpaperOff) {
-        settings.WriteInteger(std::string(kSettingsSection), "Wallpaper", kWallpaperOff);
-        settings.WriteInteger(std::string(kSettingsSection), "WPX", 0);
-        settings.WriteInteger(std::string(kSettingsSection), "WPY", 0);
+        for (const char* key : {"Wallpaper", "WPX", "WPY"}) WriteKey(settings, {std::string(kSettingsSection), key, "0"});
         return;
     }
     // Without a desktop service nothing is remembered as the old wallpaper.
@@ -323,22 +321,24 @@ void TSettingsForm::WriteWallpaperState(IniFile& settings) {
                       options);
 }
 
+// Every write renews the whole file on disk; a key that already holds its
+// value is left as it is, which gives the same file at a fraction of the cost.
+void TSettingsForm::WriteKey(IniFile& settings, const KeyValue& value) {
+    constexpr std::size_t kLongestReadValue = 1023;
+    const bool holds = value.value.size() < kLongestReadValue && settings.ValueExists(value.section, value.key) &&
+                       settings.ReadString(value.section, value.key, std::string()) == value.value;
+    if (!holds) settings.WriteString(value.section, value.key, value.value);
+}
+
 void TSettingsForm::WriteKeys(IniFile& settings) {
     std::vector<KeyValue> values;
     for (const SettingsPage* page : std::initializer_list<const SettingsPage*>{general_, startup_, events_,
                                                                                international_, clock_}) {
         page->Save(values);
     }
-    // Every write renews the whole file on disk; a key that already holds its
-    // value is left as it is, which gives the same file at a fraction of the cost.
-    constexpr std::size_t kLongestReadValue = 1023;
-    const auto holds = [&settings](const KeyValue& value) {
-        return value.value.size() < kLongestReadValue && settings.ValueExists(value.section, value.key) &&
-               settings.ReadString(value.section, value.key, std::string()) == value.value;
-    };
     for (std::string_view section : {kSettingsSection, kColorsSection, kSntpSection}) {
         for (const KeyValue& value : values) {
-            if (value.section == section && !holds(value)) settings.WriteString(value.section, value.key, value.value);
+            if (value.section == section) WriteKey(settings, value);
         }
     }
 }

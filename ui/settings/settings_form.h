@@ -85,6 +85,7 @@ private:
     void RefuseOnClockPage(QWidget* box, const char* message);
     void WriteWallpaperState(IniFile& settings);
     void WriteKeys(IniFile& settings);
+    void WriteKey(IniFile& settings, const KeyValue& value);
     void WriteLogonEntry(const IniFile& settings);
     void CheckLeftBox(QLineEdit* box);
 
