@@ -265,9 +265,10 @@ void TSettingsForm::PressOk() {
 }
 
 bool TSettingsForm::CheckLocation(IniFile& settings) {
-    if (!context_.prompt || !context_.sound) return false;
+    static SilentSound silence;
+    Sound& sound = context_.sound ? *context_.sound : silence;
     const auto showPage = [this] { pages_->setCurrentWidget(location_); };
-    if (QWidget* focus = location_->CheckAndWrite(settings, prompt_, *context_.sound, showPage)) {
+    if (QWidget* focus = location_->CheckAndWrite(settings, prompt_, sound, showPage)) {
         focus->setFocus();
         return false;
     }
