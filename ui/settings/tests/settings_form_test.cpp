@@ -770,6 +770,16 @@ TEST_F(SettingsFormTest, LeavingAnEmptyMinutesBoxIsRefusedUnlessForCancel) {
     EXPECT_EQ(Messages(), std::vector<std::string>{"Correction time must be between 1 and 999 minutes."});
     EXPECT_EQ(form->Pages()->currentWidget(), form->ClockCorrection());
     EXPECT_EQ(QApplication::focusWidget(), minutes);
+
+    prompt_.Clear();
+    minutes->setText(QStringLiteral("60"));
+    auto* seconds = Get<QLineEdit>(form.get(), "TimeOutEdit");
+    seconds->setFocus();
+    seconds->clear();
+    minutes->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Server timeout must be between 1 and 999 seconds."});
+    EXPECT_EQ(QApplication::focusWidget(), seconds);
     form->close();
 }
 
