@@ -29,6 +29,10 @@ const Command kCommands[] = {
     {"distance", orvanto::cli::RunDistanceCommand,
      "distance FROM TO [--metric|--english] [--altitude N]"},
     {"sntp", orvanto::cli::RunSntpCommand, "sntp HOST [--port N] [--timeout MS]"},
+    {"print", orvanto::cli::RunPrintCommand,
+     "print month|year|card --from YYYY-MM [--count N] [--settings FILE] [--moon|--no-moon] "
+     "[--holidays inside|below|both|none] [--events inside|below|both|none] [--colors] [--landscape] "
+     "[--paper A4|Letter] --pdf FILE"},
 };
 
 void PrintUsage(std::FILE* out) {
