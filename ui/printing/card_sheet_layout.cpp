@@ -13,6 +13,7 @@ namespace orvanto {
 namespace {
 
 constexpr const char* kNumberSlot = "99";
+constexpr int kMaxNumberLines = 6;
 
 void AddMiniMonth(PrintedPage& page, const CardSheetMetrics& m, int year, int month,
                   const CalendarPrintOptions& options, const TextMeasure& measure, int x, int y) {
@@ -28,10 +29,10 @@ void AddMiniMonth(PrintedPage& page, const CardSheetMetrics& m, int year, int mo
     for (int i = 0; i < 7; ++i) {
         const bool red = options.colors && i == sundayColumn;
         AddTextCentredInSlot(page, measure, x + i * (m.slot + m.slotGap) + m.slotGap, m.slot, captionTop, captions[i],
-                             kCardCaptionFont, red ? kPrintRed : kPrintBlack);
+                             m.captionFont, red ? kPrintRed : kPrintBlack);
     }
 
-    const int slotWidth = measure.Width(kNumberSlot, kCardNumberFont);
+    const int slotWidth = measure.Width(kNumberSlot, m.numberFont);
     const int length = DaysInMonth(month, year);
     int line = captionTop + m.numberLine;
     for (int day = 1; day <= length; ++day) {
@@ -39,7 +40,7 @@ void AddMiniMonth(PrintedPage& page, const CardSheetMetrics& m, int year, int mo
         if (column == 0 && day > 1) line += m.numberLine;
         const int right = x + Nint(3.8 * m.slotGap) + column * (m.slot + m.slotGap) + slotWidth;
         const bool red = options.colors && column == sundayColumn;
-        AddRightAlignedText(page, measure, right, line, std::to_string(day), kCardNumberFont,
+        AddRightAlignedText(page, measure, right, line, std::to_string(day), m.numberFont,
                             red ? kPrintRed : kPrintBlack);
     }
 }
@@ -81,6 +82,17 @@ CardSheetMetrics ComputeCardSheetMetrics(const PageGeometry& page, bool landscap
     m.slot = Nint(0.94 * slotUnit);
     m.slotGap = slotUnit - m.slot;
     m.numberLine = measure.Height("99", kCardNumberFont);
+    // From the captions' top to the bottom of the sixth line of numbers,
+    // leaving F div 4 above the box's bottom.
+    const int captionsTop = Nint(3.0 * m.monthUnit);
+    const int needed = (kMaxNumberLines + 1) * m.numberLine;
+    const int room = m.boxHeight - m.monthUnit / 4 - captionsTop;
+    if (needed > room && needed > 0) {
+        const double scale = std::max(0.0, static_cast<double>(room) / needed);
+        m.numberLine = static_cast<int>(m.numberLine * scale);
+        m.captionFont.pointSize *= scale;
+        m.numberFont.pointSize *= scale;
+    }
     return m;
 }
 

@@ -30,6 +30,11 @@ struct CardSheetMetrics {
     int slot = 0;          // v
     int slotGap = 0;       // e
     int numberLine = 0;    // th("99") in the number font
+    // The caption and number fonts; where six lines of numbers would run
+    // out of the mini month (landscape paper) they and the line height are
+    // scaled down until the lines fit.
+    PrintFont captionFont = kCardCaptionFont;
+    PrintFont numberFont = kCardNumberFont;
 };
 
 CardSheetMetrics ComputeCardSheetMetrics(const PageGeometry& page, bool landscape, const TextMeasure& measure);

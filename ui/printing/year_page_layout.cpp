@@ -1,6 +1,7 @@
 // The year page in printer pixels.
 #include "ui/printing/year_page_layout.h"
 
+#include <algorithm>
 #include <string>
 
 #include "calendar/month_length.h"
@@ -14,6 +15,7 @@ namespace {
 constexpr int kPrintedPhases = 5;
 constexpr const char* kNumberSlot = "99";
 constexpr const char* kEntryNumberSlot = "99: ";
+constexpr int kMaxNumberLines = 6;
 
 void AddPhases(PrintedPage& page, const YearPageMetrics& m, const MonthPrintData& data, const TextMeasure& measure,
                int x, int y) {
@@ -33,14 +35,14 @@ void AddCaptions(PrintedPage& page, const YearPageMetrics& m, const CalendarPrin
     for (int i = 0; i < 7; ++i) {
         const bool red = options.colors && i == SundayColumn(options.oldEurope);
         AddTextCentredInSlot(page, measure, x + i * (m.slot + m.slotGap) + m.slotGap, m.slot, y + Nint(3.5 * m.unit),
-                             captions[i], kYearCaptionFont, red ? kPrintRed : kPrintBlack);
+                             captions[i], m.captionFont, red ? kPrintRed : kPrintBlack);
     }
 }
 
 // Returns the top of the last line of numbers.
 int AddNumbers(PrintedPage& page, const YearPageMetrics& m, const MonthPrintData& data,
                const CalendarPrintOptions& options, const TextMeasure& measure, int x, int y) {
-    const int slotWidth = measure.Width(kNumberSlot, kYearNumberFont);
+    const int slotWidth = measure.Width(kNumberSlot, m.numberFont);
     const int length = DaysInMonth(data.month, data.year);
     const int sundayColumn = SundayColumn(options.oldEurope);
     int line = y + Nint(3.5 * m.unit) + m.numberLine;
@@ -49,7 +51,7 @@ int AddNumbers(PrintedPage& page, const YearPageMetrics& m, const MonthPrintData
         if (column == 0 && day > 1) line += m.numberLine;
         const int right = x + 4 * m.slotGap + column * (m.slot + m.slotGap) + slotWidth;
         const bool red = options.colors && column == sundayColumn;
-        AddRightAlignedText(page, measure, right, line, std::to_string(day), kYearNumberFont,
+        AddRightAlignedText(page, measure, right, line, std::to_string(day), m.numberFont,
                             red ? kPrintRed : kPrintBlack);
     }
     return line;
@@ -101,6 +103,17 @@ YearPageMetrics ComputeYearPageMetrics(const PageGeometry& page, const TextMeasu
     m.slot = Nint(0.94 * m.slotUnit);
     m.slotGap = m.slotUnit - m.slot;
     m.numberLine = Nint(1.3 * measure.Height("99", kYearCaptionFont));
+    // From the captions' top to the bottom of the sixth line of numbers,
+    // leaving F div 2 above the box's bottom.
+    const int captionsTop = Nint(3.5 * m.unit);
+    const int needed = kMaxNumberLines * m.numberLine + measure.Height("99", kYearNumberFont);
+    const int room = m.boxHeight - m.unit / 2 - captionsTop;
+    if (needed > room && needed > 0) {
+        const double scale = std::max(0.0, static_cast<double>(room) / needed);
+        m.numberLine = static_cast<int>(m.numberLine * scale);
+        m.captionFont.pointSize *= scale;
+        m.numberFont.pointSize *= scale;
+    }
     return m;
 }
 

@@ -30,6 +30,11 @@ struct YearPageMetrics {
     int slot = 0;         // v
     int slotGap = 0;      // e
     int numberLine = 0;   // nint(1.3 th("99")) in the caption font
+    // The caption and number fonts; where six lines of numbers would run
+    // out of the box (landscape paper) they and the line height are scaled
+    // down until the lines fit.
+    PrintFont captionFont = kYearCaptionFont;
+    PrintFont numberFont = kYearNumberFont;
 };
 
 YearPageMetrics ComputeYearPageMetrics(const PageGeometry& page, const TextMeasure& measure);

@@ -348,7 +348,10 @@ TEST(YearPageLayoutTest, MetricsAndBoxesFollowTheFormulas) {
         EXPECT_EQ(m.unit, measure.Height("pP", kYearMonthNameFont) / 2);
         EXPECT_EQ(m.slot, Round(0.94 * (m.box / 7)));
         EXPECT_EQ(m.slotGap, m.box / 7 - m.slot);
-        EXPECT_EQ(m.numberLine, Round(1.3 * measure.Height("99", kYearCaptionFont)));
+        if (!paper.landscape) {
+            EXPECT_EQ(m.numberLine, Round(1.3 * measure.Height("99", kYearCaptionFont)));
+            EXPECT_EQ(m.numberFont, kYearNumberFont);
+        }
 
         std::array<MonthPrintData, 12> months;
         for (int i = 0; i < 12; ++i) months[i] = Month(2015, i + 1);
@@ -364,6 +367,52 @@ TEST(YearPageLayoutTest, MetricsAndBoxesFollowTheFormulas) {
         EXPECT_EQ(CountTexts(page, "2015"), 1);
         EXPECT_EQ(CountTexts(page, "December"), 1);
         EXPECT_EQ(CountTexts(page, "31"), 7);
+    }
+}
+
+// Every day number lies inside the box of its month (the boxes after the
+// first, the title, are the months in order).
+void ExpectNumbersInsideTheirBoxes(const PrintedPage& page, const PrintFont& numberFont, const TextMeasure& measure,
+                                   int gap) {
+    const std::vector<PrintBox> boxes = OutlinedBoxes(page);
+    int checked = 0;
+    for (const PrintText& text : Texts(page)) {
+        if (!(text.font == numberFont)) continue;
+        for (const PrintBox& box : boxes) {
+            const PrintRectangle& r = box.rect;
+            if (text.x < r.left || text.x >= r.left + r.width || text.y < r.top || text.y >= r.top + r.height + gap) {
+                continue;
+            }
+            EXPECT_LE(text.y + measure.Height(text.text, text.font), r.top + r.height) << text.text;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 300);
+}
+
+TEST(YearPageLayoutTest, SixLinesOfNumbersFitTheBoxesOnEveryPaper) {
+    for (const Paper& paper : kPapers) {
+        SCOPED_TRACE(paper.name);
+        const FakeTextMeasure measure(600);
+        std::array<MonthPrintData, 12> months;
+        for (int i = 0; i < 12; ++i) months[i] = Month(2015, i + 1);  // May and August need six lines
+        CalendarPrintOptions options;
+        options.landscape = paper.landscape;
+        const YearPageMetrics m = ComputeYearPageMetrics(paper.geometry, measure);
+        const PrintedPage page = LayoutYearPage(months, options, paper.geometry, measure);
+        ExpectNumbersInsideTheirBoxes(page, m.numberFont, measure, m.gap);
+    }
+}
+
+TEST(CardSheetLayoutTest, SixLinesOfNumbersFitTheMiniMonthsOnEveryPaper) {
+    for (const Paper& paper : kPapers) {
+        SCOPED_TRACE(paper.name);
+        const FakeTextMeasure measure(600);
+        CalendarPrintOptions options;
+        options.landscape = paper.landscape;
+        const CardSheetMetrics m = ComputeCardSheetMetrics(paper.geometry, paper.landscape, measure);
+        const PrintedPage page = LayoutCardSheet(2015, 1, options, paper.geometry, measure);
+        ExpectNumbersInsideTheirBoxes(page, m.numberFont, measure, m.gap);
     }
 }
 
