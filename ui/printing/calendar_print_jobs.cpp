@@ -81,7 +81,7 @@ PrintedDocument LayoutCalendarJob(const CalendarJob& job, const CalendarPrintOpt
     document.title = JobTitle(job.layout);
     switch (job.layout) {
     case CalendarLayout::Month:
-        document.pages.push_back(LayoutMonthPage(source(job.year, job.month), options, page, measure));
+        document.pages = LayoutMonthPages(source(job.year, job.month), options, page, measure);
         break;
     case CalendarLayout::Year: {
         std::array<MonthPrintData, 12> months;

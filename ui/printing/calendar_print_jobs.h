@@ -53,7 +53,8 @@ const char* JobTitle(CalendarLayout layout);
 // The entries and moon phases of a month.
 using MonthDataSource = std::function<MonthPrintData(int year, int month)>;
 
-// The job's document: its title and its one page.
+// The job's document: its title and its page (a month page whose lists
+// do not fit the paper goes on over further pages).
 PrintedDocument LayoutCalendarJob(const CalendarJob& job, const CalendarPrintOptions& options,
                                   const PageGeometry& page, const TextMeasure& measure, const MonthDataSource& source);
 

@@ -2,6 +2,7 @@
 #include "ui/printing/month_page_layout.h"
 
 #include <string>
+#include <vector>
 
 #include "calendar/month_length.h"
 #include "calendar/weekday.h"
@@ -109,46 +110,62 @@ struct ListColumn {
     int width = 0;  // room for the texts
 };
 
-// The heading and one line per entry of the type; returns the top of the
-// line after the last.
-int AddEntryList(PrintedPage& page, const MonthPrintData& data, int type, const char* heading,
-                 const ListColumn& column, int top, int bottom, const TextMeasure& measure) {
-    AddText(page, column.left, top, heading, kListHeadingFont);
-    const int lineHeight = measure.Height("pP", kListLineFont);
-    const int slot = measure.Width(kListNumberSlot, kListLineFont);
-    int y = top + Nint(1.5 * measure.Height(heading, kListHeadingFont));
-    for (const PrintEntry& entry : data.entries) {
-        if (entry.type != type) continue;
-        if (y + lineHeight > bottom) break;
-        AddRightAlignedText(page, measure, column.left + slot, y, std::to_string(entry.day) + ": ", kListLineFont);
-        const std::string text = ShortenToWidth(CleanEntryText(entry.text), column.width - slot, kListLineFont, measure);
-        AddText(page, column.left + slot, y, text, kListLineFont);
-        y += lineHeight;
-    }
-    return y;
+// Where the next list line goes: a page of the job and a top. Lines that
+// would pass the paper's bottom continue at the top of the next page.
+struct ListCursor {
+    std::size_t page = 0;
+    int y = 0;
+};
+
+PrintedPage& PageAt(std::vector<PrintedPage>& pages, std::size_t index) {
+    while (pages.size() <= index) pages.emplace_back();
+    return pages[index];
 }
 
-void AddLists(PrintedPage& page, const MonthPageMetrics& m, const MonthPrintData& data,
+// The heading and one line per entry of the type; returns the place of the
+// line after the last.
+ListCursor AddEntryList(std::vector<PrintedPage>& pages, const MonthPrintData& data, int type, const char* heading,
+                        const ListColumn& column, ListCursor at, int bottom, const TextMeasure& measure) {
+    AddText(PageAt(pages, at.page), column.left, at.y, heading, kListHeadingFont);
+    const int lineHeight = measure.Height("pP", kListLineFont);
+    const int slot = measure.Width(kListNumberSlot, kListLineFont);
+    at.y += Nint(1.5 * measure.Height(heading, kListHeadingFont));
+    for (const PrintEntry& entry : data.entries) {
+        if (entry.type != type) continue;
+        if (at.y + lineHeight > bottom && lineHeight < bottom) {
+            ++at.page;
+            at.y = 0;
+        }
+        PrintedPage& page = PageAt(pages, at.page);
+        AddRightAlignedText(page, measure, column.left + slot, at.y, std::to_string(entry.day) + ": ", kListLineFont);
+        const std::string text = ShortenToWidth(CleanEntryText(entry.text), column.width - slot, kListLineFont, measure);
+        AddText(page, column.left + slot, at.y, text, kListLineFont);
+        at.y += lineHeight;
+    }
+    return at;
+}
+
+void AddLists(std::vector<PrintedPage>& pages, const MonthPageMetrics& m, const MonthPrintData& data,
               const CalendarPrintOptions& options, const PageGeometry& geometry, int gridBottom,
               const TextMeasure& measure) {
     const bool holidays = options.holidays && Below(options.holidayPlacement);
     const bool events = options.events && Below(options.eventPlacement);
     if (options.landscape) {
         const ListColumn column{LandscapeListLeft(m), geometry.width - LandscapeListLeft(m)};
-        int top = 0;
+        ListCursor at;
         if (holidays) {
-            top = AddEntryList(page, data, 2, "Holidays", column, top, geometry.height, measure);
-            top += 2 * measure.Height("pP", kListLineFont);
+            at = AddEntryList(pages, data, 2, "Holidays", column, at, geometry.height, measure);
+            at.y += 2 * measure.Height("pP", kListLineFont);
         }
-        if (events) AddEntryList(page, data, 1, "Events", column, top, geometry.height, measure);
+        if (events) AddEntryList(pages, data, 1, "Events", column, at, geometry.height, measure);
         return;
     }
-    const int top = gridBottom + m.gap;
+    const ListCursor top{0, gridBottom + m.gap};
     const int half = m.gridWidth / 2;
-    if (holidays) AddEntryList(page, data, 2, "Holidays", {0, half - m.gap}, top, geometry.height, measure);
+    if (holidays) AddEntryList(pages, data, 2, "Holidays", {0, half - m.gap}, top, geometry.height, measure);
     if (events) {
         const int left = holidays ? half : 0;
-        AddEntryList(page, data, 1, "Events", {left, geometry.width - left}, top, geometry.height, measure);
+        AddEntryList(pages, data, 1, "Events", {left, geometry.width - left}, top, geometry.height, measure);
     }
 }
 
@@ -187,15 +204,20 @@ int MonthRowCount(int year, int month, bool oldEurope) {
 
 int LandscapeListLeft(const MonthPageMetrics& m) { return 7 * m.cell + 7 * m.shadow + 6 * m.gap; }
 
+std::vector<PrintedPage> LayoutMonthPages(const MonthPrintData& data, const CalendarPrintOptions& options,
+                                          const PageGeometry& geometry, const TextMeasure& measure) {
+    const MonthPageMetrics m = ComputeMonthPageMetrics(geometry, options.landscape, measure);
+    std::vector<PrintedPage> pages(1);
+    AddTitle(pages[0], m, data, measure);
+    AddWeekHeader(pages[0], m, options, measure);
+    const int gridBottom = AddDayGrid(pages[0], m, data, options, measure);
+    AddLists(pages, m, data, options, geometry, gridBottom, measure);
+    return pages;
+}
+
 PrintedPage LayoutMonthPage(const MonthPrintData& data, const CalendarPrintOptions& options,
                             const PageGeometry& geometry, const TextMeasure& measure) {
-    const MonthPageMetrics m = ComputeMonthPageMetrics(geometry, options.landscape, measure);
-    PrintedPage page;
-    AddTitle(page, m, data, measure);
-    AddWeekHeader(page, m, options, measure);
-    const int gridBottom = AddDayGrid(page, m, data, options, measure);
-    AddLists(page, m, data, options, geometry, gridBottom, measure);
-    return page;
+    return LayoutMonthPages(data, options, geometry, measure).front();
 }
 
 }  // namespace orvanto

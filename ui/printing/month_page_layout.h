@@ -4,6 +4,8 @@
 // Everything is measured in the device pixels of the paper.
 #pragma once
 
+#include <vector>
+
 #include "ui/printing/calendar_print_options.h"
 #include "ui/printing/printed_page.h"
 
@@ -45,6 +47,11 @@ int MonthRowCount(int year, int month, bool oldEurope);
 // Left of the lists column in landscape: right of the grid.
 int LandscapeListLeft(const MonthPageMetrics& metrics);
 
+// The month page; lists too long for the paper continue at the top of
+// further pages of the same job.
+std::vector<PrintedPage> LayoutMonthPages(const MonthPrintData& data, const CalendarPrintOptions& options,
+                                          const PageGeometry& page, const TextMeasure& measure);
+// The first of them.
 PrintedPage LayoutMonthPage(const MonthPrintData& data, const CalendarPrintOptions& options,
                             const PageGeometry& page, const TextMeasure& measure);
 

@@ -277,6 +277,38 @@ TEST(MonthPageLayoutTest, ListsStandBelowInPortraitAndBesideInLandscape) {
     EXPECT_EQ(CountTexts(eventsOnly, "Holidays"), 0);
 }
 
+TEST(MonthPageLayoutTest, ListsTooLongForThePaperGoOnOverFurtherPages) {
+    const FakeTextMeasure measure(600);
+    std::vector<PrintEntry> entries;
+    for (int i = 0; i < 120; ++i) entries.push_back({1 + i % 28, "Event " + std::to_string(i), 1});
+    for (int i = 0; i < 40; ++i) entries.push_back({1 + i % 28, "Holiday " + std::to_string(i), 2});
+    for (const Paper& paper : kPapers) {
+        SCOPED_TRACE(paper.name);
+        CalendarPrintOptions options;
+        options.landscape = paper.landscape;
+        options.holidayPlacement = EntryPlacement::Below;
+        options.eventPlacement = EntryPlacement::Below;
+        const std::vector<PrintedPage> pages = LayoutMonthPages(Month(2015, 2, entries), options, paper.geometry, measure);
+        EXPECT_GE(pages.size(), 2u);
+        int events = 0;
+        int holidays = 0;
+        for (const PrintedPage& page : pages) {
+            for (const PrintText& text : Texts(page)) {
+                events += text.text.rfind("Event ", 0) == 0 ? 1 : 0;
+                holidays += text.text.rfind("Holiday ", 0) == 0 ? 1 : 0;
+                EXPECT_LE(text.y + measure.Height(text.text, text.font), paper.geometry.height) << text.text;
+            }
+        }
+        EXPECT_EQ(events, 120);
+        EXPECT_EQ(holidays, 40);
+        // The grid is on the first page only.
+        EXPECT_EQ(CountTexts(pages[1], "February 2015"), 0);
+    }
+    CalendarPrintOptions options;
+    const std::vector<PrintedPage> few = LayoutMonthPages(Month(2015, 2, {{3, "One", 1}}), options, test::kA4Portrait, measure);
+    EXPECT_EQ(few.size(), 1u);
+}
+
 TEST(MonthPageLayoutTest, ColoursMarkSundaysAndMoonSymbolsTheirDays) {
     const FakeTextMeasure measure(600);
     CalendarPrintOptions options;
