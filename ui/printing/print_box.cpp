@@ -28,6 +28,13 @@ constexpr QSize kClientSize(400, 329);
 constexpr int kLayoutButtonTop = 34;
 constexpr QSize kLayoutButtonSize(120, 42);
 constexpr const char* kPrintFailedMessage = "The printer could not be started.";
+constexpr const char* kNoPrinterMessage =
+    "No printer is available. Use Printer Setup to choose a printer or to print to a PDF file.";
+
+// Without any printer Qt's default is a PDF writer that has no file to write.
+bool NoPrinter(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty();
+}
 
 // The printer of this run: chosen once with "Printer &Setup", kept until the
 // program ends.
@@ -357,7 +364,7 @@ void TPrintBox::PressPrint() {
     const bool printed = PrintCalendar(request, Printer(), source);
     QApplication::restoreOverrideCursor();
     if (!printed) {
-        prompt.ShowMessage(MessageKind::Error, "Orvanto", kPrintFailedMessage);
+        prompt.ShowMessage(MessageKind::Error, "Orvanto", NoPrinter(Printer()) ? kNoPrinterMessage : kPrintFailedMessage);
         return;
     }
     accept();

@@ -209,6 +209,8 @@ TEST_F(PrintBoxTest, EnterInTheBoxesMovesOnAndArrowsStep) {
     auto box = OpenBox();
     box->show();
     QApplication::setActiveWindow(box.get());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), Find<QCheckBox>(*box, "MoonBox"));  // the focus on opening
     auto* year = Find<QLineEdit>(*box, "YearEdit");
     year->setFocus();
     QCoreApplication::processEvents();
@@ -279,6 +281,21 @@ TEST_F(PrintBoxTest, YearPagesStopAt2078) {
     const std::string info = Capture("pdfinfo '" + path.toStdString() + "' 2>/dev/null");
     EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
     EXPECT_NE(info.find("Orvanto Year Print"), std::string::npos) << info;
+}
+
+TEST_F(PrintBoxTest, APrinterThatCannotStartIsReportedAndTheDialogStays) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);  // no file to write: no printer
+    auto box = OpenBox();
+    box->UsePrinter(&printer);
+    box->show();
+    Find<BevelButton>(*box, "PrintBut")->click();
+    EXPECT_TRUE(box->isVisible());
+    ASSERT_EQ(prompt_.Log().size(), 1u);
+    EXPECT_EQ(prompt_.Log()[0].messageKind, MessageKind::Error);
+    EXPECT_EQ(prompt_.Log()[0].text,
+              "No printer is available. Use Printer Setup to choose a printer or to print to a PDF file.");
+    box->hide();
 }
 
 TEST(PrintBoxRulesTest, EnablingTable) {
