@@ -8,7 +8,6 @@
 #include <QPrinterInfo>
 
 #include <algorithm>
-#include <memory>
 
 #include "calendar/serial_date.h"
 #include "calendar/valid_date.h"
@@ -37,16 +36,31 @@ bool NoPrinter(const QPrinter& printer) {
 }
 
 // The printer of this run: chosen once with "Printer &Setup", kept until the
-// program ends.
+// application object goes (a printer must not outlive it).
 struct RunPrinter {
-    std::unique_ptr<QPrinter> printer;
+    QPrinter* printer = nullptr;
     bool chosen = false;
 };
 
 RunPrinter& TheRunPrinter() {
     static RunPrinter run;
-    if (!run.printer) run.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return run;
+}
+
+// Made when first needed: asking the print system for its default printer
+// can take a moment.
+QPrinter& RunPrinterDevice() {
+    RunPrinter& run = TheRunPrinter();
+    if (!run.printer) {
+        run.printer = new QPrinter(QPrinter::HighResolution);
+        qAddPostRoutine([] {
+            RunPrinter& ending = TheRunPrinter();
+            delete ending.printer;
+            ending.printer = nullptr;
+            ending.chosen = false;
+        });
+    }
+    return *run.printer;
 }
 
 // Message boxes nobody asked to see (a dialog opened without a prompt).
@@ -249,7 +263,7 @@ void TPrintBox::UsePrinter(QPrinter* printer) {
     RefreshCaption();
 }
 
-QPrinter& TPrintBox::Printer() { return printer_ ? *printer_ : *TheRunPrinter().printer; }
+QPrinter& TPrintBox::Printer() { return printer_ ? *printer_ : RunPrinterDevice(); }
 
 QString TPrintBox::CaptionText(const QPrinter* chosen) {
     if (!chosen) return QStringLiteral("Print  [Default Printer]");
@@ -259,7 +273,7 @@ QString TPrintBox::CaptionText(const QPrinter* chosen) {
 }
 
 void TPrintBox::RefreshCaption() {
-    const QPrinter* chosen = printer_ ? printer_ : (TheRunPrinter().chosen ? TheRunPrinter().printer.get() : nullptr);
+    const QPrinter* chosen = printer_ ? printer_ : (TheRunPrinter().chosen ? TheRunPrinter().printer : nullptr);
     const QString caption = CaptionText(chosen);
     setWindowTitle(caption);
     Caption()->Title()->SetText(caption);
