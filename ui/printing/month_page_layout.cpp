@@ -60,14 +60,19 @@ void AddSideDay(PrintedPage& page, const MonthPageMetrics& m, const TextMeasure&
 
 void AddEntriesInside(PrintedPage& page, const MonthPageMetrics& m, const MonthPrintData& data,
                       const CalendarPrintOptions& options, const TextMeasure& measure, int x, int y, int day) {
-    int line = 0;
+    int count = 0;
     for (const PrintEntry& entry : data.entries) {
         if (entry.day != day || !PrintedInside(entry, options)) continue;
-        const int offset = line * m.entryLineHeight + m.unit + m.numberHeight;
+        const int offset = count * m.entryLineHeight + m.unit + m.numberHeight;
         if (offset >= m.cell) break;
-        const std::string text = ShortenToWidth(CleanEntryText(entry.text), m.entryWidth, kMonthEntryFont, measure);
-        AddText(page, x + m.unit, y + offset, text, kMonthEntryFont);
-        ++line;
+        PrintText line;
+        line.x = x + m.unit;
+        line.y = y + offset;
+        line.text = ShortenToWidth(CleanEntryText(entry.text), m.entryWidth, kMonthEntryFont, measure);
+        line.font = kMonthEntryFont;
+        line.clip = {x, y, m.cell, m.cell};  // a last line never runs out of the box
+        page.items.emplace_back(std::move(line));
+        ++count;
     }
 }
 
