@@ -144,9 +144,9 @@ BevelButton* TPrintBox::MakeLayoutButton(const char* name, const QString& text, 
     return button;
 }
 
-QWidget* TPrintBox::MakePlacement(const char* name, const char* const texts[3], const char* const names[3], int y,
-                                  QRadioButton* radios[3]) {
-    auto* group = new QWidget(findChild<QGroupBox*>(QStringLiteral("OptionsGroup")));
+QWidget* TPrintBox::MakePlacement(QWidget* parent, const char* name, const char* const texts[3],
+                                  const char* const names[3], int y, QRadioButton* radios[3]) {
+    auto* group = new QWidget(parent);
     group->setObjectName(QString::fromLatin1(name));
     group->setGeometry(120, y, 254, 22);
     for (int i = 0; i < 3; ++i) {
@@ -175,8 +175,8 @@ void TPrintBox::BuildOptions() {
     static const char* const kHolidayNames[3] = {"HolyInside", "HolyBelow", "HolyBoth"};
     static const char* const kEventTexts[3] = {"Insi&de", "Belo&w", "Bo&th"};
     static const char* const kEventNames[3] = {"EventInside", "EventBelow", "EventBoth"};
-    holidayPlacement_ = MakePlacement("HolyPlacement", kHolidayTexts, kHolidayNames, 50, holidayRadios_);
-    eventPlacement_ = MakePlacement("EventPlacement", kEventTexts, kEventNames, 78, eventRadios_);
+    holidayPlacement_ = MakePlacement(group, "HolyPlacement", kHolidayTexts, kHolidayNames, 50, holidayRadios_);
+    eventPlacement_ = MakePlacement(group, "EventPlacement", kEventTexts, kEventNames, 78, eventRadios_);
     connect(holidays_, &QCheckBox::toggled, this, &TPrintBox::UpdateControls);
     connect(events_, &QCheckBox::toggled, this, &TPrintBox::UpdateControls);
 }
