@@ -1,5 +1,5 @@
 // A printed document as data: pages of positioned texts, lines, rectangles,
-// ellipses, pies and arcs in the device pixels of the paper they are laid out for.
+// ellipses and pies in the device pixels of the paper they are laid out for.
 // Layouts (month and year calendars, the event list, the astronomical report,
 // the biorhythm chart) compute these without a printer, so tests can read
 // them; one painter (print_painter.h) draws them on a printer, a PDF file or
@@ -69,7 +69,7 @@ struct PrintBox {
 
 // An ellipse inside its rectangle, or a pie of it: angles in sixteenths of a
 // degree, counter-clockwise from three o'clock (a span of 0 draws the whole
-// ellipse). With arc set, a span draws only that part of the outline.
+// ellipse).
 struct PrintEllipse {
     PrintRectangle rect;
     int startAngle16 = 0;
@@ -78,7 +78,7 @@ struct PrintEllipse {
     PrintColour pen = kPrintBlack;
     bool filled = false;
     PrintColour fill = kPrintWhite;
-    bool arc = false;
+    bool arc = false;  // with a span: only that part of the outline (an arc)
 };
 
 using PrintItem = std::variant<PrintText, PrintLine, PrintBox, PrintEllipse>;
