@@ -21,6 +21,7 @@ int RunCitiesCommand(const Args& args);
 int RunDistanceCommand(const Args& args);
 int RunSntpCommand(const Args& args);
 int RunBioCommand(const Args& args);
+int RunPrintCommand(const Args& args);
 
 // Print "orvanto-cli <command>: <message>" on stderr and return 2.
 int UsageError(const std::string& command, const std::string& message);

@@ -30,6 +30,10 @@ const Command kCommands[] = {
      "distance FROM TO [--metric|--english] [--altitude N]"},
     {"sntp", orvanto::cli::RunSntpCommand, "sntp HOST [--port N] [--timeout MS]"},
     {"bio", orvanto::cli::RunBioCommand, "bio --birth YYYY-MM-DD --month YYYY-MM [--name TEXT] [--png FILE [--dark]]"},
+    {"print", orvanto::cli::RunPrintCommand,
+     "print month|year|card --from YYYY-MM [--count N] [--settings FILE] [--moon|--no-moon] "
+     "[--holidays inside|below|both|none] [--events inside|below|both|none] [--colors] [--landscape] "
+     "[--paper A4|Letter] --pdf FILE"},
 };
 
 void PrintUsage(std::FILE* out) {

@@ -66,6 +66,8 @@ struct ItemPainter {
         painter.setBrush(BrushOf(ellipse.filled, ellipse.fill));
         if (ellipse.spanAngle16 == 0)
             painter.drawEllipse(RectOf(ellipse.rect));
+        else if (ellipse.arc)
+            painter.drawArc(RectOf(ellipse.rect), ellipse.startAngle16, ellipse.spanAngle16);
         else
             painter.drawPie(RectOf(ellipse.rect), ellipse.startAngle16, ellipse.spanAngle16);
     }
@@ -123,7 +125,9 @@ struct PdfPrinter::State {
 PdfPrinter::PdfPrinter(const std::string& path, const PdfOptions& options)
     : state_(std::make_unique<State>(QString::fromStdString(path))) {
     state_->writer.setResolution(options.dotsPerInch);
-    state_->writer.setPageLayout(QPageLayout(QPageSize(options.paper), options.orientation, QMarginsF(0, 0, 0, 0)));
+    const double margin = options.marginMillimetres;
+    state_->writer.setPageLayout(QPageLayout(QPageSize(options.paper), options.orientation,
+                                             QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter));
     measure_ = std::make_unique<DeviceTextMeasure>(&state_->writer);
 }
 

@@ -47,6 +47,9 @@ struct PdfOptions {
     QPageSize::PageSizeId paper = QPageSize::A4;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     int dotsPerInch = 600;
+    // Unprinted border of the sheet in millimetres (as a printer's hardware
+    // margins); the layout's geometry is the area inside it.
+    double marginMillimetres = 0;
 };
 
 // A PDF writer open on the file: a layout is measured on it, then its pages

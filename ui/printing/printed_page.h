@@ -78,6 +78,7 @@ struct PrintEllipse {
     PrintColour pen = kPrintBlack;
     bool filled = false;
     PrintColour fill = kPrintWhite;
+    bool arc = false;  // with a span: only that part of the outline (an arc)
 };
 
 using PrintItem = std::variant<PrintText, PrintLine, PrintBox, PrintEllipse>;
