@@ -115,6 +115,15 @@ void ClockCorrection::Start() {
     lastChoiceAttempt_ = services_.clock.LocalNow();
     connected_ = ConnectionCheck();
     previousConnected_.reset();
+    correctionAsked_ = false;
+    clockKeeper_.clear();
+}
+
+void ClockCorrection::ProbeClockKeeper() { clockKeeper_ = services_.probe.ClockKeeper().value_or(std::string()); }
+
+void ClockCorrection::ShowClockKeeper() {
+    statusLine1_ = std::string(kKeptByPrefix) + clockKeeper_;
+    statusLine2_ = std::string(kOnlyOffsetShown);
 }
 
 void ClockCorrection::ReloadSettings() {
@@ -197,6 +206,19 @@ void ClockCorrection::ScheduleTick() {
     if (!connected_ || serverInUse_.empty()) return;
     if (lastCorrectionMinute_ != -1 && elapsed < correctEvery_) return;
     lastCorrectionMinute_ = minute;
+    const bool asked = correctionAsked_;
+    correctionAsked_ = false;
+    ProbeClockKeeper();
+    if (!clockKeeper_.empty() && !asked) {
+        // The other service keeps the clock: no server is asked on schedule.
+        ShowClockKeeper();
+        if (statusWindowOpen_) {
+            view_.statusLine1 = statusLine1_;
+            view_.statusLine2 = statusLine2_;
+            NotifyWindow();
+        }
+        return;
+    }
     client_.SetHostAddr(serverInUse_);
     client_.SetTimeout(kExchangeTimeoutMs);
     client_.Query();
@@ -209,7 +231,7 @@ std::size_t ClockCorrection::Pick(std::size_t count) {
 }
 
 void ClockCorrection::ServerChoiceTick() {
-    if (!chosenServer_.empty() || servers_.empty()) return;
+    if (!timeCorrection_ || !chosenServer_.empty() || servers_.empty()) return;
     const double now = services_.clock.LocalNow();
     if (!(now > lastChoiceAttempt_ + kChoiceDelayDays)) return;
 
@@ -268,6 +290,7 @@ void ClockCorrection::CloseStatusWindow() { statusWindowOpen_ = false; }
 
 void ClockCorrection::CorrectTimeNow() {
     lastCorrectionMinute_ = -1;
+    correctionAsked_ = true;
     view_.statusLine1.clear();
     view_.statusLine2.clear();
     SetBusy(true);
@@ -285,6 +308,27 @@ void ClockCorrection::SNTPClient1DataAvailable() {
     serverAddress_ = client_.ServerIP();
     lastRoundtrip_ = client_.RoundTrip();
 
+    if (clockKeeper_.empty()) {
+        SetClock(offset);
+    } else {
+        // Two programs stepping one clock fight each other: only the offset.
+        statusLine1_ = std::string(kKeptByPrefix) + clockKeeper_ + std::string(kNotSetHereSuffix);
+        statusLine2_ = std::string(kOffsetPrefix) + OffsetText(offset);
+    }
+    SetBusy(false);
+
+    if (statusWindowOpen_) {
+        view_.connectionLine = ConnectedLine();
+        view_.roundtripLine = std::string(kRoundtripPrefix) + std::to_string(lastRoundtrip_) +
+                              std::string(kMillisecondsSuffix);
+        view_.serverLine = serverInUse_ + "  (" + serverAddress_ + ")";
+        view_.statusLine1 = statusLine1_;
+        view_.statusLine2 = statusLine2_;
+        NotifyWindow();
+    }
+}
+
+void ClockCorrection::SetClock(double offset) {
     switch (services_.setter.SetUtc(client_.NetTime())) {
         case SetClockResult::Set: {
             const double localNow = services_.clock.LocalNow();
@@ -302,17 +346,6 @@ void ClockCorrection::SNTPClient1DataAvailable() {
             statusLine1_ = std::string(kClockNotSet);
             statusLine2_.clear();
             break;
-    }
-    SetBusy(false);
-
-    if (statusWindowOpen_) {
-        view_.connectionLine = ConnectedLine();
-        view_.roundtripLine = std::string(kRoundtripPrefix) + std::to_string(lastRoundtrip_) +
-                              std::string(kMillisecondsSuffix);
-        view_.serverLine = serverInUse_ + "  (" + serverAddress_ + ")";
-        view_.statusLine1 = statusLine1_;
-        view_.statusLine2 = statusLine2_;
-        NotifyWindow();
     }
 }
 

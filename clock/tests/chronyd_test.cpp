@@ -23,6 +23,7 @@
 #include "platform/connection_state.h"
 #include "platform/host_lookup.h"
 #include "platform/pinger.h"
+#include "platform/time_service_probe.h"
 
 namespace orvanto {
 namespace {
@@ -171,7 +172,8 @@ TEST_F(ChronydTest, TheCorrectionServiceCorrectsFromTheRealServer) {
     FakeClockSetter setter;
     FakePinger pinger;
     FakeConnectionState connection(true);
-    ClockCorrection service(settings, client_, {clock_, setter, pinger, connection, lookup_});
+    FakeTimeServiceProbe probe;
+    ClockCorrection service(settings, client_, {clock_, setter, pinger, connection, lookup_, probe});
     service.Start();
     service.MonitorTick();
     if (!service.Connected()) GTEST_SKIP() << "this machine has no address other than 127.0.0.1";
