@@ -166,12 +166,20 @@ void ClockCorrection::MonitorTick() {
         previousConnected_ = connected_;
         if (connected_) {
             machineAddress_ = address;
+            if (statusWindowOpen_) {
+                // The open window follows the connection, as when it opens.
+                view_.connectionLine = ConnectedLine();
+                view_.serverLine = ServerLine();
+                view_.correctNowEnabled = true;
+                NotifyWindow();
+            }
         } else {
             adopted_ = false;
             machineAddress_.clear();
             if (statusWindowOpen_) {
                 view_.connectionLine = std::string(kNotConnected);
                 view_.serverLine = std::string(kNoServer);
+                view_.correctNowEnabled = false;
                 NotifyWindow();
             }
         }
@@ -257,6 +265,11 @@ void ClockCorrection::ServerChoiceTick() {
 
 std::string ClockCorrection::ConnectedLine() const { return std::string(kConnectedPrefix) + machineAddress_; }
 
+std::string ClockCorrection::ServerLine() const {
+    if (serverAddress_.empty()) return serverInUse_;
+    return serverInUse_ + "  (" + serverAddress_ + ")";
+}
+
 std::string ClockCorrection::RoundtripLine() const {
     if (lastRoundtrip_ == 0) return std::string(kRoundtripNotAvailable);
     return std::string(kRoundtripPrefix) + std::to_string(lastRoundtrip_) + std::string(kMillisecondsSuffix);
@@ -269,8 +282,7 @@ const ClockStatusView& ClockCorrection::OpenStatusWindow(bool daylightSaving) {
     if (connected_) {
         view_.correctNowEnabled = true;
         view_.connectionLine = ConnectedLine();
-        view_.serverLine = serverInUse_;
-        if (!serverAddress_.empty()) view_.serverLine += "  (" + serverAddress_ + ")";
+        view_.serverLine = ServerLine();
     } else {
         view_.correctNowEnabled = false;
         view_.connectionLine = std::string(kNotConnected);

@@ -160,6 +160,8 @@ private:
     void NotifyWindow();
     std::string ConnectedLine() const;
     std::string RoundtripLine() const;
+    // The server in use, with the address of the last reply when known.
+    std::string ServerLine() const;
     std::size_t Pick(std::size_t count);
 
     const IniFile& settings_;
