@@ -19,7 +19,7 @@ public:
 
 // The name shown when no daemon of ours is known but the system says its
 // clock is synchronised.
-inline constexpr const char* kSystemNtpSynchronisation = "the system's NTP synchronisation";
+inline constexpr const char* kSystemNtpSynchronisation = "NTP synchronisation";
 
 // The real probe: a time daemon among the running processes (chronyd,
 // systemd-timesyncd, ntpd), else "timedatectl" reporting NTP

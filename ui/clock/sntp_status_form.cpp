@@ -44,18 +44,18 @@ TSNTPStatusForm::TSNTPStatusForm(const AppContext& context, ClockCorrectionServi
     details->setGeometry(8, 92, 437, 126);
     auto* serverCaption = new QLabel(Text(kServerInUseLabel), details);
     serverCaption->setGeometry(10, 22, 92, 20);
-    server_ = MakeLine("ServerLabel", QRect(104, 22, 284, 20), details);
-    roundtrip_ = MakeLine("RoundtripLabel", QRect(104, 42, 284, 20), details);
+    server_ = MakeLine("ServerLabel", QRect(104, 22, 292, 20), details);
+    roundtrip_ = MakeLine("RoundtripLabel", QRect(104, 42, 292, 20), details);
     auto* statusCaption = new QLabel(Text(kLastStatusLabel), details);
     statusCaption->setGeometry(10, 72, 92, 20);
-    status1_ = MakeLine("StatusLabel1", QRect(104, 72, 284, 20), details);
-    status2_ = MakeLine("StatusLabel2", QRect(104, 92, 284, 20), details);
+    status1_ = MakeLine("StatusLabel1", QRect(104, 72, 292, 20), details);
+    status2_ = MakeLine("StatusLabel2", QRect(104, 92, 292, 20), details);
     correctNow_ = new BevelButton(details);
     correctNow_->setObjectName(QStringLiteral("CorrectNowBut"));
     correctNow_->setToolTip(Text(kCorrectNowHint));
     correctNow_->SetFlat(true);
     correctNow_->SetGlyph(ToolGlyphPixmap(ToolGlyph::Clock), QStringLiteral("Clock"));
-    correctNow_->setGeometry(394, 70, 34, 34);
+    correctNow_->setGeometry(400, 74, 30, 30);
 
     ok_ = new BevelButton(this);
     ok_->setObjectName(QStringLiteral("OKButton"));
