@@ -140,10 +140,12 @@ void ClockCorrection::ReloadSettings() {
 }
 
 bool ClockCorrection::ConnectionCheck(std::string* machineAddress) {
+    if (machineAddress) machineAddress->clear();
+    // With time correction off nothing is asked of the system each second.
+    if (!timeCorrection_) return false;
     const std::vector<std::string> own = services_.lookup.OwnAddresses();
     const std::string address = own.empty() ? std::string() : own.back();
     if (machineAddress) *machineAddress = address;
-    if (!timeCorrection_) return false;
     return services_.connection.InternetAvailable() && address != "127.0.0.1";
 }
 

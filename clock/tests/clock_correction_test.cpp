@@ -172,6 +172,11 @@ TEST_F(ClockCorrectionTest, NothingIsAttemptedWithoutConnectionServerOrCorrectio
         EXPECT_EQ(Queries(), 0u) << c.what;
         EXPECT_TRUE(service_->StatusLine1().empty()) << c.what;
     }
+    // With correction off the monitor does not even ask for the connection.
+    connection_ = FakeConnectionState(true);
+    Make("[SNTP]\nTimeCorrection=0\nTimeServer=127.0.0.1\n");
+    for (int second = 0; second < 5; ++second) service_->MonitorTick();
+    EXPECT_EQ(connection_.Queries(), 0);
 }
 
 TEST_F(ClockCorrectionTest, TheMachineAddressIsTheLastOfItsOwn) {
