@@ -288,6 +288,30 @@ TEST_F(DistanceFormTest, EachRefusalWithItsMessageSoundAndFocus) {
     }
 }
 
+// Enter calculates from any field, the typed-in city box included.
+TEST_F(DistanceFormTest, EnterCalculatesFromEveryField) {
+    Open();
+    TypeAntipodes();
+    for (const char* name : {"Edit1", "Edit8", "Edit9", "ComboBox1", "ComboBox2", "ComboBox4"}) {
+        Type("Edit9", QStringLiteral("1"));
+        Type("Edit9", QStringLiteral("0"));
+        ASSERT_EQ(Text("Label14"), QString());
+        QWidget* target = Get(name);
+        if (auto* box = qobject_cast<QComboBox*>(target); box && box->isEditable()) target = box->lineEdit();
+        target->setFocus();
+        Key(target, Qt::Key_Return);
+        EXPECT_EQ(Text("Label14"), QStringLiteral("20,004 km.")) << name;
+    }
+    EXPECT_TRUE(form_->isVisible());
+    // One Enter, one calculation: a refusal is shown once.
+    prompt_.Clear();
+    Type("Edit1", QStringLiteral("x"));
+    QLineEdit* city = Get<QComboBox>("ComboBox2")->lineEdit();
+    city->setFocus();
+    Key(city, Qt::Key_Return);
+    EXPECT_THAT(prompt_.Texts(), ElementsAre("Invalid value."));
+}
+
 TEST_F(DistanceFormTest, EscapeClosesTheWindow) {
     TDist1& form = Open();
     Key(&form, Qt::Key_Escape);
