@@ -213,7 +213,9 @@ void ClockCorrection::ScheduleTick() {
         elapsed = minute - lastCorrectionMinute_;
         if (elapsed < 0) elapsed += kMinutesPerDay;
     }
-    if (!connected_ || serverInUse_.empty()) return;
+    // "connected" is from the monitor's last tick: correction turned off by
+    // the settings dialog since then stops at once.
+    if (!timeCorrection_ || !connected_ || serverInUse_.empty()) return;
     if (lastCorrectionMinute_ != -1 && elapsed < correctEvery_) return;
     lastCorrectionMinute_ = minute;
     const bool asked = correctionAsked_;

@@ -525,6 +525,16 @@ TEST_F(ClockCorrectionTest, WhileAnotherServiceKeepsTheClockOnlyTheOffsetIsShown
     EXPECT_EQ(service_->StatusLine1().rfind("Clock corrected at ", 0), 0u);
 }
 
+TEST_F(ClockCorrectionTest, TurningCorrectionOffStopsItBeforeTheMonitorsNextTick) {
+    Make(kFixedServer);
+    service_->MonitorTick();
+    ASSERT_TRUE(service_->Connected());
+    std::ofstream(path_) << "[SNTP]\nTimeCorrection=0\nAutoServer=0\nTimeServer=127.0.0.1\n";
+    service_->ReloadSettings();
+    service_->MainTimerTick();
+    EXPECT_EQ(Queries(), 0u);
+}
+
 TEST_F(ClockCorrectionTest, TheProbeIsAskedOnlyWhenAnExchangeIsDue) {
     Make(kFixedServer);
     EXPECT_EQ(probe_.Asked(), 0);
