@@ -215,7 +215,14 @@ void ClockCorrection::ScheduleTick() {
     }
     // "connected" is from the monitor's last tick: correction turned off by
     // the settings dialog since then stops at once.
-    if (!timeCorrection_ || !connected_ || serverInUse_.empty()) return;
+    if (!timeCorrection_ || !connected_ || serverInUse_.empty()) {
+        // "Correct time now" cannot start an exchange: no hourglass forever.
+        if (correctionAsked_) {
+            correctionAsked_ = false;
+            SetBusy(false);
+        }
+        return;
+    }
     if (lastCorrectionMinute_ != -1 && elapsed < correctEvery_) return;
     lastCorrectionMinute_ = minute;
     const bool asked = correctionAsked_;

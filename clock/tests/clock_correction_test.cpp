@@ -535,6 +535,17 @@ TEST_F(ClockCorrectionTest, TurningCorrectionOffStopsItBeforeTheMonitorsNextTick
     EXPECT_EQ(Queries(), 0u);
 }
 
+TEST_F(ClockCorrectionTest, CorrectTimeNowWithoutAServerEndsTheHourglass) {
+    Make("[SNTP]\nTimeCorrection=1\nAutoServer=1\n");  // no server chosen yet
+    service_->MonitorTick();
+    service_->OpenStatusWindow(false);
+    service_->CorrectTimeNow();
+    EXPECT_EQ(busy_, (std::vector<bool>{true}));
+    service_->MainTimerTick();
+    EXPECT_EQ(busy_, (std::vector<bool>{true, false}));
+    EXPECT_EQ(Queries(), 0u);
+}
+
 TEST_F(ClockCorrectionTest, TheProbeIsAskedOnlyWhenAnExchangeIsDue) {
     Make(kFixedServer);
     EXPECT_EQ(probe_.Asked(), 0);
