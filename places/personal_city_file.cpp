@@ -239,9 +239,12 @@ PersonalCityFile LoadPersonalCities(const std::filesystem::path& folder, RegionL
         return file;
     }
 
+    std::vector<std::string> lines = SplitLines(content);
+    // An empty file has no header of its own: it gets the one of a new file.
+    if (lines.empty()) file.keptLines = PersonalCityFile::NewPersonalCityFileLines();
     bool corrupted = false;
     bool notUnderstood = false;
-    for (std::string& line : SplitLines(content)) {
+    for (std::string& line : lines) {
         if (MergeRecordLine(line, lists)) {
             file.recordLines.push_back(std::move(line));
             continue;

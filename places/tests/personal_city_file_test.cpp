@@ -169,6 +169,13 @@ TEST_F(LoadPersonalCitiesTest, MergesRecordsIntoTheirRegionsAndDropsTheRest) {
                             "\"12\",\"Twelve, X\",\"1\",\"1\"", "", "x"));
 }
 
+TEST_F(LoadPersonalCitiesTest, AnEmptyFileGetsTheHeaderOfANewFile) {
+    const PersonalCityFile load = Load("");
+    EXPECT_TRUE(load.fileExisted);
+    EXPECT_EQ(load.keptLines.size(), 26u);
+    EXPECT_TRUE(prompt_.shown.empty());
+}
+
 TEST_F(LoadPersonalCitiesTest, NotesAndBlankLinesAreNoReason) {
     const PersonalCityFile load = Load(Header() + "\r\n   \r\n  ; a note of my own\r\n;\r\n");
     EXPECT_TRUE(prompt_.shown.empty());
