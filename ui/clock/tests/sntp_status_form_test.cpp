@@ -246,6 +246,17 @@ TEST_F(StatusFormChronydTest, CorrectTimeNowCorrectsAtTheNextTick) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass is gone";
 }
 
+// Without the right to set the clock the window says so; the clock stays.
+TEST_F(StatusFormChronydTest, MissingPrivilegeIsShown) {
+    setter_.SetAnswer(SetClockResult::NoPrivilege);
+    MakeService(kFixedServer, clock_, server_.Port());
+    OpenForm();
+    ASSERT_TRUE(TickUntilAnswered([&] { return !setter_.Requests().empty(); }));
+    ASSERT_TRUE(WaitFor([&] { return !Line("StatusLabel1").isEmpty(); }));
+    EXPECT_EQ(Line("StatusLabel1"), QStringLiteral("You do not have enough privileges"));
+    EXPECT_EQ(Line("StatusLabel2"), QStringLiteral("to modify system time on this computer."));
+}
+
 // Another time service keeps the clock: the window says which, and
 // "Correct time now" only shows the offset.
 TEST_F(StatusFormChronydTest, WhileAnotherServiceKeepsTheClockOnlyTheOffsetIsShown) {
