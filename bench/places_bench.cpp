@@ -73,7 +73,7 @@ void BM_SortedRegionListsWithPersonalFile(benchmark::State& state) {
     SilentPrompt prompt;
     for (auto _ : state) {
         orvanto::RegionLists lists = orvanto::LoadLibraryRegions();
-        const orvanto::PersonalCityLoad load = orvanto::LoadPersonalCities(folder.Path(), lists, prompt);
+        const orvanto::PersonalCityFile load = orvanto::LoadPersonalCities(folder.Path(), lists, prompt);
         benchmark::DoNotOptimize(load.recordLines.data());
         benchmark::DoNotOptimize(lists.data());
     }

@@ -115,6 +115,15 @@ void ClockCorrection::Start() {
     lastChoiceAttempt_ = services_.clock.LocalNow();
     connected_ = ConnectionCheck();
     previousConnected_.reset();
+    correctionAsked_ = false;
+    clockKeeper_.clear();
+}
+
+void ClockCorrection::ProbeClockKeeper() { clockKeeper_ = services_.probe.ClockKeeper().value_or(std::string()); }
+
+void ClockCorrection::ShowClockKeeper() {
+    statusLine1_ = std::string(kKeptByPrefix) + clockKeeper_;
+    statusLine2_ = std::string(kOnlyOffsetShown);
 }
 
 void ClockCorrection::ReloadSettings() {
@@ -131,10 +140,12 @@ void ClockCorrection::ReloadSettings() {
 }
 
 bool ClockCorrection::ConnectionCheck(std::string* machineAddress) {
+    if (machineAddress) machineAddress->clear();
+    // With time correction off nothing is asked of the system each second.
+    if (!timeCorrection_) return false;
     const std::vector<std::string> own = services_.lookup.OwnAddresses();
     const std::string address = own.empty() ? std::string() : own.back();
     if (machineAddress) *machineAddress = address;
-    if (!timeCorrection_) return false;
     return services_.connection.InternetAvailable() && address != "127.0.0.1";
 }
 
@@ -157,12 +168,20 @@ void ClockCorrection::MonitorTick() {
         previousConnected_ = connected_;
         if (connected_) {
             machineAddress_ = address;
+            if (statusWindowOpen_) {
+                // The open window follows the connection, as when it opens.
+                view_.connectionLine = ConnectedLine();
+                view_.serverLine = ServerLine();
+                view_.correctNowEnabled = true;
+                NotifyWindow();
+            }
         } else {
             adopted_ = false;
             machineAddress_.clear();
             if (statusWindowOpen_) {
                 view_.connectionLine = std::string(kNotConnected);
                 view_.serverLine = std::string(kNoServer);
+                view_.correctNowEnabled = false;
                 NotifyWindow();
             }
         }
@@ -194,9 +213,31 @@ void ClockCorrection::ScheduleTick() {
         elapsed = minute - lastCorrectionMinute_;
         if (elapsed < 0) elapsed += kMinutesPerDay;
     }
-    if (!connected_ || serverInUse_.empty()) return;
+    // "connected" is from the monitor's last tick: correction turned off by
+    // the settings dialog since then stops at once.
+    if (!timeCorrection_ || !connected_ || serverInUse_.empty()) {
+        // "Correct time now" cannot start an exchange: no hourglass forever.
+        if (correctionAsked_) {
+            correctionAsked_ = false;
+            SetBusy(false);
+        }
+        return;
+    }
     if (lastCorrectionMinute_ != -1 && elapsed < correctEvery_) return;
     lastCorrectionMinute_ = minute;
+    const bool asked = correctionAsked_;
+    correctionAsked_ = false;
+    ProbeClockKeeper();
+    if (!clockKeeper_.empty() && !asked) {
+        // The other service keeps the clock: no server is asked on schedule.
+        ShowClockKeeper();
+        if (statusWindowOpen_) {
+            view_.statusLine1 = statusLine1_;
+            view_.statusLine2 = statusLine2_;
+            NotifyWindow();
+        }
+        return;
+    }
     client_.SetHostAddr(serverInUse_);
     client_.SetTimeout(kExchangeTimeoutMs);
     client_.Query();
@@ -209,7 +250,7 @@ std::size_t ClockCorrection::Pick(std::size_t count) {
 }
 
 void ClockCorrection::ServerChoiceTick() {
-    if (!chosenServer_.empty() || servers_.empty()) return;
+    if (!timeCorrection_ || !chosenServer_.empty() || servers_.empty()) return;
     const double now = services_.clock.LocalNow();
     if (!(now > lastChoiceAttempt_ + kChoiceDelayDays)) return;
 
@@ -235,6 +276,11 @@ void ClockCorrection::ServerChoiceTick() {
 
 std::string ClockCorrection::ConnectedLine() const { return std::string(kConnectedPrefix) + machineAddress_; }
 
+std::string ClockCorrection::ServerLine() const {
+    if (serverAddress_.empty()) return serverInUse_;
+    return serverInUse_ + "  (" + serverAddress_ + ")";
+}
+
 std::string ClockCorrection::RoundtripLine() const {
     if (lastRoundtrip_ == 0) return std::string(kRoundtripNotAvailable);
     return std::string(kRoundtripPrefix) + std::to_string(lastRoundtrip_) + std::string(kMillisecondsSuffix);
@@ -247,8 +293,7 @@ const ClockStatusView& ClockCorrection::OpenStatusWindow(bool daylightSaving) {
     if (connected_) {
         view_.correctNowEnabled = true;
         view_.connectionLine = ConnectedLine();
-        view_.serverLine = serverInUse_;
-        if (!serverAddress_.empty()) view_.serverLine += "  (" + serverAddress_ + ")";
+        view_.serverLine = ServerLine();
     } else {
         view_.correctNowEnabled = false;
         view_.connectionLine = std::string(kNotConnected);
@@ -268,6 +313,7 @@ void ClockCorrection::CloseStatusWindow() { statusWindowOpen_ = false; }
 
 void ClockCorrection::CorrectTimeNow() {
     lastCorrectionMinute_ = -1;
+    correctionAsked_ = true;
     view_.statusLine1.clear();
     view_.statusLine2.clear();
     SetBusy(true);
@@ -285,6 +331,27 @@ void ClockCorrection::SNTPClient1DataAvailable() {
     serverAddress_ = client_.ServerIP();
     lastRoundtrip_ = client_.RoundTrip();
 
+    if (clockKeeper_.empty()) {
+        SetClock(offset);
+    } else {
+        // Two programs stepping one clock fight each other: only the offset.
+        statusLine1_ = std::string(kKeptByPrefix) + clockKeeper_ + std::string(kNotSetHereSuffix);
+        statusLine2_ = std::string(kOffsetPrefix) + OffsetText(offset);
+    }
+    SetBusy(false);
+
+    if (statusWindowOpen_) {
+        view_.connectionLine = ConnectedLine();
+        view_.roundtripLine = std::string(kRoundtripPrefix) + std::to_string(lastRoundtrip_) +
+                              std::string(kMillisecondsSuffix);
+        view_.serverLine = serverInUse_ + "  (" + serverAddress_ + ")";
+        view_.statusLine1 = statusLine1_;
+        view_.statusLine2 = statusLine2_;
+        NotifyWindow();
+    }
+}
+
+void ClockCorrection::SetClock(double offset) {
     switch (services_.setter.SetUtc(client_.NetTime())) {
         case SetClockResult::Set: {
             const double localNow = services_.clock.LocalNow();
@@ -302,17 +369,6 @@ void ClockCorrection::SNTPClient1DataAvailable() {
             statusLine1_ = std::string(kClockNotSet);
             statusLine2_.clear();
             break;
-    }
-    SetBusy(false);
-
-    if (statusWindowOpen_) {
-        view_.connectionLine = ConnectedLine();
-        view_.roundtripLine = std::string(kRoundtripPrefix) + std::to_string(lastRoundtrip_) +
-                              std::string(kMillisecondsSuffix);
-        view_.serverLine = serverInUse_ + "  (" + serverAddress_ + ")";
-        view_.statusLine1 = statusLine1_;
-        view_.statusLine2 = statusLine2_;
-        NotifyWindow();
     }
 }
 

@@ -22,6 +22,7 @@
 #include "platform/connection_state.h"
 #include "platform/host_lookup.h"
 #include "platform/pinger.h"
+#include "platform/time_service_probe.h"
 
 class QTimer;
 
@@ -45,6 +46,9 @@ struct ClockCorrectionServices {
     Pinger& pinger;
     ConnectionState& connection;
     HostLookup& lookup;
+    // Whether another time service keeps the clock; then the clock is
+    // never set, and only "Correct time now" asks the server for the offset.
+    TimeServiceProbe& probe;
 };
 
 class ClockCorrection {
@@ -77,7 +81,10 @@ public:
     void StartMonitor();
     void StopMonitor();
     // The part of the main one-second timer: the correction schedule, then
-    // the automatic server choice.
+    // the automatic server choice (only while "TimeCorrection" is on: no
+    // server is contacted that the user did not ask to be contacted). While
+    // another time service keeps the clock the schedule asks no server; the
+    // status lines name that service.
     void MainTimerTick();
     void ScheduleTick();
     void ServerChoiceTick();
@@ -94,7 +101,9 @@ public:
     void CloseStatusWindow();
     bool StatusWindowOpen() const { return statusWindowOpen_; }
     const ClockStatusView& StatusWindow() const { return view_; }
-    // The window's "Correct time now": an exchange starts on the next tick.
+    // The window's "Correct time now": an exchange starts on the next tick
+    // (also while another time service keeps the clock: then the offset is
+    // shown and the clock left alone).
     void CorrectTimeNow();
 
     // Handlers of the client's events.
@@ -136,15 +145,23 @@ public:
     const std::string& StatusLine1() const { return statusLine1_; }
     const std::string& StatusLine2() const { return statusLine2_; }
     int LastCorrectionMinute() const { return lastCorrectionMinute_; }
+    // The service that keeps the clock as last probed ("" for none).
+    const std::string& ClockKeeper() const { return clockKeeper_; }
 
 private:
     void ReadSettings(bool afterDialog);
+    void ProbeClockKeeper();
+    // Sets the clock from the reply and records the outcome.
+    void SetClock(double offset);
+    void ShowClockKeeper();
     void ApplyServerRule();
     void RecordFailure(std::string_view line1);
     void SetBusy(bool busy);
     void NotifyWindow();
     std::string ConnectedLine() const;
     std::string RoundtripLine() const;
+    // The server in use, with the address of the last reply when known.
+    std::string ServerLine() const;
     std::size_t Pick(std::size_t count);
 
     const IniFile& settings_;
@@ -175,6 +192,9 @@ private:
     double lastChoiceAttempt_ = 0.0;
     bool statusWindowOpen_ = false;
     ClockStatusView view_;
+    std::string clockKeeper_;
+    // "Correct time now" was pressed and its exchange has not started yet.
+    bool correctionAsked_ = false;
 };
 
 }  // namespace orvanto

@@ -38,6 +38,10 @@ inline constexpr std::string_view kInvalidResponse = "Invalid server response";
 inline constexpr std::string_view kCannotResolve = "Cannot resolve server address";
 inline constexpr std::string_view kTimeout = "Timeout";
 inline constexpr std::string_view kCannotConnect = "Cannot connect";
+// Another time service keeps the clock: the clock is not set here.
+inline constexpr std::string_view kKeptByPrefix = "Clock kept by ";
+inline constexpr std::string_view kNotSetHereSuffix = " (not set here)";
+inline constexpr std::string_view kOnlyOffsetShown = "\"Correct time now\" only shows the offset";
 
 // Server test of the settings dialog.
 inline constexpr std::string_view kMessageTitle = "Orvanto";

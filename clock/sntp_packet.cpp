@@ -14,6 +14,9 @@ constexpr double kNtpEpochSerial = 2.0;
 constexpr double kEraSeconds = 4294967296.0;
 constexpr std::uint32_t kTickMask = 0x3FFFFFFF;
 constexpr int kTickModulus = 0x40000000;
+constexpr int kServerMode = 4;
+constexpr int kLowestVersion = 1;
+constexpr int kHighestVersion = 4;
 
 std::uint32_t BigEndian32(const std::uint8_t* bytes) {
     return (static_cast<std::uint32_t>(bytes[0]) << 24) | (static_cast<std::uint32_t>(bytes[1]) << 16) |
@@ -80,10 +83,13 @@ SntpReplyFields DecodeSntpReply(const SntpPacket& reply) {
 
 bool IsInvalidSntpReply(const SntpPacket& reply) {
     const int leapIndicator = reply[0] >> 6;
+    const int version = (reply[0] >> 3) & 0x07;
+    const int mode = reply[0] & 0x07;
     const int stratum = reply[1];
     bool transmitZero = true;
     for (std::size_t i = 40; i < 48; ++i) transmitZero = transmitZero && reply[i] == 0;
-    return leapIndicator == 3 || stratum == 0 || stratum > 15 || transmitZero;
+    return leapIndicator == 3 || stratum == 0 || stratum > 15 || transmitZero || mode != kServerMode ||
+           version < kLowestVersion || version > kHighestVersion;
 }
 
 int RoundTripMs(std::uint32_t arrivalTick, std::uint32_t sentTick) {

@@ -55,8 +55,9 @@ struct SntpReplyFields {
 SntpReplyFields DecodeSntpReply(const SntpPacket& reply);
 
 // A reply no client should trust: leap indicator 3 (clock not synchronised),
-// stratum 0 (unspecified or a kiss-of-death message) or above 15, or a zero
-// transmit timestamp.
+// stratum 0 (unspecified or a kiss-of-death message) or above 15, a zero
+// transmit timestamp, a mode other than 4 (server; a reflected client
+// request has mode 3), or a version of 0 or above 4.
 bool IsInvalidSntpReply(const SntpPacket& reply);
 
 // Milliseconds between two ticks, both reduced to their low 30 bits, so

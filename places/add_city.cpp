@@ -4,7 +4,6 @@
 
 #include "places/coordinate_text.h"
 #include "places/decimal_text.h"
-#include "places/personal_city_file.h"
 
 namespace orvanto {
 
@@ -62,27 +61,34 @@ void SortRecordLines(std::vector<std::string>& recordLines) {
     std::stable_sort(recordLines.begin(), recordLines.end(), CaseInsensitiveLess);
 }
 
-AddCityOutcome AddCity(const DistanceSide& side, DistanceSideId sideId,
-                       std::vector<std::string>& recordLines, const std::filesystem::path& folder,
-                       Prompt& prompt, Sound& sound, RegionChooser& chooser) {
+AddCityOutcome AddCity(const DistanceSide& side, DistanceSideId sideId, PersonalCityFile& file,
+                       const std::filesystem::path& folder, Prompt& prompt, Sound& sound,
+                       RegionChooser& chooser) {
     if (auto failure = CheckCityName(side.city, sideId)) {
         Deliver(*failure, prompt, sound);
         return AddCityOutcome::Refused;
     }
+    if (!file.readable) {
+        PlayBeep(sound, BeepKind::Exclamation);
+        prompt.ShowMessage(MessageKind::Error, kMessageTitle, kCannotAddToUnreadableFile);
+        return AddCityOutcome::Refused;
+    }
     const std::string name = TrimBlanks(side.city);
-    const std::optional<std::size_t> duplicate = FindDuplicateRecord(recordLines, name);
+    const std::optional<std::size_t> duplicate = FindDuplicateRecord(file.recordLines, name);
     if (duplicate && !prompt.Ask(MessageKind::Warning, kMessageTitle, kReplaceCityQuestion)) {
         return AddCityOutcome::Cancelled;
     }
     const std::optional<int> region = chooser.ChooseRegion();
     if (!region || *region < 0 || *region > 6) return AddCityOutcome::Cancelled;
 
-    std::vector<std::string> updated = recordLines;
-    if (duplicate) updated.erase(updated.begin() + static_cast<std::ptrdiff_t>(*duplicate));
-    updated.push_back(NewRecordLine(side, *region));
-    SortRecordLines(updated);
+    PersonalCityFile updated = file;
+    std::vector<std::string>& records = updated.recordLines;
+    if (duplicate) records.erase(records.begin() + static_cast<std::ptrdiff_t>(*duplicate));
+    records.push_back(NewRecordLine(side, *region));
+    SortRecordLines(records);
     WritePersonalCityFile(folder, updated);
-    recordLines = std::move(updated);
+    file = std::move(updated);
+    file.fileExisted = true;
 
     PlayBeep(sound, BeepKind::Information);
     prompt.ShowMessage(MessageKind::Information, kMessageTitle, kCityAdded);

@@ -10,6 +10,7 @@
 #include "core/prompt.h"
 #include "core/sound.h"
 #include "places/distance_input_check.h"
+#include "places/personal_city_file.h"
 
 namespace orvanto {
 
@@ -57,10 +58,11 @@ void SortRecordLines(std::vector<std::string>& recordLines);
 
 // Runs Add city for `side`, whose input checks have passed: the name checks,
 // the duplicate question, the region chooser, the rewrite of
-// `folder`/CityData.txt (throws ECityFileError when it fails; `recordLines`
-// is then unchanged) and "City successfully added.".
-AddCityOutcome AddCity(const DistanceSide& side, DistanceSideId sideId,
-                       std::vector<std::string>& recordLines, const std::filesystem::path& folder,
-                       Prompt& prompt, Sound& sound, RegionChooser& chooser);
+// `folder`/CityData.txt (throws ECityFileError when it fails; `file` is then
+// unchanged) and "City successfully added.". A file that could not be read
+// is never rewritten: kCannotAddToUnreadableFile, Refused.
+AddCityOutcome AddCity(const DistanceSide& side, DistanceSideId sideId, PersonalCityFile& file,
+                       const std::filesystem::path& folder, Prompt& prompt, Sound& sound,
+                       RegionChooser& chooser);
 
 }  // namespace orvanto

@@ -23,6 +23,16 @@ bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
 
 bool IsLibraryRegion(int region) { return region >= 0 && region < kCityRegionCount; }
 
+// "RegionIndex" when section "Location" has none.
+constexpr int kNoHomeRegion = -2;
+
+int FindByName(const RegionList& list, const std::string& name) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i].name == name) return static_cast<int>(i);
+    }
+    return -1;
+}
+
 }  // namespace
 
 HomeLocation ReadHomeLocation(const IniFile& settings) {
@@ -52,12 +62,11 @@ DistanceCalculator::DistanceCalculator(const IniFile& settings, std::filesystem:
                                        Prompt& prompt, Sound& sound)
     : folder_(std::move(programFolder)), prompt_(prompt), sound_(sound) {
     const HomeLocation home = ReadHomeLocation(settings);
-    const RegionLists library = LoadLibraryRegions();
-    regions_ = library;
-    const PersonalCityLoad load = LoadPersonalCities(folder_, regions_, prompt_);
-    records_ = load.recordLines;
-    const int cityIndex = load.fileExisted
-                              ? FindHomeCityAgain(library, regions_, home.regionIndex, home.cityIndex)
+    library_ = LoadLibraryRegions();
+    regions_ = library_;
+    file_ = LoadPersonalCities(folder_, regions_, prompt_);
+    const int cityIndex = file_.fileExisted
+                              ? FindHomeCityAgain(library_, regions_, home.regionIndex, home.cityIndex)
                               : home.cityIndex;
 
     if (home.regionIndex == kCustomRegionIndex) {
@@ -68,8 +77,11 @@ DistanceCalculator::DistanceCalculator(const IniFile& settings, std::filesystem:
     } else if (IsLibraryRegion(home.regionIndex)) {
         SelectRegion(DistanceSideId::From, home.regionIndex);
         SelectPlace(DistanceSideId::From, cityIndex);
-    } else {
+    } else if (home.regionIndex == kNoHomeRegion) {
         SelectRegion(DistanceSideId::From, 0);
+    } else {
+        // A value outside the region list: nothing is selected.
+        ClearSide(from_);
     }
     units_ = home.regionIndex == 0 ? DistanceUnits::English : DistanceUnits::Metric;
     SelectRegion(DistanceSideId::To, 0);
@@ -84,6 +96,12 @@ CalculatorSide& DistanceCalculator::MutableSide(DistanceSideId side) {
 }
 
 DistanceSide& DistanceCalculator::Boxes(DistanceSideId side) { return MutableSide(side).boxes; }
+
+void DistanceCalculator::ClearSide(CalculatorSide& side) {
+    side.region = -1;
+    side.place = -1;
+    side.boxes = DistanceSide{};
+}
 
 void DistanceCalculator::SelectRegion(DistanceSideId sideId, int region) {
     CalculatorSide& side = MutableSide(sideId);
@@ -100,7 +118,7 @@ void DistanceCalculator::SelectRegion(DistanceSideId sideId, int region) {
 
 void DistanceCalculator::SelectPlace(DistanceSideId sideId, int place) {
     CalculatorSide& side = MutableSide(sideId);
-    if (side.Custom()) return;
+    if (!IsLibraryRegion(side.region)) return;
     const RegionList& list = regions_[side.region];
     if (place < 0 || static_cast<std::size_t>(place) >= list.size()) {
         side.place = -1;
@@ -147,7 +165,20 @@ AddCityOutcome DistanceCalculator::AddCity(DistanceSideId side, const std::strin
         return AddCityOutcome::Refused;
     }
     if (failure) *failure = CheckCityName(Side(side).boxes.city, side);
-    return orvanto::AddCity(Side(side).boxes, side, records_, folder_, prompt_, sound_, chooser);
+    const AddCityOutcome outcome =
+        orvanto::AddCity(Side(side).boxes, side, file_, folder_, prompt_, sound_, chooser);
+    if (outcome == AddCityOutcome::Added) RebuildRegionLists();
+    return outcome;
+}
+
+void DistanceCalculator::RebuildRegionLists() {
+    regions_ = library_;
+    for (const std::string& line : file_.recordLines) MergeRecordLine(line, regions_);
+    SortRegionLists(regions_);
+    for (CalculatorSide* side : {&from_, &to_}) {
+        if (!IsLibraryRegion(side->region) || side->place < 0) continue;
+        side->place = FindByName(regions_[side->region], side->boxes.city);
+    }
 }
 
 void DistanceCalculator::SetUnits(DistanceUnits units) {

@@ -40,7 +40,7 @@ int FindHomeCityAgain(const RegionLists& library, const RegionLists& merged, int
 
 // One side of the calculator.
 struct CalculatorSide {
-    int region = 0;      // 0..6 a library region, 7 "Custom"
+    int region = 0;      // 0..6 a library region, 7 "Custom", -1 none selected
     int place = -1;      // the selected place of the region list, -1 for none
     DistanceSide boxes;  // the texts of the city box and the coordinate fields
 
@@ -57,7 +57,8 @@ public:
                        Sound& sound);
 
     const RegionLists& Regions() const { return regions_; }
-    const std::vector<std::string>& PersonalRecords() const { return records_; }
+    const std::vector<std::string>& PersonalRecords() const { return file_.recordLines; }
+    const PersonalCityFile& PersonalFile() const { return file_; }
 
     const CalculatorSide& Side(DistanceSideId side) const;
     // The boxes of a side, for the window to write what the user typed.
@@ -76,6 +77,8 @@ public:
 
     // Add city of one side (enabled only for "Custom"): the checks of both
     // sides, then the personal file. Throws ECityFileError when writing fails.
+    // An added place is in the region lists at once; a library place shown
+    // on either side stays selected.
     AddCityOutcome AddCity(DistanceSideId side, const std::string& altitude, RegionChooser& chooser,
                            std::optional<DistanceFeedback>* failure = nullptr);
 
@@ -93,14 +96,20 @@ public:
 
 private:
     CalculatorSide& MutableSide(DistanceSideId side);
+    // No region and no place: empty boxes (a home region outside the lists).
+    void ClearSide(CalculatorSide& side);
+    // The library lists with the personal records merged, sorted; each
+    // side's place found again by its name.
+    void RebuildRegionLists();
     void ShowCoordinates(CalculatorSide& side, const std::string& latitude, const std::string& longitude);
     void ShowLastResult();
 
     std::filesystem::path folder_;
     Prompt& prompt_;
     Sound& sound_;
+    RegionLists library_;
     RegionLists regions_;
-    std::vector<std::string> records_;
+    PersonalCityFile file_;
     CalculatorSide from_;
     CalculatorSide to_;
     DistanceUnits units_ = DistanceUnits::Metric;

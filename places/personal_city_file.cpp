@@ -1,10 +1,12 @@
 #include "places/personal_city_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "places/feedback.h"
@@ -19,10 +21,10 @@ const std::array<const char*, 26> kPersonalCityFileHeader = {
     ";",
     "; Comma-delimited file with four fields per record: \"region\",\"name\",\"lat\",\"long\"",
     ";",
-    ";    region: A number between 0 and 6 with continent ID.",
-    ";            0=North America - 1=Central America & Caribbean",
-    ";            2=South America - 3=Europe - 4=Asia & Middle East",
-    ";            5=Africa        - 6=Oceania",
+    ";    region: A number between 1 and 7 with continent ID.",
+    ";            1=North America - 2=Central America & Caribbean",
+    ";            3=South America - 4=Europe - 5=Asia & Middle East",
+    ";            6=Africa        - 7=Oceania",
     ";",
     ";    name:   City name and state name (comma delimited) for US cities",
     ";            City name and country name (comma delimited) for non-US cities",
@@ -76,28 +78,71 @@ std::string FileErrorText(const std::string& what, const std::filesystem::path& 
     return what + " \"" + path.string() + "\": " + reason;
 }
 
-// The whole content of a regular file; false when it cannot be read.
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return fd_; }
+    // Closes now; the errno of a failed close, or 0.
+    int Close() {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+// The whole content of a regular file; false when it cannot be read. The
+// file is opened without waiting (a FIFO would block an ordinary open) and
+// anything but a regular file is refused.
 bool ReadWholeFile(const std::filesystem::path& path, std::string& content) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream whole;
-    whole << in.rdbuf();
-    if (in.bad()) return false;
-    content = std::move(whole).str();
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.Get() < 0) return false;
+    struct stat facts {};
+    if (::fstat(file.Get(), &facts) != 0 || !S_ISREG(facts.st_mode)) return false;
+    std::string whole;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        whole.append(buffer, static_cast<std::size_t>(got));
+    }
+    content = std::move(whole);
     return true;
 }
 
+// Writes `content` to `path` and flushes it to the disk. Each failure keeps
+// the error of the step that failed: the clean-up after it must not replace
+// the reason shown to the user.
 void WriteWholeFile(const std::filesystem::path& path, const std::string& content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw ECityFileError(FileErrorText("Cannot create file", path, std::strerror(errno)));
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    if (!out) {
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (file.Get() < 0) throw ECityFileError(FileErrorText("Cannot create file", path, std::strerror(errno)));
+    int failure = 0;
+    std::size_t written = 0;
+    while (failure == 0 && written < content.size()) {
+        const ssize_t put = ::write(file.Get(), content.data() + written, content.size() - written);
+        if (put < 0 && errno == EINTR) continue;
+        if (put < 0) failure = errno;
+        else written += static_cast<std::size_t>(put);
+    }
+    if (failure == 0 && ::fsync(file.Get()) != 0 && errno != EINVAL) failure = errno;
+    const int closeFailure = file.Close();
+    if (failure == 0) failure = closeFailure;
+    if (failure != 0) {
         std::error_code ignored;
         std::filesystem::remove(path, ignored);
-        throw ECityFileError(FileErrorText("Cannot write file", path, std::strerror(errno)));
+        throw ECityFileError(FileErrorText("Cannot write file", path, std::strerror(failure)));
     }
 }
 
@@ -160,49 +205,66 @@ void SortRegionLists(RegionLists& lists) {
     }
 }
 
-PersonalCityLoad LoadPersonalCities(const std::filesystem::path& folder, RegionLists& lists,
+std::vector<std::string> PersonalCityFile::NewPersonalCityFileLines() {
+    return std::vector<std::string>(kPersonalCityFileHeader.begin(), kPersonalCityFileHeader.end());
+}
+
+bool IsNoteOrBlankLine(const std::string& line) {
+    const std::size_t first = line.find_first_not_of(" \t");
+    return first == std::string::npos || line[first] == ';';
+}
+
+bool MergeRecordLine(const std::string& line, RegionLists& lists) {
+    PersonalCityRecord record;
+    if (!LooksLikeRecord(line) || ParseRecordLine(line, record) != RecordParse::Record) return false;
+    lists[record.region].push_back({record.name, record.latitude, record.longitude});
+    return true;
+}
+
+PersonalCityFile LoadPersonalCities(const std::filesystem::path& folder, RegionLists& lists,
                                     Prompt& prompt) {
-    PersonalCityLoad load;
+    PersonalCityFile file;
     const std::filesystem::path path = folder / kPersonalCityFileName;
     std::error_code error;
-    if (!std::filesystem::exists(path, error)) return load;
-    load.fileExisted = true;
+    // A dangling symbolic link exists too: it is a file that cannot be read.
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, error))) return file;
+    file.fileExisted = true;
+    file.keptLines.clear();
 
     std::string content;
     if (!ReadWholeFile(path, content)) {
+        file.readable = false;
         prompt.ShowMessage(MessageKind::Warning, kMessageTitle, kCouldNotLoadPersonalFile);
         SortRegionLists(lists);
-        return load;
+        return file;
     }
 
+    std::vector<std::string> lines = SplitLines(content);
+    // An empty file has no header of its own: it gets the one of a new file.
+    if (lines.empty()) file.keptLines = PersonalCityFile::NewPersonalCityFileLines();
     bool corrupted = false;
-    for (const std::string& line : SplitLines(content)) {
-        if (!LooksLikeRecord(line)) continue;
-        PersonalCityRecord record;
-        switch (ParseRecordLine(line, record)) {
-            case RecordParse::Record:
-                lists[record.region].push_back({record.name, record.latitude, record.longitude});
-                load.recordLines.push_back(line);
-                break;
-            case RecordParse::Ignored:
-                break;
-            case RecordParse::Corrupted:
-                // Kept as it is, so that the next rewrite does not lose it.
-                corrupted = true;
-                load.recordLines.push_back(line);
-                break;
+    bool notUnderstood = false;
+    for (std::string& line : lines) {
+        if (MergeRecordLine(line, lists)) {
+            file.recordLines.push_back(std::move(line));
+            continue;
         }
+        // Every other line stays in the file through the next rewrite.
+        PersonalCityRecord record;
+        if (LooksLikeRecord(line) && ParseRecordLine(line, record) == RecordParse::Corrupted) corrupted = true;
+        else if (!IsNoteOrBlankLine(line)) notUnderstood = true;
+        file.keptLines.push_back(std::move(line));
     }
     if (corrupted) prompt.ShowMessage(MessageKind::Warning, kMessageTitle, kPersonalFileCorrupted);
+    else if (notUnderstood) prompt.ShowMessage(MessageKind::Warning, kMessageTitle, kPersonalFileLinesNotUnderstood);
     SortRegionLists(lists);
-    return load;
+    return file;
 }
 
-void WritePersonalCityFile(const std::filesystem::path& folder,
-                           const std::vector<std::string>& recordLines) {
+void WritePersonalCityFile(const std::filesystem::path& folder, const PersonalCityFile& file) {
     std::string content;
-    for (const char* line : kPersonalCityFileHeader) content += std::string(line) + "\r\n";
-    for (const std::string& line : recordLines) content += line + "\r\n";
+    for (const std::string& line : file.keptLines) content += line + "\r\n";
+    for (const std::string& line : file.recordLines) content += line + "\r\n";
 
     const std::filesystem::path path = folder / kPersonalCityFileName;
     const std::filesystem::path backup = folder / kPersonalCityBackupName;
@@ -212,10 +274,11 @@ void WritePersonalCityFile(const std::filesystem::path& folder,
     std::error_code error;
     std::filesystem::remove(backup, error);
     if (error) {
+        const std::string reason = error.message();
         std::filesystem::remove(temporary, error);
-        throw ECityFileError(FileErrorText("Cannot delete file", backup, error.message()));
+        throw ECityFileError(FileErrorText("Cannot delete file", backup, reason));
     }
-    if (std::filesystem::exists(path, error)) {
+    if (std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
         std::filesystem::rename(path, backup, error);
         if (error) {
             const std::string reason = error.message();
@@ -224,7 +287,14 @@ void WritePersonalCityFile(const std::filesystem::path& folder,
         }
     }
     std::filesystem::rename(temporary, path, error);
-    if (error) throw ECityFileError(FileErrorText("Cannot rename file", temporary, error.message()));
+    if (error) {
+        const std::string reason = error.message();
+        // The old file goes back to its name.
+        std::error_code ignored;
+        std::filesystem::rename(backup, path, ignored);
+        std::filesystem::remove(temporary, ignored);
+        throw ECityFileError(FileErrorText("Cannot rename file", temporary, reason));
+    }
 }
 
 }  // namespace orvanto

@@ -4,9 +4,6 @@
 // files in a temporary folder).
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QStandardPaths>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -16,6 +13,7 @@
 
 #include "clock/clock_correction.h"
 #include "clock/sntp_client.h"
+#include "clock/tests/local_chronyd.h"
 #include "clock/tests/sntp_test_support.h"
 #include "core/clock.h"
 #include "core/ini_file.h"
@@ -23,59 +21,15 @@
 #include "platform/connection_state.h"
 #include "platform/host_lookup.h"
 #include "platform/pinger.h"
+#include "platform/time_service_probe.h"
 
 namespace orvanto {
 namespace {
 
+using testing::LocalChronyd;
 using testing::SpinUntil;
 
 constexpr double kMsPerDay = 86400000.0;
-
-// A chronyd serving local time at stratum 8, stopped when this goes.
-class LocalChronyd {
-public:
-    LocalChronyd() {
-        testing::TestApplication();
-        const QString program = QStandardPaths::findExecutable("chronyd", {"/usr/sbin", "/usr/bin", "/sbin"});
-        if (program.isEmpty()) {
-            problem_ = "chronyd is not installed";
-            return;
-        }
-        port_ = testing::FreeLoopbackPort();
-        const std::string config = folder_.File("chrony.conf");
-        std::ofstream(config) << "local stratum 8\n"
-                              << "allow 127.0.0.1\n"
-                              << "bindaddress 127.0.0.1\n"
-                              << "port " << port_ << "\n"
-                              << "cmdport 0\n"
-                              << "pidfile " << folder_.File("chronyd.pid") << "\n"
-                              << "driftfile " << folder_.File("chrony.drift") << "\n";
-        process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.start(program, {"-x", "-d", "-f", QString::fromStdString(config)});
-        if (!process_.waitForStarted(5000)) problem_ = "chronyd cannot be started";
-    }
-    ~LocalChronyd() {
-        if (process_.state() == QProcess::NotRunning) return;
-        process_.terminate();
-        if (!process_.waitForFinished(5000)) {
-            process_.kill();
-            process_.waitForFinished(2000);
-        }
-    }
-    LocalChronyd(const LocalChronyd&) = delete;
-    LocalChronyd& operator=(const LocalChronyd&) = delete;
-
-    const std::string& Problem() const { return problem_; }
-    bool Running() const { return process_.state() == QProcess::Running; }
-    std::string Port() const { return std::to_string(port_); }
-    std::string Output() { return process_.readAll().toStdString(); }
-
-private:
-    testing::TempFolder folder_;
-    QProcess process_;
-    quint16 port_ = 0;
-    std::string problem_;
-};
 
 struct Exchange {
     bool answered = false;
@@ -171,7 +125,8 @@ TEST_F(ChronydTest, TheCorrectionServiceCorrectsFromTheRealServer) {
     FakeClockSetter setter;
     FakePinger pinger;
     FakeConnectionState connection(true);
-    ClockCorrection service(settings, client_, {clock_, setter, pinger, connection, lookup_});
+    FakeTimeServiceProbe probe;
+    ClockCorrection service(settings, client_, {clock_, setter, pinger, connection, lookup_, probe});
     service.Start();
     service.MonitorTick();
     if (!service.Connected()) GTEST_SKIP() << "this machine has no address other than 127.0.0.1";

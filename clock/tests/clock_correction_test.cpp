@@ -18,6 +18,7 @@
 #include "platform/connection_state.h"
 #include "platform/host_lookup.h"
 #include "platform/pinger.h"
+#include "platform/time_service_probe.h"
 
 namespace orvanto {
 namespace {
@@ -49,7 +50,7 @@ protected:
         std::ofstream(path_) << settings;
         service_.reset();  // unbinds the client's events from the previous service
         service_ = std::make_unique<ClockCorrection>(
-            ini_, client_, ClockCorrectionServices{clock_, setter_, pinger_, connection_, lookup_});
+            ini_, client_, ClockCorrectionServices{clock_, setter_, pinger_, connection_, lookup_, probe_});
         service_->OnBusyCursor = [this](bool busy) { busy_.push_back(busy); };
         service_->OnStatusWindowChanged = [this] { ++windowChanges_; };
         service_->OnTimeChanged = [this] { ++timeChanges_; };
@@ -88,6 +89,7 @@ protected:
     FakeClockSetter setter_;
     FakePinger pinger_;
     FakeConnectionState connection_{true};
+    FakeTimeServiceProbe probe_;
     FakeHostLookup lookup_;
     FakeSntpPeer peer_;
     TSNTPClient client_;
@@ -170,6 +172,11 @@ TEST_F(ClockCorrectionTest, NothingIsAttemptedWithoutConnectionServerOrCorrectio
         EXPECT_EQ(Queries(), 0u) << c.what;
         EXPECT_TRUE(service_->StatusLine1().empty()) << c.what;
     }
+    // With correction off the monitor does not even ask for the connection.
+    connection_ = FakeConnectionState(true);
+    Make("[SNTP]\nTimeCorrection=0\nTimeServer=127.0.0.1\n");
+    for (int second = 0; second < 5; ++second) service_->MonitorTick();
+    EXPECT_EQ(connection_.Queries(), 0);
 }
 
 TEST_F(ClockCorrectionTest, TheMachineAddressIsTheLastOfItsOwn) {
@@ -379,14 +386,25 @@ TEST_F(ServerChoiceTest, TheSameNameMayBePickedAgain) {
     EXPECT_EQ(service_->ChosenServer(), "a.test");
 }
 
-TEST_F(ServerChoiceTest, TheChoiceRunsOnceEvenWithTimeCorrectionOff) {
+// No server is contacted that the user did not ask to be contacted: with
+// time correction off the automatic choice never pings, however long the
+// program runs; once it is turned on the choice follows.
+TEST_F(ServerChoiceTest, TheChoiceNeverStartsWhileTimeCorrectionIsOff) {
     MakeChoosing("[SNTP]\nTimeCorrection=0\nAutoServer=1\n");
-    clock_.SetLocal(At(12, 5));
+    for (const double when : {At(12, 5), At(13, 0), At(0, 0, 0, kDay + 1), At(12, 0, 0, kDay + 3)}) {
+        clock_.SetLocal(when);
+        service_->MonitorTick();
+        service_->MainTimerTick();
+    }
+    EXPECT_TRUE(pinger_.Asked().empty());
+    EXPECT_EQ(service_->ChosenServer(), "");
+    EXPECT_TRUE(busy_.empty());
+    EXPECT_EQ(Queries(), 0u);
+
+    std::ofstream(path_) << "[SNTP]\nTimeCorrection=1\nAutoServer=1\n";
+    service_->ReloadSettings();
     service_->MainTimerTick();
     EXPECT_EQ(pinger_.Asked().size(), 5u);
-    service_->MonitorTick();
-    EXPECT_FALSE(service_->Adopted());
-    EXPECT_EQ(Queries(), 0u);
 }
 
 TEST_F(ServerChoiceTest, AfterTheSettingsDialogTheChoiceIsTakenUpAgainAtOnce) {
@@ -450,9 +468,99 @@ TEST_F(ClockCorrectionTest, SettingsAreReadWithTheirReadersDefaults) {
     EXPECT_EQ(service_->CorrectEvery(), 15);
 }
 
+// A reflected client request (mode 3) carries a plausible time but is no
+// server's answer: it never sets the clock.
+TEST_F(ClockCorrectionTest, AClientRequestReflectedBackNeverSetsTheClock) {
+    Make(kFixedServer);
+    peer_.SetAnswer([this](const FakeSntpPeer::Request& request) {
+        const double serverTime = clock_.UtcNow() - 3600000.0 / kMsPerDay;
+        SntpPacket reply = ReplyTo(FakeSntpPeer::Packet(request), NtpTimestampOf(serverTime),
+                                   NtpTimestampOf(serverTime));
+        reply[0] = 0x23;  // version 4, mode 3
+        return Bytes(reply);
+    });
+    CorrectNow();
+    EXPECT_TRUE(setter_.Requests().empty());
+    EXPECT_EQ(service_->StatusLine1(), "Invalid server response");
+    EXPECT_EQ(timeChanges_, 0);
+}
+
+// Another time service keeps the clock: the schedule asks no server and the
+// status lines name the service; "Correct time now" asks and shows the
+// offset, and the clock is never set.
+TEST_F(ClockCorrectionTest, WhileAnotherServiceKeepsTheClockOnlyTheOffsetIsShown) {
+    probe_.SetKeeper("chronyd");
+    Make(kFixedServer);
+    service_->MonitorTick();
+    service_->OpenStatusWindow(false);
+    service_->MainTimerTick();
+    EXPECT_EQ(Queries(), 0u);
+    EXPECT_EQ(service_->ClockKeeper(), "chronyd");
+    EXPECT_EQ(service_->StatusLine1(), "Clock kept by chronyd");
+    EXPECT_EQ(service_->StatusLine2(), "\"Correct time now\" only shows the offset");
+    EXPECT_EQ(service_->StatusWindow().statusLine1, "Clock kept by chronyd");
+
+    // Later scheduled times ask no server either.
+    clock_.SetLocal(At(13, 0));
+    service_->MainTimerTick();
+    EXPECT_EQ(Queries(), 0u);
+
+    AnswerBehindBy(2015.0);
+    service_->CorrectTimeNow();
+    service_->MainTimerTick();
+    EXPECT_EQ(Queries(), 1u);
+    ASSERT_TRUE(SpinUntil([&] { return service_->StatusLine2().rfind("Offset: ", 0) == 0; }));
+    EXPECT_EQ(service_->StatusLine1(), "Clock kept by chronyd (not set here)");
+    EXPECT_EQ(service_->StatusLine2(), "Offset: 2 sec. 15 ms.");
+    EXPECT_EQ(service_->StatusWindow().statusLine2, "Offset: 2 sec. 15 ms.");
+    EXPECT_TRUE(setter_.Requests().empty());
+    EXPECT_EQ(timeChanges_, 0);
+    EXPECT_EQ(busy_.back(), false);
+
+    // The service went away: the next scheduled correction sets the clock.
+    probe_.SetKeeper(std::nullopt);
+    clock_.SetLocal(At(14, 0));
+    service_->MainTimerTick();
+    ASSERT_TRUE(SpinUntil([&] { return !setter_.Requests().empty(); }));
+    EXPECT_EQ(service_->StatusLine1().rfind("Clock corrected at ", 0), 0u);
+}
+
+TEST_F(ClockCorrectionTest, TurningCorrectionOffStopsItBeforeTheMonitorsNextTick) {
+    Make(kFixedServer);
+    service_->MonitorTick();
+    ASSERT_TRUE(service_->Connected());
+    std::ofstream(path_) << "[SNTP]\nTimeCorrection=0\nAutoServer=0\nTimeServer=127.0.0.1\n";
+    service_->ReloadSettings();
+    service_->MainTimerTick();
+    EXPECT_EQ(Queries(), 0u);
+}
+
+TEST_F(ClockCorrectionTest, CorrectTimeNowWithoutAServerEndsTheHourglass) {
+    Make("[SNTP]\nTimeCorrection=1\nAutoServer=1\n");  // no server chosen yet
+    service_->MonitorTick();
+    service_->OpenStatusWindow(false);
+    service_->CorrectTimeNow();
+    EXPECT_EQ(busy_, (std::vector<bool>{true}));
+    service_->MainTimerTick();
+    EXPECT_EQ(busy_, (std::vector<bool>{true, false}));
+    EXPECT_EQ(Queries(), 0u);
+}
+
+TEST_F(ClockCorrectionTest, TheProbeIsAskedOnlyWhenAnExchangeIsDue) {
+    Make(kFixedServer);
+    EXPECT_EQ(probe_.Asked(), 0);
+    service_->MainTimerTick();
+    EXPECT_EQ(probe_.Asked(), 1);
+    for (int second = 1; second < 60; ++second) {
+        clock_.SetLocal(At(12, 0, second));
+        service_->MainTimerTick();
+    }
+    EXPECT_EQ(probe_.Asked(), 1);
+}
+
 TEST_F(ClockCorrectionTest, WithoutASettingsFileCorrectionIsOff) {
     service_ = std::make_unique<ClockCorrection>(
-        ini_, client_, ClockCorrectionServices{clock_, setter_, pinger_, connection_, lookup_});
+        ini_, client_, ClockCorrectionServices{clock_, setter_, pinger_, connection_, lookup_, probe_});
     service_->Start();
     EXPECT_FALSE(service_->TimeCorrection());
     EXPECT_FALSE(service_->ConnectionCheck());

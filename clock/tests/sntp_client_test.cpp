@@ -140,6 +140,11 @@ TEST_F(SntpClientTest, RepliesFailingTheValidityTestAreDeliveredMarkedInvalid) {
         {"stratum 0", [](SntpPacket& p) { p[1] = 0; }},
         {"stratum 16", [](SntpPacket& p) { p[1] = 16; }},
         {"zero transmit time", [](SntpPacket& p) { std::fill(p.begin() + 40, p.end(), 0); }},
+        // A client's request (mode 3) with the originate field echoed, as a
+        // reflector or a second client would send it.
+        {"mode 3", [](SntpPacket& p) { p[0] = 0x23; }},
+        {"version 0", [](SntpPacket& p) { p[0] = 0x04; }},
+        {"version 5", [](SntpPacket& p) { p[0] = 0x2C; }},
     };
     for (const Case& c : cases) {
         log_.events.clear();

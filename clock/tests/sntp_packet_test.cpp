@@ -96,6 +96,16 @@ TEST(SntpValidity, UnsynchronisedOrTimelessRepliesAreInvalid) {
         {"stratum 16", [](SntpPacket& p) { p[1] = 16; }, true},
         {"stratum 255", [](SntpPacket& p) { p[1] = 255; }, true},
         {"zero transmit time", [](SntpPacket& p) { std::fill(p.begin() + 40, p.end(), 0); }, true},
+        // RFC 4330: only a server's reply (mode 4) of versions 1 to 4.
+        {"mode 3, a client's request reflected", [](SntpPacket& p) { p[0] = 0x23; }, true},
+        {"mode 5, broadcast", [](SntpPacket& p) { p[0] = 0x25; }, true},
+        {"mode 0", [](SntpPacket& p) { p[0] = 0x20; }, true},
+        {"mode 7", [](SntpPacket& p) { p[0] = 0x27; }, true},
+        {"version 0", [](SntpPacket& p) { p[0] = 0x04; }, true},
+        {"version 1", [](SntpPacket& p) { p[0] = 0x0C; }, false},
+        {"version 3", [](SntpPacket& p) { p[0] = 0x1C; }, false},
+        {"version 5", [](SntpPacket& p) { p[0] = 0x2C; }, true},
+        {"version 7", [](SntpPacket& p) { p[0] = 0x3C; }, true},
         {"transmit time only in its last byte",
          [](SntpPacket& p) {
              std::fill(p.begin() + 40, p.end(), 0);

@@ -31,13 +31,13 @@ protected:
     AddCityOutcome Add(const DistanceSide& side, std::optional<int> region) {
         ScriptedRegionChooser chooser(region);
         const AddCityOutcome outcome =
-            AddCity(side, DistanceSideId::To, records_, folder_.Path(), prompt_, sound_, chooser);
+            AddCity(side, DistanceSideId::To, file_, folder_.Path(), prompt_, sound_, chooser);
         choosersOpened_ += chooser.opened;
         return outcome;
     }
 
     TempFolder folder_;
-    std::vector<std::string> records_;
+    PersonalCityFile file_;
     ScriptedPrompt prompt_;
     RecordingSound sound_;
     int choosersOpened_ = 0;
@@ -45,7 +45,7 @@ protected:
 
 TEST_F(AddCityTest, WritesTheRecordWithSevenDecimalsAndSaysSo) {
     EXPECT_EQ(Add(Kathmandu(), 4), AddCityOutcome::Added);
-    EXPECT_THAT(records_, ElementsAre(R"("5","Kathmandu, Nepal","27.7000000","85.3166667")"));
+    EXPECT_THAT(file_.recordLines, ElementsAre(R"("5","Kathmandu, Nepal","27.7000000","85.3166667")"));
     EXPECT_EQ(FileRecords(folder_), R"("5","Kathmandu, Nepal","27.7000000","85.3166667")");
     EXPECT_THAT(prompt_.Texts(), ElementsAre("City successfully added."));
     EXPECT_EQ(prompt_.shown[0].kind, MessageKind::Information);
@@ -54,7 +54,7 @@ TEST_F(AddCityTest, WritesTheRecordWithSevenDecimalsAndSaysSo) {
 
 TEST_F(AddCityTest, HalfADegreeSouthIsWrittenNegative) {
     Add({"Equator, Somewhere", "0", "30", true, "0", "30", true}, 0);
-    EXPECT_THAT(records_, ElementsAre(R"("1","Equator, Somewhere","-0.5000000","-0.5000000")"));
+    EXPECT_THAT(file_.recordLines, ElementsAre(R"("1","Equator, Somewhere","-0.5000000","-0.5000000")"));
 }
 
 TEST_F(AddCityTest, RefusesBlankNamesAndNamesWithoutComma) {
@@ -88,7 +88,7 @@ TEST_F(AddCityTest, RefusesBlankNamesAndNamesWithoutComma) {
 }
 
 TEST_F(AddCityTest, ASubstringMatchAsksToReplaceAndReplaces) {
-    records_ = {R"("4","New York, England","53.0000000","-1.0000000")",
+    file_.recordLines = {R"("4","New York, England","53.0000000","-1.0000000")",
                 R"("4","Leeds, England","53.8000000","-1.5000000")"};
     prompt_.answers = {true};
     EXPECT_EQ(Add({"York, England", "53", "57", false, "1", "5", true}, 3), AddCityOutcome::Added);
@@ -96,13 +96,13 @@ TEST_F(AddCityTest, ASubstringMatchAsksToReplaceAndReplaces) {
     EXPECT_TRUE(prompt_.shown[0].question);
     EXPECT_EQ(prompt_.shown[0].title, "Orvanto");
     EXPECT_EQ(prompt_.shown[0].text, "The city already exists in personal database. \nDo you want to replace it?");
-    EXPECT_THAT(records_, ElementsAre(R"("4","Leeds, England","53.8000000","-1.5000000")",
+    EXPECT_THAT(file_.recordLines, ElementsAre(R"("4","Leeds, England","53.8000000","-1.5000000")",
                                       R"("4","York, England","53.9500000","-1.0833333")"));
 }
 
 TEST_F(AddCityTest, CancelOfTheQuestionOrTheChooserChangesNothing) {
     const std::vector<std::string> before = {R"("4","New York, England","53.0000000","-1.0000000")"};
-    records_ = before;
+    file_.recordLines = before;
     prompt_.answers = {false};
     EXPECT_EQ(Add({"York, England", "53", "57", false, "1", "5", true}, 3), AddCityOutcome::Cancelled);
     EXPECT_EQ(choosersOpened_, 0);
@@ -110,7 +110,7 @@ TEST_F(AddCityTest, CancelOfTheQuestionOrTheChooserChangesNothing) {
     prompt_.answers = {true};
     EXPECT_EQ(Add({"York, England", "53", "57", false, "1", "5", true}, std::nullopt),
               AddCityOutcome::Cancelled);
-    EXPECT_EQ(records_, before);
+    EXPECT_EQ(file_.recordLines, before);
     EXPECT_FALSE(std::filesystem::exists(folder_.File(kPersonalCityFileName)));
 }
 
@@ -131,23 +131,50 @@ TEST_F(AddCityTest, RecordLinesSortIgnoringCase) {
 }
 
 TEST_F(AddCityTest, AFailedRewriteKeepsRecordsAndFile) {
-    records_ = {R"("1","Old, TX","1.0000000","2.0000000")"};
+    file_.recordLines = {R"("1","Old, TX","1.0000000","2.0000000")"};
     WriteFileBytes(folder_.File(kPersonalCityFileName), "old");
     std::filesystem::create_directory(folder_.File("CityData.txt.new"));
     EXPECT_THROW(Add(Kathmandu(), 4), ECityFileError);
-    EXPECT_THAT(records_, ElementsAre(R"("1","Old, TX","1.0000000","2.0000000")"));
+    EXPECT_THAT(file_.recordLines, ElementsAre(R"("1","Old, TX","1.0000000","2.0000000")"));
     EXPECT_EQ(ReadFileBytes(folder_.File(kPersonalCityFileName)), "old");
     EXPECT_TRUE(prompt_.shown.empty());
 }
 
-TEST_F(AddCityTest, RecordsDroppedAtLoadingAreAbsentAfterTheNextAddition) {
-    WriteFileBytes(folder_.File(kPersonalCityFileName),
-                   "\"9\",\"Nine, X\",\"1\",\"1\"\r\n\"1\",\"Kept, TX\",\"1\",\"1\"\r\n");
+// A place a user added by hand with region "0" (as the old header told
+// them), a note of their own and a line of no form all survive "Add city";
+// the file's own header is left as it is.
+TEST_F(AddCityTest, LinesNotTakenAtLoadingSurviveTheNextAddition) {
+    const std::string original =
+        "; my own header, regions 0 to 6\r\n"
+        "\"0\",\"Zero Town, TX\",\"30.0000000\",\"-97.0000000\"\r\n"
+        "\"9\",\"Nine, X\",\"1\",\"1\"\r\n"
+        "note without a semicolon\r\n"
+        "\"1\",\"Kept, TX\",\"1\",\"1\"\r\n";
+    WriteFileBytes(folder_.File(kPersonalCityFileName), original);
     RegionLists lists;
     ScriptedPrompt loadPrompt;
-    records_ = LoadPersonalCities(folder_.Path(), lists, loadPrompt).recordLines;
-    Add(Kathmandu(), 4);
-    EXPECT_EQ(FileRecords(folder_), R"("1","Kept, TX","1","1"|"5","Kathmandu, Nepal","27.7000000","85.3166667")");
+    file_ = LoadPersonalCities(folder_.Path(), lists, loadPrompt);
+    EXPECT_THAT(loadPrompt.Texts(), ElementsAre(kPersonalFileLinesNotUnderstood));
+    ASSERT_EQ(Add(Kathmandu(), 4), AddCityOutcome::Added);
+    EXPECT_EQ(ReadFileBytes(folder_.File(kPersonalCityFileName)),
+              "; my own header, regions 0 to 6\r\n"
+              "\"0\",\"Zero Town, TX\",\"30.0000000\",\"-97.0000000\"\r\n"
+              "\"9\",\"Nine, X\",\"1\",\"1\"\r\n"
+              "note without a semicolon\r\n"
+              "\"1\",\"Kept, TX\",\"1\",\"1\"\r\n"
+              "\"5\",\"Kathmandu, Nepal\",\"27.7000000\",\"85.3166667\"\r\n");
+    EXPECT_EQ(ReadFileBytes(folder_.File(kPersonalCityBackupName)), original);
+}
+
+TEST_F(AddCityTest, AFileThatCouldNotBeReadIsNeverRewritten) {
+    file_.fileExisted = true;
+    file_.readable = false;
+    file_.keptLines.clear();
+    EXPECT_EQ(Add(Kathmandu(), 4), AddCityOutcome::Refused);
+    EXPECT_THAT(prompt_.Texts(), ElementsAre(kCannotAddToUnreadableFile));
+    EXPECT_EQ(prompt_.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(choosersOpened_, 0);
+    EXPECT_FALSE(std::filesystem::exists(folder_.File(kPersonalCityFileName)));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "places/personal_city_file.h"
 #include "places/tests/places_test_support.h"
 
@@ -145,10 +147,52 @@ TEST_F(DistanceCalculatorTest, AddCityStoresTheTypedPlaceForTheNextOpening) {
     ScriptedRegionChooser chooser(4);
     EXPECT_EQ(calculator.AddCity(DistanceSideId::To, "0", chooser), AddCityOutcome::Added);
     EXPECT_THAT(calculator.PersonalRecords(), ElementsAre(R"("5","Kathmandu, Nepal","27.7000000","85.3166667")"));
-    // The open window's lists are unchanged; the next opening lists it.
-    EXPECT_EQ(calculator.Regions()[4].size(), 105u);
+    // The open window lists it at once, and so does the next opening; the
+    // library place shown on the From side stays selected.
+    ASSERT_EQ(calculator.Regions()[4].size(), 106u);
+    const RegionList& asia = calculator.Regions()[4];
+    EXPECT_TRUE(std::any_of(asia.begin(), asia.end(), [](const CityEntry& e) { return e.name == "Kathmandu, Nepal"; }));
+    EXPECT_EQ(calculator.Side(DistanceSideId::From).place, 0);
+    EXPECT_TRUE(calculator.Side(DistanceSideId::To).Custom());
     DistanceCalculator reopened = Open();
     EXPECT_EQ(reopened.Regions()[4].size(), 106u);
+}
+
+TEST_F(DistanceCalculatorTest, AHomePlaceBeforeTheAddedOneIsFoundAgain) {
+    Settings("RegionIndex=0\r\nCityIndex=1\r\n");
+    DistanceCalculator calculator = Open();
+    const std::string home = calculator.Side(DistanceSideId::From).boxes.city;
+    calculator.SelectRegion(DistanceSideId::To, kCustomRegionIndex);
+    calculator.Boxes(DistanceSideId::To) = {"AAAA Town, TX", "30", "0", false, "97", "0", true};
+    ScriptedRegionChooser chooser(0);
+    ASSERT_EQ(calculator.AddCity(DistanceSideId::To, "0", chooser), AddCityOutcome::Added);
+    EXPECT_EQ(calculator.Regions()[0][0].name, "AAAA Town, TX");
+    EXPECT_EQ(calculator.Side(DistanceSideId::From).place, 2);
+    EXPECT_EQ(calculator.Regions()[0][2].name, home);
+}
+
+// "RegionIndex" -2 (absent) opens at North America's first place; 0..7 at
+// the home; any other value selects nothing on the From side.
+TEST_F(DistanceCalculatorTest, AHomeRegionOutsideTheListSelectsNothing) {
+    for (const char* value : {"-1", "-3", "8", "99"}) {
+        Settings(std::string("RegionIndex=") + value + "\r\nCityIndex=0\r\n");
+        DistanceCalculator calculator = Open();
+        const CalculatorSide& from = calculator.Side(DistanceSideId::From);
+        EXPECT_EQ(from.region, -1) << value;
+        EXPECT_EQ(from.place, -1) << value;
+        EXPECT_EQ(from.boxes.city, "") << value;
+        EXPECT_EQ(from.boxes.latitudeDegrees, "") << value;
+        EXPECT_FALSE(from.Custom()) << value;
+        EXPECT_EQ(calculator.Units(), DistanceUnits::Metric) << value;
+        // Nothing to measure from yet; no crash either.
+        calculator.SelectPlace(DistanceSideId::From, 3);
+        EXPECT_EQ(calculator.Side(DistanceSideId::From).place, -1);
+        const auto failure = calculator.Calculate("0");
+        ASSERT_TRUE(failure) << value;
+        EXPECT_EQ(failure->text, kFieldsCannotBeBlank);
+        calculator.SelectRegion(DistanceSideId::From, 2);
+        EXPECT_EQ(calculator.Side(DistanceSideId::From).place, 0) << "a region chosen later works";
+    }
 }
 
 TEST_F(DistanceCalculatorTest, AddCityDoesNothingForALibraryPlace) {

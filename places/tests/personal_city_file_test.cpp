@@ -4,7 +4,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <string>
+#include <vector>
 
 #include "places/tests/places_test_support.h"
 
@@ -30,8 +33,16 @@ TEST(PersonalCityHeaderTest, HasTheTwentySixLinesWithTheQuotedFieldNames) {
                  "; Comma-delimited file with four fields per record: \"region\",\"name\",\"lat\",\"long\"");
     EXPECT_STREQ(kPersonalCityFileHeader[25],
                  "; --- Data begins here ------------------------------------------------");
-    // No header line may pass for a record.
-    for (const char* line : kPersonalCityFileHeader) EXPECT_FALSE(LooksLikeRecord(line)) << line;
+    // Records carry regions 1 to 7, and the header says so.
+    EXPECT_STREQ(kPersonalCityFileHeader[7], ";    region: A number between 1 and 7 with continent ID.");
+    EXPECT_STREQ(kPersonalCityFileHeader[8], ";            1=North America - 2=Central America & Caribbean");
+    EXPECT_STREQ(kPersonalCityFileHeader[9], ";            3=South America - 4=Europe - 5=Asia & Middle East");
+    EXPECT_STREQ(kPersonalCityFileHeader[10], ";            6=Africa        - 7=Oceania");
+    // No header line may pass for a record, and every one is a note.
+    for (const char* line : kPersonalCityFileHeader) {
+        EXPECT_FALSE(LooksLikeRecord(line)) << line;
+        EXPECT_TRUE(IsNoteOrBlankLine(line)) << line;
+    }
 }
 
 struct ParseCase {
@@ -96,7 +107,7 @@ TEST(RecordLineTest, QuotesEveryFieldAndWritesTheRegionPlusOne) {
 
 class LoadPersonalCitiesTest : public ::testing::Test {
 protected:
-    PersonalCityLoad Load(const std::string& content) {
+    PersonalCityFile Load(const std::string& content) {
         WriteFileBytes(folder_.File(kPersonalCityFileName), content);
         return LoadPersonalCities(folder_.Path(), lists_, prompt_);
     }
@@ -114,14 +125,16 @@ protected:
 };
 
 TEST_F(LoadPersonalCitiesTest, NoFileMergesNothingAndKeepsTheLibraryOrder) {
-    const PersonalCityLoad load = LoadPersonalCities(folder_.Path(), lists_, prompt_);
+    const PersonalCityFile load = LoadPersonalCities(folder_.Path(), lists_, prompt_);
     EXPECT_FALSE(load.fileExisted);
+    EXPECT_TRUE(load.readable);
+    EXPECT_EQ(load.keptLines.size(), 26u) << "a new file gets the header";
     EXPECT_EQ(lists_[0][0].name, "Adams, MA");
     EXPECT_TRUE(prompt_.shown.empty());
 }
 
 TEST_F(LoadPersonalCitiesTest, OnlyTheHeaderStillSortsByUpperCaseName) {
-    const PersonalCityLoad load = Load(Header());
+    const PersonalCityFile load = Load(Header());
     EXPECT_TRUE(load.fileExisted);
     EXPECT_TRUE(load.recordLines.empty());
     EXPECT_EQ(lists_[0][0].name, "Ada, MN");
@@ -131,7 +144,7 @@ TEST_F(LoadPersonalCitiesTest, OnlyTheHeaderStillSortsByUpperCaseName) {
 }
 
 TEST_F(LoadPersonalCitiesTest, MergesRecordsIntoTheirRegionsAndDropsTheRest) {
-    const PersonalCityLoad load = Load(Header() +
+    const PersonalCityFile load = Load(Header() +
                                        "\"1\",\"aardvark, TX\",\"30.5\",\"-97.1\"\r\n"
                                        "\"0\",\"Zero, X\",\"1\",\"1\"\r\n"
                                        "\"8\",\"Eight, X\",\"1\",\"1\"\r\n"
@@ -147,11 +160,30 @@ TEST_F(LoadPersonalCitiesTest, MergesRecordsIntoTheirRegionsAndDropsTheRest) {
     EXPECT_EQ(lists_[0][0].longitude, "-97.1");
     ASSERT_EQ(lists_[3].size(), 3u);
     EXPECT_EQ(lists_[3][0].name, "Berlin, Germany");
-    EXPECT_TRUE(prompt_.shown.empty()) << "dropped lines give no message";
+    // Lines of unknown regions and of no form are kept and reported once.
+    EXPECT_THAT(prompt_.Texts(), ElementsAre(kPersonalFileLinesNotUnderstood));
+    EXPECT_EQ(prompt_.shown[0].kind, MessageKind::Warning);
+    ASSERT_EQ(load.keptLines.size(), 26u + 5u);
+    EXPECT_THAT(std::vector<std::string>(load.keptLines.begin() + 26, load.keptLines.end()),
+                ElementsAre("\"0\",\"Zero, X\",\"1\",\"1\"", "\"8\",\"Eight, X\",\"1\",\"1\"",
+                            "\"12\",\"Twelve, X\",\"1\",\"1\"", "", "x"));
+}
+
+TEST_F(LoadPersonalCitiesTest, AnEmptyFileGetsTheHeaderOfANewFile) {
+    const PersonalCityFile load = Load("");
+    EXPECT_TRUE(load.fileExisted);
+    EXPECT_EQ(load.keptLines.size(), 26u);
+    EXPECT_TRUE(prompt_.shown.empty());
+}
+
+TEST_F(LoadPersonalCitiesTest, NotesAndBlankLinesAreNoReason) {
+    const PersonalCityFile load = Load(Header() + "\r\n   \r\n  ; a note of my own\r\n;\r\n");
+    EXPECT_TRUE(prompt_.shown.empty());
+    EXPECT_EQ(load.keptLines.size(), 30u);
 }
 
 TEST_F(LoadPersonalCitiesTest, ACorruptedRecordWarnsOnceAndTheOthersAreMerged) {
-    const PersonalCityLoad load = Load(Header() +
+    const PersonalCityFile load = Load(Header() +
                                        "\"1\",\"Before, TX\",\"30\",\"-97\"\r\n"
                                        "\"1\",\"Broken, TX\",\"30\"\r\n"
                                        "\"1\",no quotes or commas\r\n"
@@ -165,16 +197,43 @@ TEST_F(LoadPersonalCitiesTest, ACorruptedRecordWarnsOnceAndTheOthersAreMerged) {
     EXPECT_EQ(lists_[0][2].name, "After, TX");
     EXPECT_EQ(lists_[0][3].name, "Before, TX");
     // The broken lines stay in memory, so the next rewrite keeps them.
-    EXPECT_EQ(load.recordLines.size(), 4u);
+    EXPECT_EQ(load.recordLines.size(), 2u);
+    EXPECT_THAT(std::vector<std::string>(load.keptLines.begin() + 26, load.keptLines.end()),
+                ElementsAre("\"1\",\"Broken, TX\",\"30\"", "\"1\",no quotes or commas"));
 }
 
 TEST_F(LoadPersonalCitiesTest, AFileThatCannotBeReadWarnsAndStillSorts) {
     std::filesystem::create_directory(folder_.File(kPersonalCityFileName));
-    const PersonalCityLoad load = LoadPersonalCities(folder_.Path(), lists_, prompt_);
+    const PersonalCityFile load = LoadPersonalCities(folder_.Path(), lists_, prompt_);
     EXPECT_TRUE(load.fileExisted);
+    EXPECT_FALSE(load.readable);
     EXPECT_THAT(prompt_.Texts(), ElementsAre("Could not load personal database file."));
     EXPECT_EQ(prompt_.shown[0].kind, MessageKind::Warning);
     EXPECT_EQ(lists_[0][0].name, "Ada, MN");
+}
+
+// A FIFO or a device in place of the file: an ordinary open would wait for
+// a writer (or read forever); it is reported instead, at once.
+TEST_F(LoadPersonalCitiesTest, AFileThatIsNoRegularFileIsReportedWithoutBlocking) {
+    const std::string path = folder_.File(kPersonalCityFileName);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    PersonalCityFile load = LoadPersonalCities(folder_.Path(), lists_, prompt_);
+    EXPECT_FALSE(load.readable);
+    EXPECT_THAT(prompt_.Texts(), ElementsAre("Could not load personal database file."));
+
+    std::filesystem::remove(path);
+    std::filesystem::create_symlink("/dev/zero", path);
+    prompt_.shown.clear();
+    load = LoadPersonalCities(folder_.Path(), lists_, prompt_);
+    EXPECT_FALSE(load.readable);
+    EXPECT_THAT(prompt_.Texts(), ElementsAre("Could not load personal database file."));
+
+    std::filesystem::remove(path);
+    std::filesystem::create_symlink(folder_.File("nowhere"), path);
+    prompt_.shown.clear();
+    load = LoadPersonalCities(folder_.Path(), lists_, prompt_);
+    EXPECT_TRUE(load.fileExisted) << "a dangling link is a file that cannot be read";
+    EXPECT_FALSE(load.readable);
 }
 
 TEST_F(LoadPersonalCitiesTest, BinaryContentNeverCrashes) {
@@ -203,18 +262,25 @@ TEST_F(LoadPersonalCitiesTest, AHugeFileIsReadWhole) {
     content += std::string(1'000'000, 'z');  // one endless line without a break
     Load(content);
     EXPECT_GT(lists_[6].size(), 200'000u);
-    EXPECT_TRUE(prompt_.shown.empty());
+    // The endless line is no record: kept, and reported once.
+    EXPECT_THAT(prompt_.Texts(), ElementsAre(kPersonalFileLinesNotUnderstood));
+}
+
+PersonalCityFile NewFile(std::vector<std::string> records) {
+    PersonalCityFile file;
+    file.recordLines = std::move(records);
+    return file;
 }
 
 TEST(WritePersonalCityFileTest, WritesTheHeaderAndRecordsAndKeepsTheOldFileAsBackup) {
     TempFolder folder;
-    WritePersonalCityFile(folder.Path(), {"\"1\",\"A, TX\",\"1.0000000\",\"2.0000000\""});
+    WritePersonalCityFile(folder.Path(), NewFile({"\"1\",\"A, TX\",\"1.0000000\",\"2.0000000\""}));
     EXPECT_EQ(ReadFileBytes(folder.File(kPersonalCityFileName)),
               Header() + "\"1\",\"A, TX\",\"1.0000000\",\"2.0000000\"\r\n");
     EXPECT_FALSE(std::filesystem::exists(folder.File(kPersonalCityBackupName)));
 
     const std::string first = ReadFileBytes(folder.File(kPersonalCityFileName));
-    WritePersonalCityFile(folder.Path(), {});
+    WritePersonalCityFile(folder.Path(), NewFile({}));
     EXPECT_EQ(ReadFileBytes(folder.File(kPersonalCityBackupName)), first);
     EXPECT_EQ(ReadFileBytes(folder.File(kPersonalCityFileName)), Header());
 }
@@ -224,8 +290,36 @@ TEST(WritePersonalCityFileTest, AFailedWriteLeavesTheOldFileInPlace) {
     WriteFileBytes(folder.File(kPersonalCityFileName), "old content");
     // The temporary file cannot be created where a folder of its name stands.
     std::filesystem::create_directory(folder.File("CityData.txt.new"));
-    EXPECT_THROW(WritePersonalCityFile(folder.Path(), {"\"1\",\"A, TX\",\"1\",\"2\""}), ECityFileError);
+    EXPECT_THROW(WritePersonalCityFile(folder.Path(), NewFile({"\"1\",\"A, TX\",\"1\",\"2\""})), ECityFileError);
     EXPECT_EQ(ReadFileBytes(folder.File(kPersonalCityFileName)), "old content");
+}
+
+// A write that fails (here: the disk is full) reports the failure's own
+// text, not the outcome of removing the half-written file afterwards.
+TEST(WritePersonalCityFileTest, AFailedWriteReportsItsRealCause) {
+    TempFolder folder;
+    WriteFileBytes(folder.File(kPersonalCityFileName), "old content");
+    std::filesystem::create_symlink("/dev/full", folder.File("CityData.txt.new"));
+    try {
+        WritePersonalCityFile(folder.Path(), NewFile({"\"1\",\"A, TX\",\"1\",\"2\""}));
+        FAIL() << "the write to a full disk succeeded";
+    } catch (const ECityFileError& error) {
+        const std::string text = error.what();
+        EXPECT_NE(text.find("No space left on device"), std::string::npos) << text;
+        EXPECT_EQ(text.find("Success"), std::string::npos) << text;
+    }
+    EXPECT_EQ(ReadFileBytes(folder.File(kPersonalCityFileName)), "old content");
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder.File("CityData.txt.new"))));
+}
+
+TEST(WritePersonalCityFileTest, KeptLinesComeFirstAsTheyWere) {
+    TempFolder folder;
+    PersonalCityFile file;
+    file.keptLines = {"; old header, regions 0 to 6", "\"0\",\"Mine, TX\",\"1\",\"2\""};
+    file.recordLines = {"\"1\",\"A, TX\",\"1\",\"2\""};
+    WritePersonalCityFile(folder.Path(), file);
+    EXPECT_EQ(ReadFileBytes(folder.File(kPersonalCityFileName)),
+              "; old header, regions 0 to 6\r\n\"0\",\"Mine, TX\",\"1\",\"2\"\r\n\"1\",\"A, TX\",\"1\",\"2\"\r\n");
 }
 
 }  // namespace
