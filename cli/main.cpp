@@ -29,6 +29,9 @@ const Command kCommands[] = {
     {"distance", orvanto::cli::RunDistanceCommand,
      "distance FROM TO [--metric|--english] [--altitude N]"},
     {"sntp", orvanto::cli::RunSntpCommand, "sntp HOST [--port N] [--timeout MS]"},
+    {"events", orvanto::cli::RunEventsCommand,
+     "events [--settings FILE] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--type reminders|holidays|bookmarks|all] "
+     "[--json | --pdf FILE [--columns date,time,legend,warning,frequency,limit]]"},
 };
 
 void PrintUsage(std::FILE* out) {
