@@ -13,6 +13,7 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <array>
 
 #include "calendar/day_number.h"
 #include "calendar/serial_date.h"
@@ -100,6 +101,50 @@ BevelButton* MakeButton(const char* name, const char* caption, const QRect& at, 
     button->setText(QString::fromLatin1(caption));
     button->setGeometry(at);
     return button;
+}
+
+// The width of a text estimated from the advances of its characters (ASCII
+// from a table, any other character as the widest one of the font).
+class WidthEstimate {
+public:
+    explicit WidthEstimate(const QFontMetrics& metrics) : wide_(metrics.maxWidth()) {
+        for (int c = 0; c < 128; ++c) ascii_[static_cast<std::size_t>(c)] = metrics.horizontalAdvance(QChar(c));
+    }
+    int operator()(const std::string& text) const {
+        int width = 0;
+        for (const char byte : text) {
+            const auto c = static_cast<unsigned char>(byte);
+            if (c < 128) width += ascii_[c];
+            else if ((c & 0xC0) != 0x80) width += wide_;  // a character's lead byte
+        }
+        return width;
+    }
+
+private:
+    std::array<int, 128> ascii_{};
+    int wide_;
+};
+
+// The widest text of a column. Measuring every cell of a long list costs
+// more than the rest of opening the window together, so the cells are
+// ranked by an estimate and only the few widest are measured exactly.
+int WidestCell(const std::vector<EventListEntry>& entries, std::size_t column, const QFontMetrics& metrics) {
+    constexpr std::size_t kMeasured = 24;
+    const WidthEstimate estimate(metrics);
+    std::vector<std::pair<int, const std::string*>> ranked;
+    ranked.reserve(entries.size());
+    for (const EventListEntry& entry : entries) {
+        const std::string& text = entry.cells[column];
+        if (!text.empty()) ranked.emplace_back(estimate(text), &text);
+    }
+    const std::size_t measured = std::min(kMeasured, ranked.size());
+    std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(measured), ranked.end(),
+                      [](const auto& a, const auto& b) { return a.first > b.first; });
+    int widest = 0;
+    for (std::size_t i = 0; i < measured; ++i) {
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(*ranked[i].second)));
+    }
+    return widest;
 }
 
 }  // namespace
@@ -469,10 +514,7 @@ void TEditRem::FitColumns() {
     const QFontMetrics headerMetrics(bold);
     for (int column = 0; column < kEventColumnCount; ++column) {
         const auto c = static_cast<std::size_t>(column);
-        int widest = 0;
-        for (const EventListEntry& entry : list_.entries) {
-            if (!entry.cells[c].empty()) widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(entry.cells[c])));
-        }
+        int widest = WidestCell(list_.entries, c, metrics);
         if (widest == 0) continue;  // a column without text keeps its width
         if (LeftAligned(column)) widest += kCellIndent;
         // The header (bold once sorted) is never clipped either.
