@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
@@ -296,8 +297,13 @@ void TEditRem::BuildTable() {
     table_->verticalHeader()->setDefaultSectionSize(rowHeight);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     header->setFixedHeight(rowHeight);
-    const int rows = std::max(2, (kTableArea.height() - kTableFrame) / rowHeight);
-    table_->setGeometry(kTableArea.x(), kTableArea.y(), kTableArea.width(), rows * rowHeight + kTableFrame);
+    // The header and the rows fill the height above the horizontal scroll
+    // bar in whole rows, so the last row shown is never cut.
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const int scrollBar = table_->horizontalScrollBar()->sizeHint().height();
+    const int rows = std::max(2, (kTableArea.height() - kTableFrame - scrollBar) / rowHeight);
+    table_->setGeometry(kTableArea.x(), kTableArea.y(), kTableArea.width(),
+                        rows * rowHeight + kTableFrame + scrollBar);
 }
 
 void TEditRem::BuildButtons() {
@@ -359,36 +365,36 @@ void TEditRem::BuildPanel() {
     panel_->setObjectName(QStringLiteral("GroupBox1"));
     panel_->setGeometry(8, 164, 393, 317);
 
-    first_ = MakeSpin("MaskEdit1", panel_, 12, 26, 28, 2, 1, monthFirst ? 12 : 31);
-    second_ = MakeSpin("MaskEdit2", panel_, 58, 26, 28, 2, 1, monthFirst ? 31 : 12);
-    year_ = MakeSpin("MaskEdit3", panel_, 104, 26, 44, 4, kFirstCalendarYear, kLastCalendarYear);
-    MakeLabel(monthFirst ? QStringLiteral("Month") : QStringLiteral("Day"), QRect(12, 49, 44, 16), panel_);
-    MakeLabel(monthFirst ? QStringLiteral("Day") : QStringLiteral("Month"), QRect(58, 49, 44, 16), panel_);
-    MakeLabel(QStringLiteral("Year"), QRect(104, 49, 44, 16), panel_);
-    weekday_ = MakeLabel(QString(), QRect(168, 28, 40, 18), panel_);
+    first_ = MakeSpin("MaskEdit1", panel_, 12, 22, 28, 2, 1, monthFirst ? 12 : 31);
+    second_ = MakeSpin("MaskEdit2", panel_, 58, 22, 28, 2, 1, monthFirst ? 31 : 12);
+    year_ = MakeSpin("MaskEdit3", panel_, 104, 22, 44, 4, kFirstCalendarYear, kLastCalendarYear);
+    MakeLabel(monthFirst ? QStringLiteral("Month") : QStringLiteral("Day"), QRect(12, 45, 44, 16), panel_);
+    MakeLabel(monthFirst ? QStringLiteral("Day") : QStringLiteral("Month"), QRect(58, 45, 44, 16), panel_);
+    MakeLabel(QStringLiteral("Year"), QRect(104, 45, 44, 16), panel_);
+    weekday_ = MakeLabel(QString(), QRect(168, 24, 40, 18), panel_);
     weekday_->setObjectName(QStringLiteral("Label2"));
     type_ = MakeList("ComboBox1", {QStringLiteral("Reminder"), QStringLiteral("Holiday"), QStringLiteral("Bookmark")},
-                     QRect(268, 25, 112, 24), panel_);
-    MakeLabel(QStringLiteral("T&ype"), QRect(224, 29, 42, 18), panel_, type_);
+                     QRect(268, 21, 112, 24), panel_);
+    MakeLabel(QStringLiteral("T&ype"), QRect(224, 25, 42, 18), panel_, type_);
 
     timed_ = new QCheckBox(QStringLiteral("Ti&med Event"), panel_);
     timed_->setObjectName(QStringLiteral("CheckBox1"));
-    timed_->setGeometry(12, 70, 124, 22);
-    MakeLabel(QStringLiteral("Hour"), QRect(140, 72, 36, 18), panel_);
-    hour_ = MakeSpin("MaskEdit6", panel_, 178, 70, 28, 2, 0, style_.twelveHour ? 12 : 23);
-    MakeLabel(QStringLiteral("Min."), QRect(226, 72, 32, 18), panel_);
-    minute_ = MakeSpin("MaskEdit7", panel_, 260, 70, 28, 2, 0, 59);
-    amPm_ = MakeList("ComboBox5", {QStringLiteral("AM"), QStringLiteral("PM")}, QRect(310, 69, 70, 24), panel_);
+    timed_->setGeometry(12, 64, 124, 22);
+    MakeLabel(QStringLiteral("Hour"), QRect(140, 66, 36, 18), panel_);
+    hour_ = MakeSpin("MaskEdit6", panel_, 178, 64, 28, 2, 0, style_.twelveHour ? 12 : 23);
+    MakeLabel(QStringLiteral("Min."), QRect(226, 66, 32, 18), panel_);
+    minute_ = MakeSpin("MaskEdit7", panel_, 260, 64, 28, 2, 0, 59);
+    amPm_ = MakeList("ComboBox5", {QStringLiteral("AM"), QStringLiteral("PM")}, QRect(310, 63, 70, 24), panel_);
 
     memo_ = new QPlainTextEdit(panel_);
     memo_->setObjectName(QStringLiteral("Memo1"));
-    memo_->setGeometry(12, 114, 368, 44);
+    memo_->setGeometry(12, 106, 368, 40);
     memo_->setTabChangesFocus(true);
-    MakeLabel(QStringLiteral("Me&ssage"), QRect(12, 96, 90, 18), panel_, memo_);
+    MakeLabel(QStringLiteral("Me&ssage"), QRect(12, 88, 90, 18), panel_, memo_);
 
     pages_ = new QTabWidget(panel_);
     pages_->setObjectName(QStringLiteral("PageControl1"));
-    pages_->setGeometry(8, 164, 377, 145);
+    pages_->setGeometry(8, 150, 377, 161);
     general_ = BuildGeneralPage();
     advanced_ = BuildAdvancedPage();
     pages_->addTab(general_, QStringLiteral("General"));
@@ -412,34 +418,34 @@ void TEditRem::BuildPanel() {
 QWidget* TEditRem::BuildGeneralPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet1"));
-    warning_ = MakeSpin("MaskEdit4", page, 76, 6, 28, 2, 0, 99);
-    MakeLabel(QStringLiteral("W&arning"), QRect(8, 8, 66, 18), page, warning_->edit);
-    MakeLabel(QStringLiteral("days before the event"), QRect(124, 8, 200, 18), page);
+    warning_ = MakeSpin("MaskEdit4", page, 76, 4, 28, 2, 0, 99);
+    MakeLabel(QStringLiteral("W&arning"), QRect(8, 6, 66, 18), page, warning_->edit);
+    MakeLabel(QStringLiteral("days before the event"), QRect(124, 6, 200, 18), page);
     noRepeat_ = new QRadioButton(QStringLiteral("No &Repeat"), page);
     noRepeat_->setObjectName(QStringLiteral("RadioButton1"));
-    noRepeat_->setGeometry(8, 32, 120, 20);
+    noRepeat_->setGeometry(8, 30, 120, 20);
     repeatEvery_ = new QRadioButton(QStringLiteral("Repeat E&very"), page);
     repeatEvery_->setObjectName(QStringLiteral("RadioButton2"));
-    repeatEvery_->setGeometry(8, 56, 124, 20);
-    every_ = MakeSpin("MaskEdit5", page, 136, 55, 28, 2, 1, 99);
+    repeatEvery_->setGeometry(8, 54, 124, 20);
+    every_ = MakeSpin("MaskEdit5", page, 136, 53, 28, 2, 1, 99);
     unit_ = MakeList("ComboBox2",
                      {QStringLiteral("years"), QStringLiteral("months"), QStringLiteral("weeks"), QStringLiteral("days")},
-                     QRect(184, 54, 100, 24), page);
+                     QRect(184, 52, 100, 24), page);
     repeatOn_ = new QRadioButton(QStringLiteral("Repeat O&n"), page);
     repeatOn_->setObjectName(QStringLiteral("RadioButton3"));
-    repeatOn_->setGeometry(8, 82, 124, 20);
+    repeatOn_->setGeometry(8, 80, 124, 20);
     which_ = MakeList("ComboBox3",
                       {QStringLiteral("All"), QStringLiteral("1st"), QStringLiteral("2nd"), QStringLiteral("3rd"),
                        QStringLiteral("4th"), QStringLiteral("Last")},
-                      QRect(136, 80, 64, 24), page);
+                      QRect(136, 78, 64, 24), page);
     QStringList weekdays;
     QStringList months{QStringLiteral("Every month")};
     const QLocale english(QLocale::English);
     for (int d = 0; d < 7; ++d) weekdays << english.standaloneDayName(d == 0 ? 7 : d);  // Qt counts from Monday
     for (int m = 1; m <= 12; ++m) months << english.standaloneMonthName(m);
-    weekdayList_ = MakeList("ComboBox4", weekdays, QRect(204, 80, 120, 24), page);
-    MakeLabel(QStringLiteral("in"), QRect(136, 110, 18, 18), page);
-    monthList_ = MakeList("ComboBox6", months, QRect(156, 106, 130, 24), page);
+    weekdayList_ = MakeList("ComboBox4", weekdays, QRect(204, 78, 120, 24), page);
+    MakeLabel(QStringLiteral("in"), QRect(136, 107, 18, 18), page);
+    monthList_ = MakeList("ComboBox6", months, QRect(156, 104, 130, 24), page);
     return page;
 }
 

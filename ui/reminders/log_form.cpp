@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <filesystem>
@@ -91,7 +92,6 @@ TLogForm::TLogForm(AppContext& context, const std::string& historyPath, QWidget*
         text_->setPlainText(content);
     }
     text_->moveCursor(QTextCursor::End);
-    text_->ensureCursorVisible();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -99,6 +99,16 @@ TLogForm::TLogForm(AppContext& context, const std::string& historyPath, QWidget*
     layout->setMenuBar(menus_);
     layout->addWidget(text_);
     BuildMenus();
+}
+
+void TLogForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The last lines in view, from the start of the line, once the text is
+    // laid out at the window's size.
+    QTimer::singleShot(0, this, [this] {
+        text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
+        text_->horizontalScrollBar()->setValue(0);
+    });
 }
 
 TLogForm::~TLogForm() {

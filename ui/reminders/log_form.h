@@ -49,6 +49,9 @@ public:
     // The printed pages of the text in its font for a page.
     PrintedDocument PrintedText(const PageGeometry& geometry, const TextMeasure& measure) const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void BuildMenus();
     void ChooseFont();
