@@ -2,6 +2,7 @@
 #include "ui/reminders/event_list_form.h"
 
 #include <QAbstractTableModel>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -321,6 +322,10 @@ void TEditRem::BuildButtons() {
     connect(ok_, &QAbstractButton::clicked, this, &TEditRem::PressOk);
     connect(cancel_, &QAbstractButton::clicked, this, &TEditRem::reject);
     connect(help_, &QAbstractButton::clicked, this, [] { ShowHelpTopic(kViewAndEditHelpTopic); });
+    auto* helpKey = new QAction(this);
+    helpKey->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(helpKey, &QAction::triggered, help_, &QAbstractButton::click);
+    addAction(helpKey);
     // Enter is "&OK"; Escape and the caption's close button are "&Cancel".
     disconnect(DefaultButton(), &QPushButton::clicked, this, &QDialog::accept);
     connect(DefaultButton(), &QPushButton::clicked, this, &TEditRem::PressOk);
