@@ -82,6 +82,12 @@ PrintedDocument LayoutEventList(const std::vector<EventListEntry>& entries, cons
     return document;
 }
 
+bool PrintEventList(const std::vector<EventListEntry>& entries, const EventPrintOptions& options,
+                    const EventTextStyle& style, QPrinter& printer) {
+    const DeviceTextMeasure measure(&printer);
+    return PrintDocument(LayoutEventList(entries, options, style, GeometryOf(printer), measure), printer);
+}
+
 TListForm::TListForm(const AppContext& context, int today, int dateFormat, QPrinter& printer, QWidget* parent)
     : ThemedDialog(QString(), kClientSize, parent), printer_(printer) {
     setObjectName(QStringLiteral("TListForm"));
@@ -213,10 +219,7 @@ void TListForm::Open(AppContext& context, QWidget* parent, const std::vector<Eve
         if (dialog.exec() != QDialog::Accepted) return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const DeviceTextMeasure measure(&printer);
-    const PrintedDocument document = LayoutEventList(entries, form.Options(), {dateFormat, context.timeStyle.twelveHour},
-                                                     GeometryOf(printer), measure);
-    const bool printed = PrintDocument(document, printer);
+    const bool printed = PrintEventList(entries, form.Options(), {dateFormat, context.timeStyle.twelveHour}, printer);
     QApplication::restoreOverrideCursor();
     if (!printed && context.prompt) {
         context.prompt->ShowMessage(MessageKind::Error, "Orvanto", "The printer could not be started.");

@@ -30,6 +30,11 @@ PrintedDocument LayoutEventList(const std::vector<EventListEntry>& entries, cons
                                 const EventTextStyle& style, const PageGeometry& geometry,
                                 const TextMeasure& measure);
 
+// Lays the list out for the printer and prints it as one job; false when
+// the printer could not be started.
+bool PrintEventList(const std::vector<EventListEntry>& entries, const EventPrintOptions& options,
+                    const EventTextStyle& style, QPrinter& printer);
+
 class TListForm : public ThemedDialog {
     Q_OBJECT
 public:

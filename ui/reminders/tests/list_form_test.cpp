@@ -2,7 +2,11 @@
 // list's pages as positioned texts.
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <cstdlib>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -99,6 +103,36 @@ TEST(EventListLayout, NothingInRangeGivesTheTotalZero) {
     EXPECT_EQ(texts[1].text, "Holiday list from 01/01/2006 to 31/01/2006");
     EXPECT_EQ(texts[2].text, "Total: 0 events");
     EXPECT_EQ(texts[2].y, 100);
+}
+
+TEST(EventListPrinting, OnAPrinterWritingAPdfFile) {
+    test::Application();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("list.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    const int first = DayNumber(2005, 3, 1);
+    ReminderLines lines;
+    for (int i = 0; i < 150; ++i) {
+        lines.push_back(std::to_string(first + i % 31) + "/" + kSequenceCharacters[static_cast<std::size_t>(i / 31)] +
+                        "=21010,0,9999,00000000,Holiday " + std::to_string(i));
+    }
+    EventPrintOptions options;
+    options.from = first;
+    options.to = DayNumber(2005, 3, 31);
+    options.type = kPrintHolidays;
+    ASSERT_TRUE(PrintEventList(LoadEventList(lines, {2, false}).entries, options, {2, false}, printer));
+    const QString text = dir.filePath(QStringLiteral("list.txt"));
+    const std::string command = "pdftotext -layout '" + path.toStdString() + "' '" + text.toStdString() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString content = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(content.contains(QStringLiteral("Holiday list from 01/03/2005 to 31/03/2005")));
+    EXPECT_TRUE(content.contains(QStringLiteral("Holiday 149")));
+    EXPECT_TRUE(content.contains(QStringLiteral("Total: 150 events")));
+    EXPECT_GE(content.count(QLatin1Char('\f')), 2) << "more than one page";
 }
 
 TEST(ListForm, DefaultsAndChoices) {
