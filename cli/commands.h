@@ -22,6 +22,7 @@ int RunDistanceCommand(const Args& args);
 int RunSntpCommand(const Args& args);
 int RunBioCommand(const Args& args);
 int RunPrintCommand(const Args& args);
+int RunEventsCommand(const Args& args);
 
 // Print "orvanto-cli <command>: <message>" on stderr and return 2.
 int UsageError(const std::string& command, const std::string& message);

@@ -34,6 +34,9 @@ const Command kCommands[] = {
      "print month|year|card --from YYYY-MM [--count N] [--settings FILE] [--moon|--no-moon] "
      "[--holidays inside|below|both|none] [--events inside|below|both|none] [--colors] [--landscape] "
      "[--paper A4|Letter] --pdf FILE"},
+    {"events", orvanto::cli::RunEventsCommand,
+     "events [--settings FILE] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--type reminders|holidays|bookmarks|all] "
+     "[--json | --pdf FILE [--columns date,time,legend,warning,frequency,limit]]"},
 };
 
 void PrintUsage(std::FILE* out) {

@@ -48,6 +48,16 @@ std::string RepeatText(int repeatKind, int unitOrWeekday, int countOrWhich, int 
     return "";
 }
 
+// Hour 0..23 on a twelve-hour dial: 0 and 12 read 12.
+int TwelveHour(int hour) {
+    if (hour == 0 || hour == 12) return 12;
+    return hour > 12 ? hour - 12 : hour;
+}
+
+bool IsMorning(int hour) { return hour < 12; }
+
+}  // namespace
+
 std::string FrequencyText(const ReminderRecord& record) {
     std::string text = record.type == kReminderType  ? "Reminder "
                        : record.type == kHolidayType ? "Holiday  "
@@ -66,16 +76,6 @@ std::string LimitText(const ReminderRecord& record, int dateFormat) {
     if (limit <= 99) return TwoDigit(limit) + " times";
     return DateText(limit + kStoredDateOffset, dateFormat);
 }
-
-// Hour 0..23 on a twelve-hour dial: 0 and 12 read 12.
-int TwelveHour(int hour) {
-    if (hour == 0 || hour == 12) return 12;
-    return hour > 12 ? hour - 12 : hour;
-}
-
-bool IsMorning(int hour) { return hour < 12; }
-
-}  // namespace
 
 std::string ShortDescription(int repeatKind, int unitOrWeekday, int countOrWhich, int monthIndex) {
     if (repeatKind == kNoRepeat) return "Unique Reminder";

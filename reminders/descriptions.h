@@ -29,6 +29,13 @@ std::string ShortDescription(const ReminderRecord& record);
 std::string LongDescription(std::string_view line, int dateFormat, bool twelveHour);
 std::string LongDescription(const ReminderRecord& record, int dateFormat, bool twelveHour);
 
+// The frequency part of the long description: the type word ("Reminder ",
+// "Holiday  ", "Bookmark ") and how the record repeats ("every 2 weeks", "on
+// last Friday in every month", "No repeat"; nothing for a bookmark).
+std::string FrequencyText(const ReminderRecord& record);
+// The limit part: "No limit", a count as "05 times", or the limit date.
+std::string LimitText(const ReminderRecord& record, int dateFormat);
+
 // "mm/dd/yyyy" (DateFormat 1) or "dd/mm/yyyy" (otherwise) of a DayNumber.
 std::string DateText(int dayNumber, int dateFormat);
 // The same with a two-digit year: "12/25/05".

@@ -76,7 +76,7 @@ struct ItemPainter {
 }  // namespace
 
 QFont QtFontOf(const PrintFont& font, const QPaintDevice* device) {
-    QFont qfont(FontFamilyFor(FaceOf(font.face)));
+    QFont qfont(font.family.empty() ? FontFamilyFor(FaceOf(font.face)) : QString::fromStdString(font.family));
     qfont.setPointSizeF(font.pointSize);
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);

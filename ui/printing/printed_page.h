@@ -21,6 +21,9 @@ struct PrintFont {
     double pointSize = 10;
     bool bold = false;
     bool italic = false;
+    // A font family the user chose (the history viewer's font); when set it
+    // is drawn instead of the face.
+    std::string family = std::string();
     bool operator==(const PrintFont&) const = default;
 };
 
