@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The installed program, checked file by file: an install into a temporary
+# DESTDIR, the desktop entry and the metainfo through their validators, the
+# Debian package built and listed, and the installed programs started with
+# HOME and the XDG folders in a temporary place.
+#
+# usage: install_test.sh SOURCE_DIR BUILD_DIR
+set -euo pipefail
+source_dir=$1
+build_dir=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+expected_files() {
+    cat <<'LIST'
+usr/bin/orvanto
+usr/bin/orvanto-cli
+usr/lib/orvanto/libcities.so
+usr/share/applications/org.orvanto.Orvanto.desktop
+usr/share/bash-completion/completions/orvanto-cli
+usr/share/icons/hicolor/128x128/apps/org.orvanto.Orvanto.png
+usr/share/icons/hicolor/16x16/apps/org.orvanto.Orvanto.png
+usr/share/icons/hicolor/256x256/apps/org.orvanto.Orvanto.png
+usr/share/icons/hicolor/32x32/apps/org.orvanto.Orvanto.png
+usr/share/icons/hicolor/48x48/apps/org.orvanto.Orvanto.png
+usr/share/icons/hicolor/64x64/apps/org.orvanto.Orvanto.png
+usr/share/icons/hicolor/scalable/apps/org.orvanto.Orvanto.svg
+usr/share/man/man1/orvanto-cli.1.gz
+usr/share/man/man1/orvanto.1.gz
+usr/share/metainfo/org.orvanto.Orvanto.metainfo.xml
+LIST
+}
+
+# 1. An install into a temporary DESTDIR holds exactly the expected files.
+destdir="$work/destdir"
+DESTDIR="$destdir" cmake --install "$build_dir" --prefix /usr >/dev/null
+(cd "$destdir" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$work/installed"
+expected_files | LC_ALL=C sort >"$work/expected"
+diff -u "$work/expected" "$work/installed" || fail "installed files differ from the expected list"
+
+# The programs find their private library through the run path.
+readelf -d "$destdir/usr/bin/orvanto" | grep -q 'RUNPATH.*\$ORIGIN/\.\./lib/orvanto' ||
+    fail "orvanto has no run path to its private library folder"
+readelf -d "$destdir/usr/bin/orvanto" | grep -q 'NEEDED.*libcities\.so' || fail "orvanto does not need libcities.so"
+
+# 2. The validators accept the desktop entry and the metainfo.
+desktop-file-validate "$destdir/usr/share/applications/org.orvanto.Orvanto.desktop" ||
+    fail "desktop-file-validate refused the desktop entry"
+appstreamcli validate --no-net "$destdir/usr/share/metainfo/org.orvanto.Orvanto.metainfo.xml" >/dev/null ||
+    fail "appstreamcli refused the metainfo"
+man --warnings -l "$destdir/usr/share/man/man1/orvanto.1.gz" >/dev/null 2>"$work/man.err" || true
+man --warnings -l "$destdir/usr/share/man/man1/orvanto-cli.1.gz" >/dev/null 2>>"$work/man.err" || true
+[ ! -s "$work/man.err" ] || fail "the manual pages have warnings: $(cat "$work/man.err")"
+bash -n "$destdir/usr/share/bash-completion/completions/orvanto-cli" || fail "the completion script does not parse"
+
+# 3. The Debian package: built, its files the installed ones, its
+#    dependencies taken from the shared libraries.
+(cd "$build_dir" && cpack -G DEB -B "$work/package" >/dev/null)
+deb=$(ls "$work/package"/orvanto_*.deb)
+dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | sed 's|^\./||' | LC_ALL=C sort >"$work/packaged"
+diff -u "$work/expected" "$work/packaged" || fail "packaged files differ from the expected list"
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libqt6widgets6 libqt6core6 libc6 qt6-qpa-plugins; do
+    case "$depends" in *"$library"*) ;; *) fail "Depends lacks $library: $depends" ;; esac
+done
+
+# 4. The packaged programs run from where the package puts them, with the
+#    user's folders in a temporary place.
+unpacked="$work/unpacked"
+dpkg-deb -x "$deb" "$unpacked"
+home="$work/home"
+mkdir -p "$home"
+run() { env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+    QT_QPA_PLATFORM=offscreen "$@"; }
+run "$unpacked/usr/bin/orvanto-cli" date 2026-12-11 | grep -q '^DayNumber: 740404$' ||
+    fail "the packaged orvanto-cli did not run"
+
+echo "$failures failures"
+[ "$failures" -eq 0 ]
