@@ -20,6 +20,8 @@ int RunEclipsesCommand(const Args& args);
 int RunCitiesCommand(const Args& args);
 int RunDistanceCommand(const Args& args);
 int RunSntpCommand(const Args& args);
+int RunExportCommand(const Args& args);
+int RunImportCommand(const Args& args);
 
 // Print "orvanto-cli <command>: <message>" on stderr and return 2.
 int UsageError(const std::string& command, const std::string& message);

@@ -29,6 +29,10 @@ const Command kCommands[] = {
     {"distance", orvanto::cli::RunDistanceCommand,
      "distance FROM TO [--metric|--english] [--altitude N]"},
     {"sntp", orvanto::cli::RunSntpCommand, "sntp HOST [--port N] [--timeout MS]"},
+    {"export", orvanto::cli::RunExportCommand,
+     "export --ics FILE [--settings FILE] [--from YYYY-MM-DD] [--to YYYY-MM-DD] "
+     "[--type reminders|holidays|bookmarks|all] [--with-holidays]"},
+    {"import", orvanto::cli::RunImportCommand, "import FILE.ics [--settings FILE] [--dry-run]"},
 };
 
 void PrintUsage(std::FILE* out) {
