@@ -28,7 +28,7 @@ constexpr std::size_t kMaxNesting = 8;
 constexpr int kMaxAlertDays = 99;
 constexpr int kMaxRepeatInterval = 99;
 constexpr int kMaxStoredCount = 99;
-constexpr const char* kWeekdayNames[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+constexpr const char* kWeekdayCodes[7] = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
 
 struct ComponentDeleter {
     void operator()(icalcomponent* component) const { icalcomponent_free(component); }
@@ -67,7 +67,20 @@ bool SplitContentLine(const std::string& line, std::string& name, std::string& v
     return false;
 }
 
-std::optional<std::string> CheckShape(const std::string& text) {
+// Longer lines than any calendar writes for a title or a rule: a summary is
+// cut to this, other long properties (inline attachments) are left out.
+constexpr std::size_t kMaxLogicalLine = 64 * 1024;
+
+// Cuts a text to at most `size` bytes without splitting a UTF-8 character.
+std::string CutUtf8(const std::string& text, std::size_t size) {
+    if (text.size() <= size) return text;
+    while (size > 0 && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80) --size;
+    return text.substr(0, size);
+}
+
+// Checks the file's shape and gives its content lines unfolded, one per line,
+// for the parser; an over-long line is cut or left out with a note.
+std::optional<std::string> CheckShape(const std::string& text, std::string& unfolded, std::vector<std::string>& notes) {
     if (text.find('\0') != std::string::npos) {
         const std::size_t line = 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<long>(text.find('\0')), '\n'));
         return LineError(line, "the file holds binary data, not iCalendar text");
@@ -84,6 +97,14 @@ std::optional<std::string> CheckShape(const std::string& text) {
         std::string value;
         if (!SplitContentLine(logical, name, value))
             return LineError(logicalStart, "expected NAME:VALUE, found \"" + logical.substr(0, 40) + "\"");
+        if (logical.size() <= kMaxLogicalLine) {
+            unfolded += logical + "\n";
+        } else if (name == "SUMMARY" || name == "DESCRIPTION") {
+            unfolded += CutUtf8(logical, kMaxLogicalLine) + "\n";
+            notes.push_back(LineError(logicalStart, name + " cut to " + std::to_string(kMaxLogicalLine) + " bytes"));
+        } else {
+            notes.push_back(LineError(logicalStart, name + " of " + std::to_string(logical.size()) + " bytes left out"));
+        }
         if (name == "BEGIN") {
             const std::string kind = Upper(value);
             if (open.empty() && kind != "VCALENDAR") return LineError(logicalStart, "the file must begin with BEGIN:VCALENDAR");
@@ -468,13 +489,26 @@ void ReadEvent(icalcomponent* event, IcsReading& reading) {
             starts.clear();
             const CivilDate date = DateFromDayNumber(start->date);
             const int startWeekday = WeekdayOf(date.year, date.month, date.day);
+            // A count is shared by the weekdays: each record gets its share.
+            std::map<int, int> perWeekday;
+            if (rule.count > 0) {
+                for (int date : ExpandRule(ruleText, start->date, DayNumber(kCalendarLastYear, 12, 31),
+                                           static_cast<std::size_t>(rule.count))) {
+                    const CivilDate civil = DateFromDayNumber(date);
+                    ++perWeekday[WeekdayOf(civil.year, civil.month, civil.day)];
+                }
+            }
             for (const auto& [weekday, position] : parts.days) {
                 LocalMoment first = *start;
                 first.date += (weekday - startWeekday + 7) % 7;
                 RuleParts single = parts;
                 single.days = {{weekday, 0}};
+                if (rule.count > 0) single.rule.count = perWeekday[weekday];
+                if (rule.count > 0 && single.rule.count == 0) continue;
                 if (auto repeat = RepeatOf(single, first, weekday)) {
-                    ApplyLimit(reader, single, first, ruleText, *repeat);
+                    const std::string singleRule = "FREQ=WEEKLY;INTERVAL=" + std::to_string(rule.interval) +
+                                                   ";BYDAY=" + kWeekdayCodes[weekday];
+                    ApplyLimit(reader, single, first, singleRule, *repeat);
                     repeats.push_back(*repeat);
                     starts.push_back(first);
                 }
@@ -532,11 +566,13 @@ std::optional<EventIdentity> IdentityOf(int date, const std::string& value) {
 
 IcsReading ReadIcs(const std::string& text) {
     IcsReading reading;
-    if (auto error = CheckShape(text)) {
+    std::string unfolded;
+    if (auto error = CheckShape(text, unfolded, reading.notes)) {
         reading.error = *error;
+        reading.notes.clear();
         return reading;
     }
-    Component root(icalparser_parse_string(text.c_str()));
+    Component root(icalparser_parse_string(unfolded.c_str()));
     if (!root) {
         reading.error = "line 1: the file could not be read as iCalendar";
         return reading;
