@@ -23,6 +23,8 @@ int RunSntpCommand(const Args& args);
 int RunBioCommand(const Args& args);
 int RunPrintCommand(const Args& args);
 int RunEventsCommand(const Args& args);
+int RunExportCommand(const Args& args);
+int RunImportCommand(const Args& args);
 
 // Print "orvanto-cli <command>: <message>" on stderr and return 2.
 int UsageError(const std::string& command, const std::string& message);

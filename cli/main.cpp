@@ -37,6 +37,10 @@ const Command kCommands[] = {
     {"events", orvanto::cli::RunEventsCommand,
      "events [--settings FILE] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--type reminders|holidays|bookmarks|all] "
      "[--json | --pdf FILE [--columns date,time,legend,warning,frequency,limit]]"},
+    {"export", orvanto::cli::RunExportCommand,
+     "export --ics FILE [--settings FILE] [--from YYYY-MM-DD] [--to YYYY-MM-DD] "
+     "[--type reminders|holidays|bookmarks|all] [--with-holidays]"},
+    {"import", orvanto::cli::RunImportCommand, "import FILE.ics [--settings FILE] [--dry-run]"},
 };
 
 void PrintUsage(std::FILE* out) {
