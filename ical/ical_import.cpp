@@ -581,14 +581,13 @@ IcsReading ReadIcs(const std::string& text) {
     return reading;
 }
 
-IcsImportOutcome AddImportedRecords(IniFile& settings, const std::vector<ImportedRecord>& records, bool dryRun) {
+IcsImportOutcome AddImportedLines(ReminderLines& lines, const std::vector<ImportedRecord>& records) {
     IcsImportOutcome outcome;
-    std::vector<std::pair<std::string, std::string>> pairs = settings.ReadSectionPairs("Reminders");
     std::set<EventIdentity> present;
     std::map<int, std::set<char>> usedKeys;
-    for (const auto& [key, value] : pairs) {
-        if (const auto parsed = ParseReminderKey(key)) usedKeys[parsed->date].insert(parsed->sequence);
-        if (const auto record = ParseReminder(key + "=" + value)) present.insert({record->date, record->timeField, record->text});
+    for (const std::string& line : lines) {
+        if (const auto key = ParseReminderKey(KeyOf(line))) usedKeys[key->date].insert(key->sequence);
+        if (const auto record = ParseReminder(line)) present.insert({record->date, record->timeField, record->text});
     }
     for (const ImportedRecord& record : records) {
         const std::optional<EventIdentity> identity = IdentityOf(record.date, record.value);
@@ -613,10 +612,20 @@ IcsImportOutcome AddImportedRecords(IniFile& settings, const std::vector<Importe
             continue;
         }
         used.insert(*free);
-        pairs.emplace_back(std::to_string(record.date) + "/" + *free, record.value);
+        lines.push_back(std::to_string(record.date) + "/" + *free + "=" + record.value);
         outcome.added.push_back(record);
     }
-    if (!dryRun && !outcome.added.empty()) settings.ReplaceSection("Reminders", pairs);
+    return outcome;
+}
+
+IcsImportOutcome AddImportedRecords(IniFile& settings, const std::vector<ImportedRecord>& records, bool dryRun) {
+    ReminderLines lines;
+    for (const auto& [key, value] : settings.ReadSectionPairs("Reminders")) lines.push_back(key + "=" + value);
+    IcsImportOutcome outcome = AddImportedLines(lines, records);
+    if (dryRun || outcome.added.empty()) return outcome;
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (const std::string& line : lines) pairs.emplace_back(std::string(KeyOf(line)), std::string(ValueOf(line)));
+    settings.ReplaceSection("Reminders", pairs);
     return outcome;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/ini_file.h"
+#include "reminders/reminder_record.h"
 
 namespace orvanto {
 
@@ -35,6 +36,12 @@ struct IcsImportOutcome {
     std::vector<ImportedRecord> added;
     std::vector<std::string> notes;  // events already present, days full
 };
+
+// Adds the records to a list of "key=value" lines of section "Reminders"
+// under the first free key of their day, leaving out those already present
+// (same date, time and text) and those of a day that holds 36 records
+// already; lines that are no records are kept as they are.
+IcsImportOutcome AddImportedLines(ReminderLines& lines, const std::vector<ImportedRecord>& records);
 
 // Adds the records to section "Reminders" under the first free key of their
 // day, leaving out those already present (same date, time and text) and those

@@ -2,6 +2,8 @@
 #include "ui/reminders/event_list_form.h"
 
 #include <QAbstractTableModel>
+#include <QFileDialog>
+#include <QFile>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,12 +25,18 @@
 #include "calendar/weekday.h"
 #include "core/ini_file.h"
 #include "core/settings_keys.h"
+#include "ical/ical_export.h"
+#include "ical/ical_import.h"
 #include "reminders/reminder_store.h"
 #include "ui/help_window.h"
 #include "ui/reminders/list_form.h"
 #include "ui/widgets/fonts.h"
 
 namespace orvanto {
+
+namespace {
+const QString kIcsFilter = QStringLiteral("iCalendar files (*.ics)");
+}  // namespace
 
 namespace {
 
@@ -312,6 +320,8 @@ void TEditRem::BuildButtons() {
     find_ = MakeButton("FindButton", "&Find", QRect(x, 172, 102, 28), this);
     printList_ = MakeButton("PrintListButton", "&Print List", QRect(x, 206, 102, 28), this);
     delete_ = MakeButton("DeleteButton", "&Delete", QRect(x, 240, 102, 28), this);
+    import_ = MakeButton("ImportButton", "Import...", QRect(x, 274, 102, 28), this);
+    export_ = MakeButton("ExportButton", "Export...", QRect(x, 308, 102, 28), this);
     ok_ = MakeButton("OKButton", "&OK", QRect(x, 385, 102, 28), this);
     cancel_ = MakeButton("CancelButton2", "&Cancel", QRect(x, 419, 102, 28), this);
     help_ = MakeButton("HelpButton", "&Help", QRect(x, 453, 102, 28), this);
@@ -319,6 +329,15 @@ void TEditRem::BuildButtons() {
     connect(find_, &QAbstractButton::clicked, this, [this] { OpenFindDialog(); });
     connect(printList_, &QAbstractButton::clicked, this, [this] { TListForm::Open(context_, this, list_.entries); });
     connect(delete_, &QAbstractButton::clicked, this, &TEditRem::PressDelete);
+    connect(import_, &QAbstractButton::clicked, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import"), QString(), kIcsFilter);
+        if (!path.isEmpty()) ImportCalendarFile(path);
+    });
+    connect(export_, &QAbstractButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export"), QStringLiteral("Orvanto.ics"),
+                                                          kIcsFilter);
+        if (!path.isEmpty()) ExportCalendarFile(path);
+    });
     connect(ok_, &QAbstractButton::clicked, this, &TEditRem::PressOk);
     connect(cancel_, &QAbstractButton::clicked, this, &TEditRem::reject);
     connect(help_, &QAbstractButton::clicked, this, [] { ShowHelpTopic(kViewAndEditHelpTopic); });
@@ -480,7 +499,8 @@ void TEditRem::ApplyTheme(int themeIndex) {
     ThemedDialog::ApplyTheme(themeIndex);
     const Theme& theme = Theme::ByIndex(themeIndex);
     for (BevelButton* button : {ok_, cancel_, help_}) button->SetColors(theme.Buttons(ButtonFamily::Day));
-    for (BevelButton* button : {find_, printList_, delete_}) button->SetColors(theme.Buttons(ButtonFamily::Tool));
+    for (BevelButton* button : {find_, printList_, delete_, import_, export_})
+        button->SetColors(theme.Buttons(ButtonFamily::Tool));
     delete_->SetHotTrack(true, ColorFromValue(kRed));
     for (const auto& field : spins_) {
         field->up->SetFace(theme.Color(ThemeRole::RoundFace));
@@ -974,6 +994,57 @@ void TEditRem::closeEvent(QCloseEvent* event) {
     closing_ = true;
     event->accept();
     done(saved_ ? QDialog::Accepted : QDialog::Rejected);
+}
+
+// ---- iCalendar files
+
+bool TEditRem::ImportCalendarFile(const QString& path) {
+    if (!CommitOpen()) return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (context_.prompt)
+            context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", "Unable to read " + path.toStdString());
+        return false;
+    }
+    const IcsReading reading = ReadIcs(file.readAll().toStdString());
+    if (reading.error) {
+        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", *reading.error);
+        return false;
+    }
+    ReminderLines lines = EventListLines(list_);
+    const IcsImportOutcome outcome = AddImportedLines(lines, reading.records);
+    if (!outcome.added.empty()) {
+        ClearPanel();
+        list_ = LoadEventList(lines, style_);
+        changed_ = true;
+        sortColumn_ = -1;
+        model_->SetSortColumn(-1);
+        lastMatch_.reset();
+        Refill(list_.entries.empty() ? std::nullopt : std::optional<std::size_t>(0));
+    }
+    std::string report = "Imported " + std::to_string(outcome.added.size()) + " of " +
+                         std::to_string(reading.records.size()) + " events.";
+    for (const std::string& note : reading.notes) report += "\n" + note;
+    for (const std::string& note : outcome.notes) report += "\n" + note;
+    if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Information, "Orvanto", report);
+    return true;
+}
+
+bool TEditRem::ExportCalendarFile(const QString& path) {
+    if (!CommitOpen()) return false;
+    IcsExportOptions options;
+    options.timeZoneId = LocalTimeZoneId();
+    const IcsExport exported = ExportReminders(EventListLines(list_), options);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(exported.text.data(), static_cast<qint64>(exported.text.size())) !=
+            static_cast<qint64>(exported.text.size()) ||
+        !file.flush()) {
+        if (context_.prompt)
+            context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", "Unable to write to " + path.toStdString());
+        return false;
+    }
+    return true;
 }
 
 void TEditRem::Open(AppContext& context, QWidget* parent) {

@@ -75,6 +75,12 @@ public:
     void PressDelete();
     // "&OK": commit, save, close.
     void PressOk();
+    // "Import..." and "Export..." with a chosen file: the events of an
+    // iCalendar file join the working list (saved with the list), and the
+    // working list is written as an iCalendar file. False when nothing
+    // happened (a check of the open record failed, a file error shown).
+    bool ImportCalendarFile(const QString& path);
+    bool ExportCalendarFile(const QString& path);
 
     void reject() override;
 
@@ -141,6 +147,8 @@ private:
     BevelButton* find_;
     BevelButton* printList_;
     BevelButton* delete_;
+    BevelButton* import_;
+    BevelButton* export_;
     BevelButton* ok_;
     BevelButton* cancel_;
     BevelButton* help_;
