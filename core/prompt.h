@@ -31,6 +31,12 @@ public:
     virtual ~Prompt() = default;
     // A message box with an OK button.
     virtual void ShowMessage(MessageKind kind, const std::string& title, const std::string& text) = 0;
+    // A message box whose only button is Cancel: a refusal after which the
+    // operation does not go on ("There are too many reminders for this day.").
+    // A prompt without such a box shows the plain message.
+    virtual void ShowCancelMessage(MessageKind kind, const std::string& title, const std::string& text) {
+        ShowMessage(kind, title, text);
+    }
     // A question with OK and Cancel (or Yes and No); true for OK / Yes.
     virtual bool Ask(MessageKind kind, const std::string& title, const std::string& text) = 0;
     // The reminder popup; returns when the user closes it.

@@ -24,7 +24,7 @@ bool RunBox(QWidget* parent, MessageKind kind, const std::string& title, const s
     QMessageBox box(IconOf(kind), QString::fromStdString(title), QString::fromStdString(text), buttons, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Ok);
+    box.setDefaultButton(buttons & QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
     if (buttons & QMessageBox::Cancel) box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
 }
@@ -33,6 +33,10 @@ bool RunBox(QWidget* parent, MessageKind kind, const std::string& title, const s
 
 void MessagePrompt::ShowMessage(MessageKind kind, const std::string& title, const std::string& text) {
     RunBox(parent_, kind, title, text, QMessageBox::Ok);
+}
+
+void MessagePrompt::ShowCancelMessage(MessageKind kind, const std::string& title, const std::string& text) {
+    RunBox(parent_, kind, title, text, QMessageBox::Cancel);
 }
 
 bool MessagePrompt::Ask(MessageKind kind, const std::string& title, const std::string& text) {

@@ -1,6 +1,6 @@
 // MessagePrompt: the program's message boxes and questions as real windows
-// (QMessageBox): information, warning and error icons, an OK button, OK and
-// Cancel for questions.
+// (QMessageBox): information, warning and error icons, an OK button (a Cancel
+// button for refusals), OK and Cancel for questions.
 #pragma once
 
 #include "core/prompt.h"
@@ -16,6 +16,7 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     void ShowMessage(MessageKind kind, const std::string& title, const std::string& text) override;
+    void ShowCancelMessage(MessageKind kind, const std::string& title, const std::string& text) override;
     bool Ask(MessageKind kind, const std::string& title, const std::string& text) override;
     // The reminder popup window (TRemindForm) in the current theme.
     ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override;
