@@ -3,6 +3,7 @@
 // implement it with a script that answers and records every text shown.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace orvanto {
@@ -41,6 +42,12 @@ public:
     virtual bool Ask(MessageKind kind, const std::string& title, const std::string& text) = 0;
     // The reminder popup; returns when the user closes it.
     virtual ReminderPopupAnswer Popup(const ReminderPopupRequest& request) = 0;
+    // Whether the text, in the popup memo's font of that size and weight, is
+    // narrower than twice the memo's width (the due popup then puts a line
+    // break in front of it). Nothing from a prompt that shows no such memo.
+    virtual std::optional<bool> PopupTextIsNarrow(const std::string& /*text*/, int /*points*/, bool /*bold*/) {
+        return std::nullopt;
+    }
 };
 
 }  // namespace orvanto

@@ -31,8 +31,9 @@ std::optional<StartupState> BeginStartup(const std::vector<std::string>& argumen
     state.mode = line.mode;
     state.skipEventLoop = line.skipEventLoop;
     state.programPath = programPath;
-    state.settingsPath = ResolveSettingsPath(line.settingsName, programPath);
-    if (line.settingsName && !SettingsFileUsable(state.settingsPath)) return refuse(*line.settingsName);
+    const std::optional<std::string> settingsPath = ChooseSettingsPath(line.settingsName, programPath);
+    if (!settingsPath) return refuse(*line.settingsName);
+    state.settingsPath = *settingsPath;
 
     state.todaySerial = TodaySerial(clock);
     state.twelveHourClock = twelveHourClock;
@@ -44,7 +45,7 @@ bool CreateMissingSettingsFile(const std::string& settingsPath, Prompt& prompt) 
     if (ini.Exists()) return false;
     ini.WriteWholeFile(DefaultSettingsContent());
     prompt.ShowMessage(MessageKind::Information, kApplicationTitle,
-                       UpperCase(settingsPath) + " has been succesfully created.");
+                       settingsPath + " has been succesfully created.");
     return true;
 }
 

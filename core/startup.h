@@ -52,8 +52,8 @@ std::optional<StartupState> BeginStartup(const std::vector<std::string>& argumen
                                          bool twelveHourClock, Prompt& prompt);
 
 // Window creation step D3: a missing settings file is written with the
-// default content and announced with its upper-cased path + " has been
-// succesfully created.". True when the file was created. A file that cannot
+// default content and announced with its path + " has been succesfully
+// created." (the path as it is: upper-cased it would name another file). True when the file was created. A file that cannot
 // be written raises EIniFileError.
 bool CreateMissingSettingsFile(const std::string& settingsPath, Prompt& prompt);
 

@@ -20,6 +20,8 @@ public:
     bool Ask(MessageKind kind, const std::string& title, const std::string& text) override;
     // The reminder popup window (TRemindForm) in the current theme.
     ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override;
+    // Measured in the popup memo's font against twice the memo's width.
+    std::optional<bool> PopupTextIsNarrow(const std::string& text, int points, bool bold) override;
 
     // The colour theme of the reminder popup ("Theme").
     void SetThemeIndex(int themeIndex) { themeIndex_ = themeIndex; }
