@@ -45,7 +45,6 @@ void PlatformClick(QWidget* widget) {
 class HelpBesideDialogsTest : public ::testing::Test {
 protected:
     HelpBesideDialogsTest() {
-        test::Application();
         main_.setObjectName(QStringLiteral("MainStandIn"));
         main_.resize(300, 300);
         main_.show();
@@ -72,6 +71,7 @@ protected:
         return page;
     }
 
+    QApplication& application_ = test::Application();  // before any widget
     QWidget main_;
     test::SettingsFolder folder_;
     FakeClock clock_{46367.5};
