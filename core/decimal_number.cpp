@@ -1,6 +1,7 @@
 #include "core/decimal_number.h"
 
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <system_error>
 
@@ -63,6 +64,8 @@ std::string FormatDecimal(double value) {
     if (error != std::errc()) return std::string();
     return WithoutNegativeZero(std::string(buffer, end));
 }
+
+void KeepCNumericLocale() { std::setlocale(LC_NUMERIC, "C"); }
 
 std::optional<int> ParseInteger(std::string_view text) {
     text = WithoutPlus(TrimBlanks(text));

@@ -29,6 +29,15 @@ std::string FormatDecimal(double value, int decimals);
 // "0.1"), in fixed notation for the magnitudes of coordinates and amounts.
 std::string FormatDecimal(double value);
 
+// The C library's own conversions (strtod, std::stod, printf's "%f") follow
+// the process's LC_NUMERIC, which the window toolkit sets from the user's
+// environment when it starts: under a German or French locale they would read
+// "40.42" as 40 and write "40,42". The program sets LC_NUMERIC back to "C" at
+// its start, so that any such conversion left anywhere keeps the "." as well.
+// Texts shown in the user's own number format come from the toolkit's locale
+// object, which this does not touch.
+void KeepCNumericLocale();
+
 // A whole number: optional blanks around an optional sign and decimal digits.
 // Nothing for anything else, or for a value outside the range of int.
 std::optional<int> ParseInteger(std::string_view text);

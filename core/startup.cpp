@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "core/decimal_number.h"
 #include "core/settings_keys.h"
 
 namespace orvanto {
@@ -59,6 +60,7 @@ void RemindToSetUpCityIfDefault(const MainWindowSettings& settings, Prompt& prom
 std::optional<PreparedStart> PrepareStart(const std::vector<std::string>& arguments,
                                           const std::string& programPath, const Clock& clock,
                                           bool twelveHourClock, Prompt& prompt) {
+    KeepCNumericLocale();
     std::optional<StartupState> state = BeginStartup(arguments, programPath, clock, twelveHourClock, prompt);
     if (!state) return std::nullopt;
     try {
