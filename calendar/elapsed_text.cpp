@@ -40,11 +40,15 @@ std::string ElapsedText(int dayNumberA, int dayNumberB) {
 
     int days = to.day - from.day;
     if (days < 0) {
-        // Borrow the month before the later date. A start day that month does
-        // not have (31 January against February) counts from its last day, so
-        // the days never go negative: 31 January to 1 March is 1 month, 1 day.
+        // Borrow the length of the month before the later date: 31 January
+        // 1970 to 5 March 2005 is 5 - 31 + 28 = 2 days. Only where that would
+        // still be negative (a start day the borrowed month does not have,
+        // close to the end date: 31 January to 1 March) does the start day
+        // count from that month's last day, so 31 January to 1 March is
+        // 1 month, 1 day.
         const int borrowed = LengthOfMonthBefore(to.month, to.year);
-        days = to.day - std::min(from.day, borrowed) + borrowed;
+        days = to.day - from.day + borrowed;
+        if (days < 0) days = to.day - std::min(from.day, borrowed) + borrowed;
         months -= 1;
         if (months < 0) {
             months += 12;

@@ -25,7 +25,9 @@
 #include "astronomy/twilight.h"
 #include "astronomy/vsop87.h"
 #include "cli/commands.h"
+#include "cli/settings_option.h"
 #include "core/clock.h"
+#include "core/decimal_number.h"
 #include "core/ini_file.h"
 #include "core/settings_keys.h"
 #include "core/time_format.h"
@@ -48,24 +50,12 @@ struct AstroOptions {
     bool events = false;
 };
 
+// A decimal number of the command line or the settings file: "." as the
+// point whatever the user's locale.
 std::optional<long double> ParseNumber(const std::string& text) {
-    if (text.empty()) return std::nullopt;
-    std::size_t used = 0;
-    try {
-        const long double value = std::stold(text, &used);
-        if (used != text.size() || !std::isfinite(static_cast<double>(value))) return std::nullopt;
-        return value;
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-}
-
-std::optional<int> ParseInteger(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-    return value;
+    const std::optional<double> value = ParseDecimal(text);
+    if (!value) return std::nullopt;
+    return static_cast<long double>(*value);
 }
 
 // YYYY-MM-DD of the years 1753 to 2078 as a serial date.
@@ -139,7 +129,8 @@ std::optional<std::string> ParseArguments(const Args& args, AstroOptions& o) {
         } else if (!hasValue && IsValuedOption(a)) {
             return a + " needs a value";
         } else if (a == "--settings") {
-            o.settingsPath = value();
+            o.settingsPath = NamedSettingsFile(value());
+            if (!o.settingsPath) return UnusableSettingsFileText(args[i]);
         } else if (a == "--date") {
             o.date = value();
         } else if (a == "--time") {

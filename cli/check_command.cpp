@@ -16,6 +16,7 @@
 
 #include "calendar/serial_date.h"
 #include "cli/commands.h"
+#include "cli/settings_option.h"
 #include "core/clock.h"
 #include "core/command_line.h"
 #include "core/prompt.h"
@@ -165,7 +166,8 @@ int RunCheckCommand(const Args& args) {
         if (i + 1 >= args.size()) return UsageError(kCommand, arg + " needs a value");
         const std::string& value = args[++i];
         if (arg == "--settings") {
-            settingsPath = value;
+            settingsPath = NamedSettingsFile(value);
+            if (!settingsPath) return UsageError(kCommand, UnusableSettingsFileText(value));
         } else if (arg == "--today") {
             date = ParseDate(value);
             if (!date) return UsageError(kCommand, "--today must be a date YYYY-MM-DD from 1753 to 2078, not '" + value + "'");

@@ -9,6 +9,7 @@
 #include "calendar/month_holidays.h"
 #include "calendar/valid_date.h"
 #include "cli/commands.h"
+#include "cli/settings_option.h"
 #include "core/ini_file.h"
 #include "reminders/month_index.h"
 
@@ -40,7 +41,8 @@ int RunHolidaysCommand(const Args& args) {
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--settings") {
             if (i + 1 >= args.size()) return UsageError(kCommand, "--settings needs a file name");
-            settingsPath = args[++i];
+            settingsPath = NamedSettingsFile(args[++i]);
+            if (!settingsPath) return UsageError(kCommand, UnusableSettingsFileText(args[i]));
         } else if (!yearText && (args[i].empty() || args[i][0] != '-')) {
             yearText = args[i];
         } else {

@@ -11,6 +11,7 @@
 
 #include "calendar/valid_date.h"
 #include "cli/commands.h"
+#include "cli/settings_option.h"
 #include "core/command_line.h"
 #include "core/ini_file.h"
 #include "core/prompt.h"
@@ -60,7 +61,8 @@ int RunMonthCommand(const Args& args) {
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--settings") {
             if (i + 1 >= args.size()) return UsageError(kCommand, "--settings needs a file name");
-            settingsPath = args[++i];
+            settingsPath = NamedSettingsFile(args[++i]);
+            if (!settingsPath) return UsageError(kCommand, UnusableSettingsFileText(args[i]));
         } else if (!args[i].empty() && args[i][0] == '-') {
             return UsageError(kCommand, "unexpected argument '" + args[i] + "'");
         } else if (!yearText) {

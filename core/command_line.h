@@ -40,9 +40,18 @@ std::string UpperCase(std::string text);
 // first "." after the last "/" and ".INI" appended, otherwise blanks around it
 // are removed and ".INI" appended; a name without a folder goes into the
 // program's folder, and one with a relative folder is taken from the current
-// folder.
+// folder. Linux file names are case-sensitive: when no file of the built
+// ".INI" name exists but one whose extension differs only in case does
+// ("cal.ini" for "cal.INI"), that file is the one meant.
 std::string ResolveSettingsPath(const std::optional<std::string>& settingsName,
                                 const std::string& programPath);
+
+// The settings file of a run, the one rule of the program and of
+// orvanto-cli: ResolveSettingsPath of the name, checked (rule B) when a name
+// was given. Nothing when the named file neither exists nor can be created:
+// the program then shows InvalidParameterText, orvanto-cli ends with status 2.
+std::optional<std::string> ChooseSettingsPath(const std::optional<std::string>& settingsName,
+                                              const std::string& programPath);
 
 // The text of the box for a bad argument: "Invalid parameter: " + the
 // upper-cased argument.

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <unordered_map>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -66,14 +67,36 @@ std::string_view CutToCharacters(std::string_view text, std::size_t maxCharacter
     return text;
 }
 
-// A value or key written into the file must stay on its line: a line break
-// inside it would split it and create lines nobody wrote.
+// A value written into the file must stay on its line: a line break inside it
+// would split it and create lines nobody wrote, and a carriage return at its
+// end would be read as part of the line's end.
 std::string OnOneLine(std::string_view text) {
     std::string result(text);
     for (char& c : result) {
         if (c == '\r' || c == '\n') c = ' ';
     }
     return result;
+}
+
+// A key or section name written into the file: only a line feed would break
+// the line. A carriage return inside a line is an ordinary byte to the reader,
+// and turning it into a blank could turn the line into another kind of line
+// ("\r[Settings]x" would become a section header).
+std::string NameOnOneLine(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        if (c == '\n') c = ' ';
+    }
+    return result;
+}
+
+// Some editors put the UTF-8 byte-order mark in front of the first line. It
+// is no part of the text: readers skip it, writers keep it.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
+    return text;
 }
 
 // Decimal with an optional sign, or "0x"/"0X" and hexadecimal digits (read as
@@ -222,6 +245,13 @@ std::optional<std::string_view> ReadWholeFile(const std::string& path) {
     return std::string_view(buffer.data(), filled);
 }
 
+// The text of the file as readers see it: without a byte-order mark.
+std::optional<std::string_view> ReadFileText(const std::string& path) {
+    const std::optional<std::string_view> content = ReadWholeFile(path);
+    if (!content) return std::nullopt;
+    return WithoutByteOrderMark(*content);
+}
+
 bool WriteAll(int fd, std::string_view data) {
     while (!data.empty()) {
         const ssize_t put = ::write(fd, data.data(), data.size());
@@ -272,19 +302,65 @@ void ReplaceFileContent(const std::string& path, std::string_view content) {
 // ---------------------------------------------------------------------------
 // The editable model of a file, used by the writers
 
+// One line of the file: its text and the end it had ("\n", "\r\n", or
+// nothing for a last line without one). Every line keeps its own end, so a
+// rewrite changes no byte of a line it did not change, whatever mixture of
+// ends the file holds.
+struct FileLine {
+    std::string text;
+    std::string end;
+};
+
 struct FileModel {
-    std::vector<std::string> lines;
-    std::string lineEnd = "\n";
+    std::string byteOrderMark;
+    std::vector<FileLine> lines;
+    // The end of the lines the program adds: the end of the file's first line.
+    std::string newLineEnd = "\n";
+
+    FileLine NewLine(std::string text) const { return FileLine{std::move(text), newLineEnd}; }
 
     std::string Text() const {
-        std::string text;
-        for (const std::string& line : lines) {
-            text += line;
-            text += lineEnd;
+        std::string text = byteOrderMark;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            text += lines[i].text;
+            const bool last = i + 1 == lines.size();
+            text += last ? lines[i].end : Terminated(lines[i].end);
         }
         return text;
     }
+
+    // A line followed by another needs an end; a last line that had none
+    // gets the end of the new lines, a lone carriage return its line feed.
+    std::string Terminated(const std::string& end) const {
+        if (end.empty()) return newLineEnd;
+        if (end == "\r") return "\r\n";
+        return end;
+    }
 };
+
+// Splits the text into lines as the readers do (at each line feed, one
+// carriage return before it belonging to the end) and keeps each end.
+std::vector<FileLine> SplitLines(std::string_view text) {
+    std::vector<FileLine> lines;
+    while (!text.empty()) {
+        const std::size_t feed = text.find('\n');
+        FileLine line;
+        if (feed == std::string_view::npos) {
+            line.text = std::string(text);
+            text = {};
+        } else {
+            line.text = std::string(text.substr(0, feed));
+            line.end = "\n";
+            text.remove_prefix(feed + 1);
+        }
+        if (!line.text.empty() && line.text.back() == '\r') {
+            line.text.pop_back();
+            line.end.insert(0, "\r");
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
 
 // The current file as lines; a missing file is an empty model. A file that
 // exists but cannot be read is not replaced: that would lose its content.
@@ -296,14 +372,10 @@ FileModel LoadForWriting(const std::string& path) {
         if (std::filesystem::exists(path, error) || error) throw EIniFileError(path);
         return model;
     }
-    const std::size_t firstEnd = content->find('\n');
-    if (firstEnd != std::string::npos && firstEnd > 0 && (*content)[firstEnd - 1] == '\r') {
-        model.lineEnd = "\r\n";
-    }
-    ForEachLine(*content, [&](std::string_view line) {
-        model.lines.emplace_back(line);
-        return true;
-    });
+    const std::string_view text = WithoutByteOrderMark(*content);
+    model.byteOrderMark = std::string(content->substr(0, content->size() - text.size()));
+    model.lines = SplitLines(text);
+    if (!model.lines.empty() && model.lines.front().end == "\r\n") model.newLineEnd = "\r\n";
     return model;
 }
 
@@ -319,7 +391,8 @@ std::vector<SectionSpan> FindSections(const FileModel& model, std::string_view s
     std::vector<SectionSpan> spans;
     std::optional<SectionSpan> open;
     for (std::size_t i = 0; i < model.lines.size(); ++i) {
-        const ParsedLine parsed = ParseLine(model.lines[i]);
+        const std::string_view text = model.lines[i].text;
+        const ParsedLine parsed = ParseLine(text);
         if (parsed.kind == LineKind::Section) {
             if (open) {
                 open->end = i;
@@ -327,7 +400,7 @@ std::vector<SectionSpan> FindSections(const FileModel& model, std::string_view s
                 open.reset();
             }
             if (SameName(parsed.name, section)) open = SectionSpan{i, i + 1, i + 1};
-        } else if (open && !Trim(model.lines[i]).empty()) {
+        } else if (open && !Trim(text).empty()) {
             open->contentEnd = i + 1;
         }
     }
@@ -341,7 +414,7 @@ std::vector<SectionSpan> FindSections(const FileModel& model, std::string_view s
 std::optional<std::size_t> FindKeyLine(const FileModel& model, const SectionSpan& span,
                                        std::string_view key) {
     for (std::size_t i = span.header + 1; i < span.end; ++i) {
-        const ParsedLine parsed = ParseLine(model.lines[i]);
+        const ParsedLine parsed = ParseLine(model.lines[i].text);
         if (parsed.kind == LineKind::Key && SameName(parsed.name, key)) return i;
     }
     return std::nullopt;
@@ -350,14 +423,144 @@ std::optional<std::size_t> FindKeyLine(const FileModel& model, const SectionSpan
 // Appends lines as a new section at the end, after an empty line when the
 // file does not already end with one.
 void AppendSection(FileModel& model, std::string_view section, const std::vector<std::string>& body) {
-    if (!model.lines.empty() && !Trim(model.lines.back()).empty()) model.lines.emplace_back();
-    model.lines.push_back("[" + OnOneLine(section) + "]");
-    model.lines.insert(model.lines.end(), body.begin(), body.end());
+    if (!model.lines.empty() && !Trim(model.lines.back().text).empty()) model.lines.push_back(model.NewLine(""));
+    model.lines.push_back(model.NewLine("[" + NameOnOneLine(section) + "]"));
+    for (const std::string& line : body) model.lines.push_back(model.NewLine(line));
 }
 
-std::string KeyLine(std::string_view key, std::string_view value) {
-    return OnOneLine(key) + "=" + OnOneLine(value);
+// The line "key=value" for a key the program writes. It must read back as a
+// key line of that key: a key that cannot (one that starts with "[" and holds
+// a "]", holds "=", or is empty) is refused rather than written as another
+// kind of line.
+std::string KeyLine(const std::string& path, std::string_view key, std::string_view value) {
+    const std::string keyText = NameOnOneLine(key);
+    std::string line = keyText + "=" + OnOneLine(value);
+    const ParsedLine parsed = ParseLine(line);
+    if (parsed.kind != LineKind::Key || parsed.name != Trim(keyText)) throw EIniFileError(path);
+    return line;
 }
+
+// An existing key line with a new value: the line keeps its own bytes up to
+// and including the "=" (the file's spelling of the key, blanks and all), so
+// only the value changes and the line stays a line of the same key.
+std::string WithNewValue(const std::string& path, const std::string& line, std::string_view value) {
+    std::string result = line.substr(0, line.find('=') + 1) + OnOneLine(value);
+    const ParsedLine before = ParseLine(line);
+    const ParsedLine after = ParseLine(result);
+    if (after.kind != LineKind::Key || after.name != before.name) throw EIniFileError(path);
+    return result;
+}
+
+// The new body of a rewritten section: the given pairs in their order, each
+// written as the line it already has when the section holds a line of the
+// same key and value (byte for byte, with its own end), and every other line
+// of the old section (notes, blank lines) kept at its place among the pairs:
+// before the pair that takes the place of the key line it stood before.
+class SectionRewrite {
+public:
+    SectionRewrite(const FileModel& model, std::size_t first, std::size_t end, const std::string& path)
+        : model_(model), path_(path) {
+        std::vector<FileLine> pendingNotes;
+        for (std::size_t i = first; i < end; ++i) {
+            const FileLine& line = model.lines[i];
+            const ParsedLine parsed = ParseLine(line.text);
+            if (parsed.kind != LineKind::Key) {
+                pendingNotes.push_back(line);
+                continue;
+            }
+            OldKeyLine old{line, std::string(parsed.name), std::string(parsed.value), std::move(pendingNotes)};
+            pendingNotes.clear();
+            byValue_[old.value].push_back(oldLines_.size());
+            byKey_[old.name].push_back(oldLines_.size());
+            oldLines_.push_back(std::move(old));
+        }
+        trailingNotes_ = std::move(pendingNotes);
+    }
+
+    std::vector<FileLine> Body(const std::vector<std::pair<std::string, std::string>>& pairs) {
+        // Each pair takes an old line: first one of the same key and value
+        // (kept whole), then one of the same value (a renumbered key), then
+        // one of the same key (a changed value). The pair stands where that
+        // line stood, with the notes that stood before it.
+        std::vector<std::optional<std::size_t>> matched(pairs.size());
+        std::vector<bool> used(oldLines_.size(), false);
+        for (const Match match : {Match::KeyAndValue, Match::Value, Match::Key}) {
+            for (std::size_t p = 0; p < pairs.size(); ++p) {
+                if (!matched[p]) matched[p] = TakeOldLine(pairs[p], match, used);
+            }
+        }
+
+        // Notes of an old line that no pair took go with the next old line
+        // that one did, or to the end.
+        std::vector<std::vector<FileLine>> notesBefore(pairs.size());
+        std::vector<std::optional<std::size_t>> pairOfOld(oldLines_.size());
+        for (std::size_t p = 0; p < pairs.size(); ++p) {
+            if (matched[p]) pairOfOld[*matched[p]] = p;
+        }
+        std::vector<FileLine> carried;
+        for (std::size_t o = 0; o < oldLines_.size(); ++o) {
+            carried.insert(carried.end(), oldLines_[o].notesBefore.begin(), oldLines_[o].notesBefore.end());
+            if (!pairOfOld[o]) continue;
+            std::vector<FileLine>& target = notesBefore[*pairOfOld[o]];
+            target.insert(target.end(), carried.begin(), carried.end());
+            carried.clear();
+        }
+        carried.insert(carried.end(), trailingNotes_.begin(), trailingNotes_.end());
+
+        std::vector<FileLine> body;
+        for (std::size_t p = 0; p < pairs.size(); ++p) {
+            body.insert(body.end(), notesBefore[p].begin(), notesBefore[p].end());
+            body.push_back(LineOf(pairs[p], matched[p]));
+        }
+        body.insert(body.end(), carried.begin(), carried.end());
+        return body;
+    }
+
+private:
+    struct OldKeyLine {
+        FileLine line;
+        std::string name;
+        std::string value;
+        std::vector<FileLine> notesBefore;
+    };
+
+    enum class Match { KeyAndValue, Value, Key };
+
+    std::optional<std::size_t> TakeOldLine(const std::pair<std::string, std::string>& pair, Match match,
+                                           std::vector<bool>& used) const {
+        const auto& index = match == Match::Key ? byKey_ : byValue_;
+        const auto candidates = index.find(match == Match::Key ? pair.first : pair.second);
+        if (candidates == index.end()) return std::nullopt;
+        for (std::size_t o : candidates->second) {
+            if (used[o] || (match == Match::KeyAndValue && oldLines_[o].name != pair.first)) continue;
+            used[o] = true;
+            return o;
+        }
+        return std::nullopt;
+    }
+
+    // The line of a pair: the old line itself when key and value are the
+    // same, the old line with a new value when the key is, else a new line
+    // with the old line's end.
+    FileLine LineOf(const std::pair<std::string, std::string>& pair, std::optional<std::size_t> old) const {
+        if (!old) return model_.NewLine(KeyLine(path_, pair.first, pair.second));
+        const OldKeyLine& oldLine = oldLines_[*old];
+        if (oldLine.name != pair.first) {
+            FileLine line = model_.NewLine(KeyLine(path_, pair.first, pair.second));
+            if (!oldLine.line.end.empty()) line.end = oldLine.line.end;
+            return line;
+        }
+        if (oldLine.value == pair.second) return oldLine.line;
+        return FileLine{WithNewValue(path_, oldLine.line.text, pair.second), oldLine.line.end};
+    }
+
+    const FileModel& model_;
+    const std::string& path_;
+    std::vector<OldKeyLine> oldLines_;
+    std::unordered_map<std::string, std::vector<std::size_t>> byValue_;
+    std::unordered_map<std::string, std::vector<std::size_t>> byKey_;
+    std::vector<FileLine> trailingNotes_;
+};
 
 }  // namespace
 
@@ -372,7 +575,7 @@ bool IniFile::Exists() const {
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
                                 const std::string& defaultValue) const {
-    const std::optional<std::string_view> content = ReadWholeFile(path_);
+    const std::optional<std::string_view> content = ReadFileText(path_);
     if (!content) return defaultValue;
     std::optional<std::string> found;
     ForEachKeyOfSection(*content, section, [&](const ParsedLine& line) {
@@ -397,14 +600,14 @@ void IniFile::WriteString(const std::string& section, const std::string& key, co
     FileModel model = LoadForWriting(path_);
     const std::vector<SectionSpan> spans = FindSections(model, section);
     if (spans.empty()) {
-        AppendSection(model, section, {KeyLine(key, value)});
+        AppendSection(model, section, {KeyLine(path_, key, value)});
     } else if (const auto line = FindKeyLine(model, spans.front(), key)) {
-        // Keep the key as the file spells it; only the value changes.
-        const std::string_view existing = ParseLine(model.lines[*line]).name;
-        model.lines[*line] = KeyLine(existing, value);
+        // A line that already holds this value is left as it is.
+        std::string& text = model.lines[*line].text;
+        if (ParseLine(text).value != OnOneLine(value)) text = WithNewValue(path_, text, value);
     } else {
         const auto at = static_cast<std::ptrdiff_t>(spans.front().contentEnd);
-        model.lines.insert(model.lines.begin() + at, KeyLine(key, value));
+        model.lines.insert(model.lines.begin() + at, model.NewLine(KeyLine(path_, key, value)));
     }
     ReplaceFileContent(path_, model.Text());
 }
@@ -418,7 +621,7 @@ void IniFile::WriteBool(const std::string& section, const std::string& key, bool
 }
 
 bool IniFile::SectionExists(const std::string& section) const {
-    const std::optional<std::string_view> content = ReadWholeFile(path_);
+    const std::optional<std::string_view> content = ReadFileText(path_);
     if (!content) return false;
     bool found = false;
     ForEachLine(*content, [&](std::string_view line) {
@@ -430,7 +633,7 @@ bool IniFile::SectionExists(const std::string& section) const {
 }
 
 bool IniFile::ValueExists(const std::string& section, const std::string& key) const {
-    const std::optional<std::string_view> content = ReadWholeFile(path_);
+    const std::optional<std::string_view> content = ReadFileText(path_);
     if (!content) return false;
     bool found = false;
     ForEachKeyOfSection(*content, section, [&](const ParsedLine& line) {
@@ -454,7 +657,7 @@ std::vector<std::string> IniFile::ReadSectionValues(const std::string& section) 
 
 std::vector<std::pair<std::string, std::string>> IniFile::ReadSectionPairs(const std::string& section) const {
     std::vector<std::pair<std::string, std::string>> pairs;
-    const std::optional<std::string_view> content = ReadWholeFile(path_);
+    const std::optional<std::string_view> content = ReadFileText(path_);
     if (!content) return pairs;
     // Counting first spares the growth of a large list (thousands of
     // reminder records), whose copies cost more than the second scan.
@@ -462,8 +665,7 @@ std::vector<std::pair<std::string, std::string>> IniFile::ReadSectionPairs(const
     ForEachKeyOfSection(*content, section, [&](const ParsedLine&) { return ++count, true; });
     pairs.reserve(count);
     ForEachKeyOfSection(*content, section, [&](const ParsedLine& line) {
-        pairs.emplace_back(std::string(line.name),
-                           std::string(CutToCharacters(line.value, kMaxTextCharacters)));
+        pairs.emplace_back(std::string(line.name), std::string(line.value));
         return true;
     });
     return pairs;
@@ -483,24 +685,20 @@ void IniFile::EraseSection(const std::string& section) {
 void IniFile::ReplaceSection(const std::string& section,
                              const std::vector<std::pair<std::string, std::string>>& pairs) {
     FileModel model = LoadForWriting(path_);
-    std::vector<std::string> body;
-    for (const auto& [key, value] : pairs) body.push_back(KeyLine(key, value));
-
     const std::vector<SectionSpan> spans = FindSections(model, section);
     if (spans.empty()) {
+        std::vector<std::string> body;
+        for (const auto& [key, value] : pairs) body.push_back(KeyLine(path_, key, value));
         AppendSection(model, section, body);
     } else {
         // The first section of the name is rewritten in its place and keeps
-        // the blank lines that separate it from the next. Lines in it that are
-        // not key lines are kept after the new keys, and later sections of the
-        // same name (which no read sees) are left as they are: a rewrite never
-        // loses text the user put in the file.
+        // the blank lines that separate it from the next. Its lines that are
+        // not key lines keep their places among the keys, lines of unchanged
+        // pairs keep their bytes, and later sections of the same name (which
+        // no read sees) are left as they are: a rewrite never loses text the
+        // user put in the file.
         const SectionSpan& first = spans.front();
-        for (std::size_t i = first.header + 1; i < first.contentEnd; ++i) {
-            if (ParseLine(model.lines[i]).kind == LineKind::Other && !Trim(model.lines[i]).empty()) {
-                body.push_back(model.lines[i]);
-            }
-        }
+        std::vector<FileLine> body = SectionRewrite(model, first.header + 1, first.contentEnd, path_).Body(pairs);
         const auto begin = model.lines.begin() + static_cast<std::ptrdiff_t>(first.header + 1);
         const auto end = model.lines.begin() + static_cast<std::ptrdiff_t>(first.contentEnd);
         model.lines.insert(model.lines.erase(begin, end), body.begin(), body.end());
@@ -515,7 +713,7 @@ void IniFile::DeleteKey(const std::string& section, const std::string& key) {
     const SectionSpan& first = spans.front();
     bool changed = false;
     for (std::size_t i = first.end; i-- > first.header + 1;) {
-        const ParsedLine parsed = ParseLine(model.lines[i]);
+        const ParsedLine parsed = ParseLine(model.lines[i].text);
         if (parsed.kind == LineKind::Key && SameName(parsed.name, key)) {
             model.lines.erase(model.lines.begin() + static_cast<std::ptrdiff_t>(i));
             changed = true;

@@ -3,6 +3,7 @@
 // implement it with a script that answers and records every text shown.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace orvanto {
@@ -31,10 +32,22 @@ public:
     virtual ~Prompt() = default;
     // A message box with an OK button.
     virtual void ShowMessage(MessageKind kind, const std::string& title, const std::string& text) = 0;
+    // A message box whose only button is Cancel: a refusal after which the
+    // operation does not go on ("There are too many reminders for this day.").
+    // A prompt without such a box shows the plain message.
+    virtual void ShowCancelMessage(MessageKind kind, const std::string& title, const std::string& text) {
+        ShowMessage(kind, title, text);
+    }
     // A question with OK and Cancel (or Yes and No); true for OK / Yes.
     virtual bool Ask(MessageKind kind, const std::string& title, const std::string& text) = 0;
     // The reminder popup; returns when the user closes it.
     virtual ReminderPopupAnswer Popup(const ReminderPopupRequest& request) = 0;
+    // Whether the text, in the popup memo's font of that size and weight, is
+    // narrower than twice the memo's width (the due popup then puts a line
+    // break in front of it). Nothing from a prompt that shows no such memo.
+    virtual std::optional<bool> PopupTextIsNarrow(const std::string& /*text*/, int /*points*/, bool /*bold*/) {
+        return std::nullopt;
+    }
 };
 
 }  // namespace orvanto

@@ -6,6 +6,10 @@ void ScriptedPrompt::ShowMessage(MessageKind kind, const std::string& title, con
     log_.push_back({Shown::Kind::Message, kind, title, text});
 }
 
+void ScriptedPrompt::ShowCancelMessage(MessageKind kind, const std::string& title, const std::string& text) {
+    log_.push_back({Shown::Kind::Message, kind, title, text, true});
+}
+
 bool ScriptedPrompt::Ask(MessageKind kind, const std::string& title, const std::string& text) {
     log_.push_back({Shown::Kind::Question, kind, title, text});
     if (answers_.empty()) return defaultAnswer;

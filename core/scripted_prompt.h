@@ -18,10 +18,13 @@ public:
         MessageKind messageKind;
         std::string title;
         std::string text;
+        // The button of a message box: Cancel for ShowCancelMessage.
+        bool cancelButton = false;
         bool operator==(const Shown&) const = default;
     };
 
     void ShowMessage(MessageKind kind, const std::string& title, const std::string& text) override;
+    void ShowCancelMessage(MessageKind kind, const std::string& title, const std::string& text) override;
     bool Ask(MessageKind kind, const std::string& title, const std::string& text) override;
     ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override;
 

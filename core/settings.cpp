@@ -1,7 +1,6 @@
 #include "core/settings.h"
 
-#include <charconv>
-
+#include "core/decimal_number.h"
 #include "core/settings_keys.h"
 
 namespace orvanto {
@@ -104,15 +103,7 @@ MainWindowSettings ReloadSettingsAfterDialog(const IniFile& ini, const MainWindo
 }
 
 int MoonAspectForLatitude(const std::string& latitudeText) {
-    const std::size_t first = latitudeText.find_first_not_of(" \t");
-    double latitude = 0.0;
-    if (first != std::string::npos) {
-        const char* begin = latitudeText.data() + first;
-        const char* end = latitudeText.data() + latitudeText.size();
-        if (*begin == '+') ++begin;
-        if (std::from_chars(begin, end, latitude).ec != std::errc()) latitude = 0.0;
-    }
-    return latitude >= 0.0 ? 1 : 2;
+    return ParseDecimal(latitudeText).value_or(0.0) >= 0.0 ? 1 : 2;
 }
 
 bool IsDefaultLocation(const MainWindowSettings& settings) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "core/decimal_number.h"
 #include "core/settings_keys.h"
 
 namespace orvanto {
@@ -31,8 +32,9 @@ std::optional<StartupState> BeginStartup(const std::vector<std::string>& argumen
     state.mode = line.mode;
     state.skipEventLoop = line.skipEventLoop;
     state.programPath = programPath;
-    state.settingsPath = ResolveSettingsPath(line.settingsName, programPath);
-    if (line.settingsName && !SettingsFileUsable(state.settingsPath)) return refuse(*line.settingsName);
+    const std::optional<std::string> settingsPath = ChooseSettingsPath(line.settingsName, programPath);
+    if (!settingsPath) return refuse(*line.settingsName);
+    state.settingsPath = *settingsPath;
 
     state.todaySerial = TodaySerial(clock);
     state.twelveHourClock = twelveHourClock;
@@ -44,7 +46,7 @@ bool CreateMissingSettingsFile(const std::string& settingsPath, Prompt& prompt) 
     if (ini.Exists()) return false;
     ini.WriteWholeFile(DefaultSettingsContent());
     prompt.ShowMessage(MessageKind::Information, kApplicationTitle,
-                       UpperCase(settingsPath) + " has been succesfully created.");
+                       settingsPath + " has been succesfully created.");
     return true;
 }
 
@@ -58,6 +60,7 @@ void RemindToSetUpCityIfDefault(const MainWindowSettings& settings, Prompt& prom
 std::optional<PreparedStart> PrepareStart(const std::vector<std::string>& arguments,
                                           const std::string& programPath, const Clock& clock,
                                           bool twelveHourClock, Prompt& prompt) {
+    KeepCNumericLocale();
     std::optional<StartupState> state = BeginStartup(arguments, programPath, clock, twelveHourClock, prompt);
     if (!state) return std::nullopt;
     try {

@@ -52,8 +52,8 @@ std::optional<StartupState> BeginStartup(const std::vector<std::string>& argumen
                                          bool twelveHourClock, Prompt& prompt);
 
 // Window creation step D3: a missing settings file is written with the
-// default content and announced with its upper-cased path + " has been
-// succesfully created.". True when the file was created. A file that cannot
+// default content and announced with its path + " has been succesfully
+// created." (the path as it is: upper-cased it would name another file). True when the file was created. A file that cannot
 // be written raises EIniFileError.
 bool CreateMissingSettingsFile(const std::string& settingsPath, Prompt& prompt);
 
@@ -62,7 +62,9 @@ bool CreateMissingSettingsFile(const std::string& settingsPath, Prompt& prompt);
 void RemindToSetUpCityIfDefault(const MainWindowSettings& settings, Prompt& prompt);
 
 // Start-up steps C2 and C5 with the window-creation steps D3 to D5 that
-// come before any window exists: the command line is read and checked, a
+// come before any window exists (called once the toolkit has started, which
+// set the process locale: the C library's numbers go back to the "." point,
+// see KeepCNumericLocale): the command line is read and checked, a
 // missing settings file is created and announced, the settings are loaded
 // and, for the default location, the reminder to set up the city is shown.
 // Nothing when the program must end: a bad argument (its box shown), or a

@@ -6,17 +6,15 @@
 #include <optional>
 #include <string>
 
+#include "core/decimal_number.h"
+
 namespace orvanto {
 
 // Leading and trailing blanks (spaces and tabs) removed.
 std::string TrimBlanks(const std::string& text);
 
-// A decimal number: optional blanks around an optional sign, digits with an
-// optional "." and fraction, an optional exponent. Anything else (an empty
-// text, trailing letters, infinities) gives no value.
-std::optional<double> ParseDecimal(const std::string& text);
-
-// ParseDecimal, or 0 for a text that is not a number.
+// ParseDecimal (core/decimal_number.h: "." as the point whatever the
+// locale), or 0 for a text that is not a number.
 double DecimalOrZero(const std::string& text);
 
 // A whole number after trimming blanks: optional sign and digits. Values
@@ -30,8 +28,9 @@ bool HasOnlyDigitsAndBlanks(const std::string& text);
 // True when every character is a digit, a blank, "-" or ".".
 bool HasOnlyAltitudeCharacters(const std::string& text);
 
-// Fixed notation with `decimals` digits after the point; a value that rounds
-// to zero is written without a sign.
+// Fixed notation with `decimals` digits after the point and "." as the point
+// whatever the locale (FormatDecimal); a value that rounds to zero is written
+// without a sign.
 std::string FixedText(double value, int decimals);
 
 }  // namespace orvanto

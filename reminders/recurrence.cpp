@@ -81,7 +81,7 @@ int NextOnWeekday(const ReminderRecord& record, const WeekdayAcceptance& accept)
 }
 
 std::string InvalidTimeMessage(const ReminderRecord& record) {
-    return "An invalid time has been found while rescheduling \"" + record.StartAndLimit() + "," + record.text +
+    return "An invalid time has been found while rescheduling \"" + record.afterTimeField +
            "\". The event time has been cleared.";
 }
 

@@ -116,7 +116,7 @@ void ReminderCheck::CheckEntry(std::size_t entryIndex, bool dateChangeTick) {
     if (due) {
         const int points = 10;
         const bool bold = services_.look.pixelsPerInch <= 100;
-        std::string memo = IsNarrowText(record->text, points, bold, services_.look) ? "\n" : "";
+        std::string memo = IsNarrowText(record->text, points, bold, services_) ? "\n" : "";
         memo += record->text + "  " + AgeText(record->startGroup, today);
         request = PopupRequest(*record, IsLastTime(record->limitGroup, today), memo, points, bold);
         request.keepChecked = delayRes_;

@@ -2,9 +2,11 @@
 #include "reminders/reminder_entry.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "calendar/day_number.h"
 #include "calendar/valid_date.h"
+#include "core/decimal_number.h"
 #include "reminders/utf8_text.h"
 
 namespace orvanto {
@@ -42,12 +44,14 @@ EntryResult Fault(EntryField field, std::string message) {
     return result;
 }
 
-int EveryN(const ReminderEntry& entry) {
-    try {
-        return std::stoi(Trimmed(entry.everyText));
-    } catch (const std::exception&) {
-        return 0;
-    }
+int EveryN(const ReminderEntry& entry) { return ParseInteger(Trimmed(entry.everyText)).value_or(0); }
+
+// Alert days: one or two digits, 0..99.
+std::optional<std::string> WarningField(const std::string& typed) {
+    const std::string text = Trimmed(typed);
+    const std::optional<int> days = ParseInteger(text);
+    if (!days || *days < 0 || *days > 99 || text.size() > 2 || text[0] == '+' || text[0] == '-') return std::nullopt;
+    return text;
 }
 
 }  // namespace
@@ -88,6 +92,15 @@ EntryResult ComposeReminderEntry(const ReminderEntry& entry) {
     if (entry.typeIndex != 2 && entry.repeatKind == 1) {
         const std::string n = Trimmed(entry.everyText);
         if (n.empty() || n < "1") return Fault(EntryField::Every, "");
+        const int every = EveryN(entry);
+        if (every < 1 || every > 99) return Fault(EntryField::Every, kEveryOutOfRangeMessage);
+    }
+    std::optional<std::string> warning = WarningField(entry.warningText);
+    if (!warning) {
+        if (entry.typeIndex == 0) {
+            return Fault(EntryField::Warning, Trimmed(entry.warningText).empty() ? "" : kWarningOutOfRangeMessage);
+        }
+        warning = "0";
     }
     const std::string code = ReminderCode(entry);
 
@@ -113,7 +126,7 @@ EntryResult ComposeReminderEntry(const ReminderEntry& entry) {
         limit = entry.limitCount;
     }
     EntryResult result;
-    result.value = Trimmed(code + "," + Trimmed(entry.warningText) + "," + time + "," + Hex4(start) + Hex4(limit) +
+    result.value = Trimmed(code + "," + *warning + "," + time + "," + Hex4(start) + Hex4(limit) +
                            "," + entry.text);
     return result;
 }

@@ -7,7 +7,7 @@
 
 namespace orvanto {
 
-enum class EntryField { None, FirstDate, Every, Hour, Minute, StartDate, LimitDate, LimitCount };
+enum class EntryField { None, FirstDate, Every, Warning, Hour, Minute, StartDate, LimitDate, LimitCount };
 
 struct ReminderEntry {
     int day = 0;
@@ -46,6 +46,8 @@ inline constexpr const char* kStartOutOfRangeMessage = "Start date out of range.
 inline constexpr const char* kLimitNotAfterEventMessage = "Limit should be greather than event date.";
 inline constexpr const char* kLimitDateOutOfRangeMessage = "Limit date out of range.";
 inline constexpr const char* kLimitCountOutOfRangeMessage = "Limit out of range.";
+inline constexpr const char* kEveryOutOfRangeMessage = "Value must be between 1 and 99.";
+inline constexpr const char* kWarningOutOfRangeMessage = "Warnings must be between 0 and 99 days before the event.";
 
 // The reminder code: type digit, repeat digit, then month character, which
 // and weekday digits (repeat on), or N as two digits and the unit digit.
@@ -56,6 +58,10 @@ std::string ReminderCode(const ReminderEntry& entry);
 std::string ReminderTimeField(const ReminderEntry& entry, EntryField* fault = nullptr);
 
 // The OK sequence's checks and the composed value, the first fault found.
+// Whatever the fields hold, the value is one the record reader accepts: N
+// must be 1..99 and, for a reminder, the warning 0..99 (the warning of a
+// holiday or bookmark, whose field is disabled, is stored as "0" when it is
+// no such number).
 EntryResult ComposeReminderEntry(const ReminderEntry& entry);
 
 }  // namespace orvanto

@@ -37,8 +37,9 @@ std::string CaptionLabel(const ReminderRecord& record, bool lastTime) {
     return label;
 }
 
-bool IsNarrowText(const std::string& text, int points, bool bold, const PopupLook& look) {
-    if (look.narrowerThanTwoMemoWidths) return look.narrowerThanTwoMemoWidths(text, points, bold);
+bool IsNarrowText(const std::string& text, int points, bool bold, ReminderServices& services) {
+    if (services.look.narrowerThanTwoMemoWidths) return services.look.narrowerThanTwoMemoWidths(text, points, bold);
+    if (const std::optional<bool> narrow = services.prompt.PopupTextIsNarrow(text, points, bold)) return *narrow;
     return CharacterCount(text) <= kNarrowTextCharacters;
 }
 

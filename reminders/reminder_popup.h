@@ -28,8 +28,10 @@ const char* AdvanceKeepCaption(const ReminderRecord& record);
 std::string CaptionLabel(const ReminderRecord& record, bool lastTime);
 
 // Whether the text is narrower, in the memo font, than twice the memo's width
-// (then a line break goes in front of it).
-bool IsNarrowText(const std::string& text, int points, bool bold, const PopupLook& look);
+// (then a line break goes in front of it): measured by the look's function
+// when it has one, else by the prompt that shows the popup, else counted in
+// characters.
+bool IsNarrowText(const std::string& text, int points, bool bold, ReminderServices& services);
 
 // A request with the record's caption texts, the memo text and the font;
 // the keep box enabled and captioned "&Keep reminder", not ticked.

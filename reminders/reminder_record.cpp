@@ -127,6 +127,7 @@ bool ReadValue(std::string_view value, ReminderRecord& record) {
     } else if (position == 1) {
         return false;
     }
+    record.afterTimeField = std::string(rest);
 
     position = NextCommaPosition(rest);
     if (position == 9) {

@@ -49,6 +49,9 @@ struct ReminderRecord {
     std::string startGroup = "0000";  // four hexadecimal digits
     std::string limitGroup = "0000";
     std::string text;
+    // The value after the time field as stored (start and limit field, when
+    // the line has one, and the text): the text of the invalid-time warning.
+    std::string afterTimeField;
 
     // A time field other than "9999".
     bool HasTimeField() const { return timeField != kNoTime; }

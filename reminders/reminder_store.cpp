@@ -1,6 +1,8 @@
 #include "reminders/reminder_store.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -15,7 +17,7 @@ constexpr std::string_view kUntimedTextPrefix = "--:--,";
 
 void RefuseFullDay(ReminderServices& services) {
     services.sound.PlayEvent("SystemExclamation");
-    services.prompt.ShowMessage(MessageKind::Error, kReminderMessageTitle, kTooManyRemindersMessage);
+    services.prompt.ShowCancelMessage(MessageKind::Error, kReminderMessageTitle, kTooManyRemindersMessage);
 }
 
 std::string SequenceKey(int date, int sequenceIndex) {
@@ -32,6 +34,27 @@ bool SameKey(std::string_view a, std::string_view b) {
     return true;
 }
 
+// The sequence character for a record added to the day: the one after the
+// highest in use by the lines not marked deleted. A day is full only when all
+// 36 characters are taken; when the highest is "Z" (an old line, perhaps one
+// of no form, may hold it) the lowest free character is taken instead.
+std::optional<int> NextSequenceIndex(int date, const ReminderLines& lines) {
+    std::array<bool, kMaxRecordsPerDay> taken{};
+    int highest = -1;
+    for (const std::string& line : lines) {
+        if (IsMarkedDeleted(line)) continue;
+        const auto key = ParseReminderKey(KeyOf(line));
+        if (!key || key->date != date) continue;
+        const int index = SequenceIndex(key->sequence);
+        taken[static_cast<std::size_t>(index)] = true;
+        highest = std::max(highest, index);
+    }
+    if (highest + 1 < kMaxRecordsPerDay) return highest + 1;
+    const auto free = std::find(taken.begin(), taken.end(), false);
+    if (free == taken.end()) return std::nullopt;
+    return static_cast<int>(free - taken.begin());
+}
+
 }  // namespace
 
 ReminderLines ReadReminderLines(const IniFile& settings) {
@@ -45,14 +68,8 @@ ReminderLines ReadReminderLines(const IniFile& settings) {
 bool AppendReminder(int date, const std::string& code, int alertDays, const std::string& timeField,
                     const std::string& startLimit, const std::string& text, ReminderLines& lines,
                     ReminderServices& services) {
-    int highest = -1;
-    for (const std::string& line : lines) {
-        if (IsMarkedDeleted(line)) continue;
-        const auto key = ParseReminderKey(KeyOf(line));
-        if (key && key->date == date) highest = std::max(highest, SequenceIndex(key->sequence));
-    }
-    const int next = highest + 1;
-    if (next >= kMaxRecordsPerDay) {
+    const std::optional<int> next = NextSequenceIndex(date, lines);
+    if (!next) {
         RefuseFullDay(services);
         return false;
     }
@@ -60,7 +77,7 @@ bool AppendReminder(int date, const std::string& code, int alertDays, const std:
     if (body.substr(0, kUntimedTextPrefix.size()) == kUntimedTextPrefix) {
         body.remove_prefix(kUntimedTextPrefix.size());
     }
-    lines.push_back(SequenceKey(date, next) + "=" + code + "," + std::to_string(alertDays) + "," +
+    lines.push_back(SequenceKey(date, *next) + "=" + code + "," + std::to_string(alertDays) + "," +
                     timeField + "," + startLimit + "," + std::string(body));
     return true;
 }

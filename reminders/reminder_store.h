@@ -17,9 +17,10 @@ ReminderLines ReadReminderLines(const IniFile& settings);
 
 // Appends date "/" sequence "=" code "," alert "," time "," startLimit ","
 // text to the list, the sequence character being the one after the highest
-// used on that date by the lines not marked deleted. A text beginning with
-// "--:--," loses those six characters. A full day plays "SystemExclamation",
-// shows kTooManyRemindersMessage and adds nothing (false).
+// used on that date by the lines not marked deleted, or the lowest free one
+// when the highest is "Z". A text beginning with "--:--," loses those six
+// characters. A full day (36 records) plays "SystemExclamation", shows
+// kTooManyRemindersMessage and adds nothing (false).
 bool AppendReminder(int date, const std::string& code, int alertDays, const std::string& timeField,
                     const std::string& startLimit, const std::string& text, ReminderLines& lines,
                     ReminderServices& services);

@@ -123,7 +123,7 @@ private:
     ReminderPopupAnswer ShowDue(const ReminderRecord& record, const std::string& shownText) {
         const int points = 10;
         const bool bold = services_.look.pixelsPerInch <= 100;
-        std::string memo = IsNarrowText(shownText, points, bold, services_.look) ? "\n" : "";
+        std::string memo = IsNarrowText(shownText, points, bold, services_) ? "\n" : "";
         memo += shownText + "  " + AgeText(record.startGroup, record.date);
         ReminderPopupRequest request =
             PopupRequest(record, IsLastTime(record.limitGroup, record.date), memo, points, bold);

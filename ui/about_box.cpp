@@ -9,6 +9,7 @@
 
 #include <cstdio>
 
+#include "ui/help_window.h"
 #include "ui/widgets/fonts.h"
 
 namespace orvanto {
@@ -134,6 +135,7 @@ QString VersionLine(const std::string& fileVersion, const ReleaseDate& date, int
 TAboutBox::TAboutBox(int themeIndex, int dateFormat, Sound& sound, QWidget* parent)
     : ThemedDialog(QStringLiteral("About"), kClientSize, parent), sound_(sound) {
     setObjectName(QStringLiteral("TAboutBox"));
+    MakeModalToItsParent(*this);
     setFont(PixelFont(FontFace::Verdana, 13));
 
     image_ = new QLabel(this);

@@ -23,6 +23,8 @@ namespace orvanto {
 namespace {
 
 constexpr QSize kClientSize(400, 336);
+// The least height of the tab pages; more when the style's tab bar needs it.
+constexpr int kPagesHeight = 124;
 constexpr const char* kWeekdayNames = "SunMonTueWedThuFriSat";
 constexpr int kMessageLimit = 128;
 
@@ -46,6 +48,7 @@ QLabel* MakeLabel(const QString& text, const QRect& at, QWidget* parent, QWidget
 TAddRemForm::TAddRemForm(AddReminderContext context, const CivilDate& day, bool timed, QWidget* parent)
     : ThemedDialog(QStringLiteral("Add Event"), kClientSize, parent), context_(std::move(context)) {
     setObjectName(QStringLiteral("TAddRemForm"));
+    MakeModalToItsParent(*this);
     setFont(PixelFont(FontFace::Tahoma, 11));
     BuildControls();
 
@@ -209,15 +212,13 @@ void TAddRemForm::BuildControls() {
     ok_ = new BevelButton(this);
     ok_->setObjectName(QStringLiteral("OKButton"));
     ok_->setText(QStringLiteral("&OK"));
-    ok_->setGeometry(130, 298, 80, 28);
     cancel_ = new BevelButton(this);
     cancel_->setObjectName(QStringLiteral("CancelButton2"));
     cancel_->setText(QStringLiteral("C&ancel"));
-    cancel_->setGeometry(220, 298, 80, 28);
     help_ = new BevelButton(this);
     help_->setObjectName(QStringLiteral("HelpButton"));
     help_->setText(QStringLiteral("&Help"));
-    help_->setGeometry(310, 298, 80, 28);
+    FitPagesAndButtons();
 
     connect(type_, &QComboBox::currentIndexChanged, this, &TAddRemForm::TypeChanged);
     for (QRadioButton* box : {noRepeat_, repeatEvery_, repeatOn_}) {
@@ -250,6 +251,27 @@ void TAddRemForm::BuildControls() {
     });
 }
 
+void TAddRemForm::FitPagesAndButtons() {
+    // Each page asks for room down to its lowest control; the tab widget adds
+    // what its tab bar and frame take in the style in use, so no row is cut.
+    constexpr int kPageMargin = 6;
+    for (QWidget* page : {general_, advanced_}) {
+        QRect used;
+        for (const QWidget* child : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            used |= child->geometry();
+        }
+        page->setMinimumSize(used.right() + 1 + kPageMargin, used.bottom() + 1 + kPageMargin);
+    }
+    const QRect pagesAt(10, 166, kClientSize.width() - 20,
+                        std::max(kPagesHeight, pages_->minimumSizeHint().height()));
+    pages_->setGeometry(pagesAt);
+    const int buttonsTop = pagesAt.bottom() + 1 + 8;
+    ok_->setGeometry(130, buttonsTop, 80, 28);
+    cancel_->setGeometry(220, buttonsTop, 80, 28);
+    help_->setGeometry(310, buttonsTop, 80, 28);
+    setFixedSize(kClientSize.width(), buttonsTop + 28 + 10);
+}
+
 void TAddRemForm::ApplyTheme(int themeIndex) {
     ThemedDialog::ApplyTheme(themeIndex);
     const Theme& theme = Theme::ByIndex(themeIndex);
@@ -277,15 +299,29 @@ void TAddRemForm::Refuse(QWidget* focus, const std::string& message, QWidget* pa
 
 bool TAddRemForm::CheckField(NumberField& field) {
     if (!field.edit->isEnabled()) return true;
+    // A field on a tab page shows its page when it is refused.
+    QWidget* page = field.edit->parentWidget() == general_ || field.edit->parentWidget() == advanced_
+                        ? field.edit->parentWidget()
+                        : nullptr;
     bool present = false;
     const int value = FieldValue(field.edit, &present);
     if (!present) {
-        Refuse(field.edit, std::string());
+        Refuse(field.edit, std::string(), page);
         return false;
     }
     if (value < field.low || value > field.high) {
-        Refuse(field.edit, field.message);
+        Refuse(field.edit, field.message, page);
         return false;
+    }
+    return true;
+}
+
+bool TAddRemForm::CheckAllFields() {
+    // In the order of the dialog: the date, the time, the General page, the
+    // Advanced page. OK never takes the focus, so the field being typed in
+    // was not left and is checked here.
+    for (NumberField* field : {first_, second_, year_, hour_, minute_, warning_, every_, count_}) {
+        if (!CheckField(*field)) return false;
     }
     return true;
 }
@@ -455,12 +491,17 @@ ReminderEntry TAddRemForm::Entry() const {
 }
 
 void TAddRemForm::PressOk() {
+    checking_ = true;  // the boxes of the checks move the focus: no checks on leaving
+    const bool fieldsOk = CheckAllFields();
+    checking_ = false;
+    if (!fieldsOk) return;
     const ReminderEntry entry = Entry();
     const EntryResult result = ComposeReminderEntry(entry);
     switch (result.faultField) {
         case EntryField::None: break;
         case EntryField::FirstDate: Refuse(first_->edit, result.message); return;
         case EntryField::Every: Refuse(every_->edit, result.message, general_); return;
+        case EntryField::Warning: Refuse(warning_->edit, result.message, general_); return;
         case EntryField::Hour: Refuse(hour_->edit, result.message); return;
         case EntryField::Minute: Refuse(minute_->edit, result.message); return;
         case EntryField::StartDate: Refuse(startDate_, result.message, advanced_); return;

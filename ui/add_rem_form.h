@@ -68,10 +68,15 @@ private:
     };
 
     void BuildControls();
+    // Sizes the tab pages to hold their lowest row and puts the buttons and
+    // the dialog's bottom edge below them.
+    void FitPagesAndButtons();
     NumberField* MakeField(const char* name, int x, int y, int width, int digits, int low, int high,
                            const char* message, QWidget* parent);
     void Step(NumberField& field, int step);
     bool CheckField(NumberField& field);
+    // Every check of a field again, as OK does; false at the first refusal.
+    bool CheckAllFields();
     void Refuse(QWidget* focus, const std::string& message, QWidget* page = nullptr);
     void TypeChanged();
     void RepeatChanged();

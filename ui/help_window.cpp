@@ -80,13 +80,17 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
 
 void HelpWindow::ShowTopic(const std::string& topic) { browser_->setSource(HelpTopicUrl(topic)); }
 
+void MakeModalToItsParent(QWidget& dialog) { dialog.setWindowModality(Qt::WindowModal); }
+
 void ShowHelpTopic(const std::string& topic) {
     QPointer<HelpWindow>& window = TheHelpWindow();
     if (window.isNull()) {
+        // No parent: a dialog modal to the main window does not block it.
         window = new HelpWindow;
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
     window->ShowTopic(topic);
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window->show();
     window->raise();
     window->activateWindow();

@@ -27,8 +27,15 @@ private:
     QTextBrowser* browser_;
 };
 
+// The help window is a top-level window of its own, the child of no other
+// window, and every dialog of the program is modal to the window it was
+// opened from (Qt::WindowModal), never to the whole program: so help can be
+// read, scrolled and followed while any dialog is open. Every dialog calls
+// this in its constructor, before it is shown or run with exec().
+void MakeModalToItsParent(QWidget& dialog);
+
 // Opens the program's help window (one for the whole program) at the topic
-// and brings it to the front.
+// and brings it to the front, out of the task bar when it was minimized.
 void ShowHelpTopic(const std::string& topic);
 // Closes the help window if it is open (when the program ends).
 void CloseHelpWindows();

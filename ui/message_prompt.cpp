@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "ui/help_window.h"
 #include "ui/remind_form.h"
 
 namespace orvanto {
@@ -23,8 +24,9 @@ bool RunBox(QWidget* parent, MessageKind kind, const std::string& title, const s
             QMessageBox::StandardButtons buttons) {
     QMessageBox box(IconOf(kind), QString::fromStdString(title), QString::fromStdString(text), buttons, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
+    MakeModalToItsParent(box);
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Ok);
+    box.setDefaultButton(buttons & QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
     if (buttons & QMessageBox::Cancel) box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
 }
@@ -35,8 +37,16 @@ void MessagePrompt::ShowMessage(MessageKind kind, const std::string& title, cons
     RunBox(parent_, kind, title, text, QMessageBox::Ok);
 }
 
+void MessagePrompt::ShowCancelMessage(MessageKind kind, const std::string& title, const std::string& text) {
+    RunBox(parent_, kind, title, text, QMessageBox::Cancel);
+}
+
 bool MessagePrompt::Ask(MessageKind kind, const std::string& title, const std::string& text) {
     return RunBox(parent_, kind, title, text, QMessageBox::Ok | QMessageBox::Cancel);
+}
+
+std::optional<bool> MessagePrompt::PopupTextIsNarrow(const std::string& text, int points, bool bold) {
+    return TRemindForm::TextIsNarrow(text, points, bold);
 }
 
 ReminderPopupAnswer MessagePrompt::Popup(const ReminderPopupRequest& request) {

@@ -1,12 +1,15 @@
 // TRemindForm: the reminder popup window.
 #include "ui/remind_form.h"
 
+#include <QGuiApplication>
 #include <QIntValidator>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 
+#include "ui/help_window.h"
 #include "ui/widgets/fonts.h"
 
 namespace orvanto {
@@ -15,6 +18,7 @@ namespace {
 
 constexpr QSize kClientSize(360, 192);
 constexpr int kCaptionHeight = 24;
+constexpr int kMemoWidth = kClientSize.width() - 62;
 constexpr int kDescriptionLargest = 8;
 constexpr int kDescriptionSmallest = 4;
 
@@ -50,6 +54,7 @@ QPixmap BellPicture() {
 TRemindForm::TRemindForm(const ReminderPopupRequest& request, int themeIndex, QWidget* parent)
     : ThemedDialog(QStringLiteral("Orvanto reminder"), kClientSize, parent, kCaptionHeight) {
     setObjectName(QStringLiteral("TRemindForm"));
+    MakeModalToItsParent(*this);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setFont(PixelFont(FontFace::Tahoma, 11));
     BuildControls();
@@ -67,7 +72,7 @@ void TRemindForm::BuildControls() {
     memo_->setObjectName(QStringLiteral("Memo"));
     memo_->setReadOnly(true);
     memo_->setFocusPolicy(Qt::NoFocus);
-    memo_->setGeometry(52, 32, kClientSize.width() - 62, 64);
+    memo_->setGeometry(52, 32, kMemoWidth, 64);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -128,8 +133,19 @@ void TRemindForm::BuildControls() {
     connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
 }
 
+namespace {
+
+QFont MemoFont(int points, bool bold) { return PointFont(FontFace::Tahoma, points > 0 ? points : 10, bold); }
+
+}  // namespace
+
+bool TRemindForm::TextIsNarrow(const std::string& text, int points, bool bold) {
+    const QFontMetrics metrics(MemoFont(points, bold));
+    return metrics.horizontalAdvance(QString::fromStdString(text)) < 2 * kMemoWidth;
+}
+
 void TRemindForm::FillFrom(const ReminderPopupRequest& request) {
-    QFont memoFont = PointFont(FontFace::Tahoma, request.fontSize > 0 ? request.fontSize : 10, request.fontBold);
+    QFont memoFont = MemoFont(request.fontSize, request.fontBold);
     memo_->setFont(memoFont);
     QPalette p = memo_->palette();
     p.setColor(QPalette::Text, Qt::black);
@@ -169,8 +185,22 @@ void TRemindForm::ApplyTheme(int themeIndex) {
     down_->SetFace(theme.Color(ThemeRole::RoundFace));
 }
 
+void TRemindForm::PlaceOnScreen() {
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const bool ownerShown = owner && owner->isVisible() && !owner->isMinimized() &&
+                            area.intersects(owner->frameGeometry());
+    if (ownerShown) return;  // the dialog is centred over its window
+    QRect frame = frameGeometry();
+    frame.moveCenter(area.center());
+    move(frame.topLeft());
+}
+
 void TRemindForm::showEvent(QShowEvent* event) {
     ThemedDialog::showEvent(event);
+    PlaceOnScreen();
     ok_->setFocus();
     raise();
     activateWindow();

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QTextEdit>
 
+#include <string>
+
 #include "core/prompt.h"
 #include "ui/widgets/bevel_button.h"
 #include "ui/widgets/ext_label.h"
@@ -34,6 +36,10 @@ public:
     // The description label's point size after shrinking to fit (8 down to 4).
     int DescriptionPointSize() const { return descriptionPoints_; }
 
+    // Whether the text, in the memo's font of that size and weight, is
+    // narrower than twice the memo's width.
+    static bool TextIsNarrow(const std::string& text, int points, bool bold);
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -41,6 +47,9 @@ private:
     void BuildControls();
     void FillFrom(const ReminderPopupRequest& request);
     void FitDescription();
+    // Over the main window when it is shown; centred on the screen when it
+    // is minimized, in the tray or moved off the screen.
+    void PlaceOnScreen();
     void KeepToggled(bool on);
     void WarnToggled(bool on);
     void MinutesEdited();

@@ -13,6 +13,7 @@ namespace orvanto {
 namespace {
 
 constexpr const char* kSettings = "Settings";
+constexpr const char* kWallpaperMessageTitle = "Orvanto";
 
 }  // namespace
 
@@ -47,14 +48,21 @@ bool SaveWindowBitmap(QWidget& window, const std::string& path) {
     return file.commit();
 }
 
+std::string WallpaperWriteErrorText(const std::string& path) { return "Unable to write to " + path; }
+
 bool GenerateWallpaper(QWidget& window, const WallpaperOptions& options, const std::string& programFolder,
-                       DesktopBackground& desktop) {
+                       DesktopBackground& desktop, Prompt* prompt) {
     if (options.mode <= kWallpaperOff) return true;
+    const auto refuse = [prompt](const std::string& text) {
+        if (prompt) prompt->ShowMessage(MessageKind::Error, kWallpaperMessageTitle, text);
+        return false;
+    };
     const std::string path = WallpaperBitmapPath(programFolder);
-    if (!SaveWindowBitmap(window, path)) return false;
-    if (options.mode == kWallpaperCentred) return SetDesktopWallpaper(desktop, path, 1, 0, 0);
-    if (options.mode == kWallpaperCustom) return SetDesktopWallpaper(desktop, path, 3, options.x, options.y);
-    return true;
+    if (!SaveWindowBitmap(window, path)) return refuse(WallpaperWriteErrorText(path));
+    bool set = true;
+    if (options.mode == kWallpaperCentred) set = SetDesktopWallpaper(desktop, path, 1, 0, 0);
+    if (options.mode == kWallpaperCustom) set = SetDesktopWallpaper(desktop, path, 3, options.x, options.y);
+    return set || refuse(kDesktopWallpaperErrorText);
 }
 
 bool IsCalendarWallpaper(const std::string& path) {

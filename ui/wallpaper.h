@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/ini_file.h"
+#include "core/prompt.h"
 #include "platform/desktop_background.h"
 
 class QWidget;
@@ -39,12 +40,20 @@ bool SetDesktopWallpaper(DesktopBackground& desktop, const std::string& path, in
 // file cannot be written.
 bool SaveWindowBitmap(QWidget& window, const std::string& path);
 
+// The error box of a bitmap that cannot be written: "Unable to write to "
+// and its path, as every failed write of the program says.
+std::string WallpaperWriteErrorText(const std::string& path);
+// The error box of desktop settings that cannot be written.
+inline constexpr const char* kDesktopWallpaperErrorText = "Unable to write to the desktop wallpaper settings";
+
 // When the mode is above 0: saves the window's picture as "Orvanto.bmp" in
 // the folder and, in modes 2 and 3, makes it the wallpaper. False when the
-// file or the desktop settings could not be written (the caller tells the
-// user; the calendar goes on).
+// file or the desktop settings could not be written; with a prompt, the
+// failure is also shown in its error box (the calendar goes on either way).
+// Every caller that runs with a user in front of it (the first paint, the
+// change of date) passes the program's prompt.
 bool GenerateWallpaper(QWidget& window, const WallpaperOptions& options, const std::string& programFolder,
-                       DesktopBackground& desktop);
+                       DesktopBackground& desktop, Prompt* prompt = nullptr);
 
 // Whether a wallpaper path is the calendar's own bitmap (its file name,
 // compared case-insensitively, is "Orvanto.bmp").

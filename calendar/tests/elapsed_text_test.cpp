@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+#include <string>
+
 #include "calendar/day_number.h"
+#include "calendar/month_length.h"
 #include "calendar/elapsed_text.h"
 
 namespace orvanto {
@@ -25,10 +30,13 @@ TEST(ElapsedTextTest, YearsMonthsAndDays) {
         {{2000, 3, 15}, {2001, 3, 10}, "(11 months, 23 days)"},
         {{2000, 3, 15}, {2002, 4, 20}, "(2 years, 1 months, 5 days)"},
         {{2000, 2, 10}, {2000, 3, 5}, "(24 days)"},  // February of a leap year
-        // A start day the borrowed month does not have counts from its last day.
+        // The borrowed month's length is added as it is ...
+        {{1970, 1, 31}, {2005, 3, 5}, "(35 years, 1 months, 2 days)"},
+        {{2001, 3, 31}, {2001, 5, 1}, "(1 months, 0 days)"},
+        // ... and only where the days would still be negative does a start
+        // day the borrowed month does not have count from its last day.
         {{2001, 1, 31}, {2001, 3, 1}, "(1 months, 1 days)"},
         {{2000, 1, 31}, {2000, 3, 1}, "(1 months, 1 days)"},
-        {{2001, 3, 31}, {2001, 5, 1}, "(1 months, 1 days)"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ElapsedText(DayNumber(c.from), DayNumber(c.to)), c.text)
@@ -49,6 +57,40 @@ TEST(ElapsedTextTest, NeverShowsNegativeParts) {
             ASSERT_EQ(text.find('-'), std::string::npos) << from << " + " << length << ": " << text;
         }
     }
+}
+
+// The arithmetic of the borrow without any mend: the text wherever its days
+// are not negative.
+std::optional<std::string> PlainBorrowText(int p, int q) {
+    const CivilDate from = DateFromDayNumber(std::min(p, q));
+    const CivilDate to = DateFromDayNumber(std::max(p, q));
+    if (from.day == to.day) return std::nullopt;  // no borrow: not this rule
+    int years = to.year - from.year;
+    int months = to.month - from.month;
+    if (months < 0) months += 12, years -= 1;
+    int days = to.day - from.day;
+    if (days < 0) {
+        days += to.month == 1 ? DaysInMonth(12, to.year - 1) : DaysInMonth(to.month - 1, to.year);
+        if (days < 0) return std::nullopt;
+        months -= 1;
+        if (months < 0) months += 12, years -= 1;
+    }
+    std::string text = years > 0 ? std::to_string(years) + " years, " : "";
+    if (months > 0) text += std::to_string(months) + " months, ";
+    return "(" + text + std::to_string(days) + " days)";
+}
+
+TEST(ElapsedTextTest, ChangesNothingWhereThePlainBorrowIsNotNegative) {
+    int compared = 0;
+    for (int from = DayNumber(1970, 1, 1); from < DayNumber(1972, 1, 1); from += 3) {
+        for (int length = 1; length < 800; length += 7) {
+            const std::optional<std::string> plain = PlainBorrowText(from, from + length);
+            if (!plain) continue;
+            ++compared;
+            ASSERT_EQ(ElapsedText(from, from + length), *plain) << from << " + " << length;
+        }
+    }
+    EXPECT_GT(compared, 20000);
 }
 
 }  // namespace

@@ -57,6 +57,24 @@ TEST_F(HolidaysCommandTest, MissingSettingsFileOrKeysGiveTheReadDefaults) {
     EXPECT_EQ(RunCli({"--settings", path, "2024"}).out, k2024WithDefaults);
 }
 
+TEST_F(HolidaysCommandTest, SettingsNameFollowsTheProgramsPathRule) {
+    // The calendar takes "cal.txt" as cal.INI, or the cal.ini that exists.
+    std::ofstream(dir_ / "cal.ini", std::ios::binary) << "[Settings]\nShowThanks=0\n";
+    for (const char* name : {"cal.txt", "cal.ini", "cal"}) {
+        const CliRun run = RunCli({"2024", "--settings", (dir_ / name).string()});
+        EXPECT_EQ(run.status, 0) << name;
+        EXPECT_EQ(run.out.find("Thanks Giving Day"), std::string::npos) << name;
+    }
+}
+
+TEST_F(HolidaysCommandTest, SettingsFileThatCannotBeMadeIsAnError) {
+    const std::string name = (dir_ / "no-such-folder" / "cal.ini").string();
+    const CliRun run = RunCli({"2024", "--settings", name});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("neither exists nor can be created"), std::string::npos) << run.err;
+}
+
 TEST_F(HolidaysCommandTest, SwitchesComeFromTheSettingsFile) {
     const std::string path = WriteSettings(
         "[Settings]\r\nEasterRelated=0\r\nshowpesach = 1\r\nShowThanks=0\r\n");

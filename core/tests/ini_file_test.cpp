@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <random>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -102,10 +105,19 @@ TEST_F(IniFileTest, BooleanIsAnyIntegerOtherThanZero) {
     EXPECT_TRUE(ini.ReadBool("S", "missing", true));
 }
 
-TEST_F(IniFileTest, TextIsCutAt1023Characters) {
+TEST_F(IniFileTest, TextIsCutAt1023CharactersButSectionReadsAreWhole) {
     const IniFile ini = WithContent("[S]\nascii=" + std::string(2000, 'a') + "\n");
     EXPECT_EQ(ini.ReadString("S", "ascii", ""), std::string(1023, 'a'));
-    EXPECT_EQ(ini.ReadSectionPairs("S").at(0).second.size(), 1023u);
+    // A section is read to be written back: cutting it would lose text.
+    EXPECT_EQ(ini.ReadSectionPairs("S").at(0).second, std::string(2000, 'a'));
+    EXPECT_EQ(ini.ReadSectionValues("S").at(0), "ascii=" + std::string(2000, 'a'));
+}
+
+TEST_F(IniFileTest, LongRecordSurvivesARewriteOfItsSection) {
+    const std::string text(1500, 'x');
+    IniFile ini = WithContent("[Reminders]\n732669/0=10000,0,9999,00000000," + text + "\n");
+    ini.ReplaceSection("Reminders", ini.ReadSectionPairs("Reminders"));
+    EXPECT_EQ(Content(), "[Reminders]\n732669/0=10000,0,9999,00000000," + text + "\n");
 }
 
 TEST_F(IniFileTest, TextCutNeverSplitsAUtf8Character) {
@@ -304,6 +316,243 @@ TEST_F(IniFileTest, FileThatCannotBeReadIsNotOverwritten) {
     IniFile ini(dir);
     EXPECT_THROW(ini.WriteString("S", "k", "v"), EIniFileError);
     EXPECT_TRUE(std::filesystem::exists(dir + "/keep"));
+}
+
+// --- lines the program did not change ---------------------------------------
+
+TEST_F(IniFileTest, KeyHoldingACarriageReturnStaysAKeyLine) {
+    // A stray CR at the start of a line inside [Reminders]: written back, it
+    // must not turn into a "[Settings]" header that swallows the reminders.
+    IniFile ini = WithContent(
+        "[Settings]\nTop=1\n[Reminders]\n\r[Settings]x=1\n732669/0=10000,0,9999,00000000,Call\n");
+    ini.ReplaceSection("Reminders", ini.ReadSectionPairs("Reminders"));
+    EXPECT_EQ(Content(),
+              "[Settings]\nTop=1\n[Reminders]\n\r[Settings]x=1\n732669/0=10000,0,9999,00000000,Call\n");
+    ini.WriteString("Reminders", "\r[Settings]x", "2");
+    EXPECT_EQ(Content(),
+              "[Settings]\nTop=1\n[Reminders]\n\r[Settings]x=2\n732669/0=10000,0,9999,00000000,Call\n");
+    EXPECT_EQ(ini.ReadSection("Reminders").size(), 2u);
+    EXPECT_EQ(ini.ReadInteger("Settings", "Top", -1), 1);
+}
+
+TEST_F(IniFileTest, KeyMadeOfACarriageReturnKeepsItsValue) {
+    IniFile ini = WithContent("[S]\n\r=5\n");
+    ini.ReplaceSection("S", {{"\r", "6"}});
+    EXPECT_EQ(Content(), "[S]\n\r=6\n");
+    EXPECT_EQ(ini.ReadString("S", "\r", ""), "6");
+}
+
+TEST_F(IniFileTest, KeyThatWouldBecomeAnotherKindOfLineIsRefused) {
+    IniFile ini = WithContent("[S]\nk=1\n");
+    EXPECT_THROW(ini.WriteString("S", "[T]", "1"), EIniFileError);
+    EXPECT_THROW(ini.WriteString("S", "", "1"), EIniFileError);
+    EXPECT_THROW(ini.ReplaceSection("S", {{"a=b", "1"}}), EIniFileError);
+    EXPECT_EQ(Content(), "[S]\nk=1\n");
+}
+
+struct LineEndCase {
+    const char* name;
+    const char* before;
+    const char* section;
+    const char* key;
+    const char* value;
+    const char* after;
+};
+
+void PrintTo(const LineEndCase& c, std::ostream* out) { *out << c.name; }
+
+class IniFileLineEndTest : public IniFileTest, public ::testing::WithParamInterface<LineEndCase> {};
+
+TEST_P(IniFileLineEndTest, EachLineKeepsItsOwnEnd) {
+    const LineEndCase& c = GetParam();
+    WithContent(c.before).WriteString(c.section, c.key, c.value);
+    EXPECT_EQ(Content(), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, IniFileLineEndTest,
+    ::testing::Values(
+        LineEndCase{"MixedEndsUntouched", "[Settings]\nTop=1\r\n\n[Print]\r\nLastType=0\n", "Settings", "Top", "2",
+                    "[Settings]\nTop=2\r\n\n[Print]\r\nLastType=0\n"},
+        LineEndCase{"CrCrLfKeepsBothCarriageReturns", "[Settings]\nTop=1\n[Print]\nLastType=3\r\r\n", "Settings",
+                    "Top", "2", "[Settings]\nTop=2\n[Print]\nLastType=3\r\r\n"},
+        LineEndCase{"NewLineTakesTheFirstLinesEnd", "[Settings]\r\nTop=1\n", "Settings", "Left", "2",
+                    "[Settings]\r\nTop=1\nLeft=2\r\n"},
+        LineEndCase{"NewSectionTakesTheFirstLinesEnd", "[Settings]\nTop=1\r\n", "Print", "LastType", "1",
+                    "[Settings]\nTop=1\r\n\n[Print]\nLastType=1\n"},
+        LineEndCase{"LastLineWithoutEndStaysSo", "[Settings]\r\nTop=1", "Settings", "Top", "2",
+                    "[Settings]\r\nTop=2"},
+        LineEndCase{"LastLineWithoutEndGetsOneBeforeANewLine", "[Settings]\r\nTop=1", "Settings", "Left", "2",
+                    "[Settings]\r\nTop=1\r\nLeft=2\r\n"},
+        LineEndCase{"UnchangedValueLeavesTheLineAlone", "[Settings]\n  Top =  1  \n", "Settings", "top", "1",
+                    "[Settings]\n  Top =  1  \n"},
+        LineEndCase{"KeySpellingKeptUpToTheEquals", "[Settings]\n  Top =  1  \n", "Settings", "top", "7",
+                    "[Settings]\n  Top =7\n"}),
+    [](const ::testing::TestParamInfo<LineEndCase>& info) { return std::string(info.param.name); });
+
+TEST_F(IniFileTest, CrCrLfValueReadsTheSameBeforeAndAfterAWrite) {
+    IniFile ini = WithContent("[Settings]\nTop=1\n[Print]\nLastType=3\r\r\n");
+    const int before = ini.ReadInteger("Print", "LastType", -1);
+    ini.WriteInteger("Settings", "Top", 2);
+    EXPECT_EQ(ini.ReadInteger("Print", "LastType", -1), before);
+}
+
+TEST_F(IniFileTest, ByteOrderMarkIsSkippedByReadsAndKeptByWrites) {
+    IniFile ini = WithContent("\xEF\xBB\xBF[Settings]\r\nDateFormat=2\r\n");
+    EXPECT_EQ(ini.ReadInteger("Settings", "DateFormat", -1), 2);
+    EXPECT_TRUE(ini.SectionExists("Settings"));
+    ini.WriteInteger("Settings", "DateFormat", 1);
+    EXPECT_EQ(Content(), "\xEF\xBB\xBF[Settings]\r\nDateFormat=1\r\n");
+    ini.ReplaceSection("Settings", {{"DateFormat", "1"}, {"Top", "5"}});
+    EXPECT_EQ(Content(), "\xEF\xBB\xBF[Settings]\r\nDateFormat=1\r\nTop=5\r\n");
+}
+
+TEST_F(IniFileTest, NotesInARewrittenSectionKeepTheirPlaces) {
+    IniFile ini = WithContent(
+        "[Reminders]\n; my notes\n732669/0=10000,0,9999,00000000,A\n\n# before B\n"
+        "732670/0=10000,0,9999,00000000,B\n732671/0=10000,0,9999,00000000,C\nend note\n\n[Print]\n");
+    // A changes its text, B is gone and its key now holds D, E is new.
+    ini.ReplaceSection("Reminders", {{"732669/0", "10000,0,9999,00000000,A2"},
+                                     {"732670/0", "10000,0,9999,00000000,D"},
+                                     {"732671/0", "10000,0,9999,00000000,C"},
+                                     {"732672/0", "10000,0,9999,00000000,E"}});
+    EXPECT_EQ(Content(),
+              "[Reminders]\n; my notes\n732669/0=10000,0,9999,00000000,A2\n\n# before B\n"
+              "732670/0=10000,0,9999,00000000,D\n732671/0=10000,0,9999,00000000,C\n"
+              "732672/0=10000,0,9999,00000000,E\nend note\n\n[Print]\n");
+    // Without B's key, its note goes with the next line that stays.
+    ini.ReplaceSection("Reminders", {{"732669/0", "10000,0,9999,00000000,A2"},
+                                     {"732671/0", "10000,0,9999,00000000,C"}});
+    EXPECT_EQ(Content(),
+              "[Reminders]\n; my notes\n732669/0=10000,0,9999,00000000,A2\n\n# before B\n"
+              "732671/0=10000,0,9999,00000000,C\nend note\n\n[Print]\n");
+}
+
+TEST_F(IniFileTest, RenumberedRecordsKeepTheirNotes) {
+    IniFile ini = WithContent("[Reminders]\n732669/0=10000,0,9999,00000000,A\n; about B\n"
+                              "732669/1=10000,0,9999,00000000,B\n");
+    ini.ReplaceSection("Reminders", {{"732669/0", "10000,0,9999,00000000,B"}});
+    EXPECT_EQ(Content(), "[Reminders]\n; about B\n732669/0=10000,0,9999,00000000,B\n");
+}
+
+// Every write keeps, byte for byte and in order, every line it did not
+// rewrite. Generated files mix line ends, stray carriage returns, blanks,
+// notes, odd keys and duplicate sections; each is written to with every kind
+// of write, and the lines of the old file are looked for in the new one.
+class IniFilePropertyTest : public IniFileTest {
+protected:
+    std::string RandomPiece(std::mt19937& random, const std::vector<std::string>& pieces) {
+        return pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(random)];
+    }
+
+    std::string RandomFile(std::mt19937& random) {
+        static const std::vector<std::string> lineTexts = {
+            "[Settings]", "[Reminders]", "[settings]", " [Print] ", "Top=1", "top = 2 ", "\rx=1",
+            "\r[Settings]x=1", "\r=3", "; note", "", "  ", "no equals", "=empty key", "LastType=3\r",
+            "732669/0=10000,0,9999,00000000,A", "732669/Z=10000,Call,Bob", "k=v=w", "[broken", "\t\tk\t=\tv"};
+        static const std::vector<std::string> ends = {"\n", "\r\n", "\r\r\n"};
+        std::string content = std::uniform_int_distribution<int>(0, 4)(random) == 0 ? "\xEF\xBB\xBF" : "";
+        const int count = std::uniform_int_distribution<int>(0, 14)(random);
+        for (int i = 0; i < count; ++i) {
+            content += RandomPiece(random, lineTexts);
+            content += (i + 1 == count && std::uniform_int_distribution<int>(0, 3)(random) == 0)
+                           ? ""
+                           : RandomPiece(random, ends);
+        }
+        return content;
+    }
+
+    // The lines of the text with their ends, as the service splits them.
+    static std::vector<std::string> LinesWithEnds(const std::string& text) {
+        std::vector<std::string> lines;
+        std::size_t start = 0;
+        while (start < text.size()) {
+            const std::size_t feed = text.find('\n', start);
+            const std::size_t end = feed == std::string::npos ? text.size() : feed + 1;
+            lines.push_back(text.substr(start, end - start));
+            start = end;
+        }
+        return lines;
+    }
+
+    // The old lines that are not the rewritten ones appear in the new text in
+    // their order (a last line without an end may have gained one).
+    static bool KeepsUntouchedLines(const std::string& before, const std::string& after,
+                                    const std::string& rewrittenKey) {
+        const std::vector<std::string> newLines = LinesWithEnds(after);
+        std::size_t next = 0;
+        for (std::string line : LinesWithEnds(before)) {
+            if (line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+            if (!rewrittenKey.empty() && line.find(rewrittenKey) != std::string::npos) continue;
+            const bool hasEnd = !line.empty() && line.back() == '\n';
+            bool found = false;
+            for (; next < newLines.size() && !found; ++next) {
+                std::string candidate = newLines[next];
+                if (candidate.rfind("\xEF\xBB\xBF", 0) == 0) candidate.erase(0, 3);
+                found = hasEnd ? candidate == line : candidate.rfind(line, 0) == 0;
+            }
+            if (!found) return false;
+        }
+        return true;
+    }
+};
+
+TEST_F(IniFilePropertyTest, EveryWriteKeepsTheLinesItDidNotRewrite) {
+    std::mt19937 random(20261211);
+    constexpr int kFiles = 3000;
+    for (int run = 0; run < kFiles; ++run) {
+        const std::string before = RandomFile(random);
+        IniFile ini = WithContent(before);
+        const int kind = run % 5;
+        std::string rewrittenKey;
+        try {
+            switch (kind) {
+                case 0:
+                    ini.WriteString("Settings", "Top", "9");
+                    rewrittenKey = "op";  // "Top" and "top" lines of any section may be the one
+                    break;
+                case 1:
+                    ini.WriteString("Print", "NewKey", "1");
+                    break;
+                case 2:
+                    ini.ReplaceSection("Reminders", ini.ReadSectionPairs("Reminders"));
+                    break;
+                case 3: {
+                    auto pairs = ini.ReadSectionPairs("Settings");
+                    if (!pairs.empty()) {
+                        rewrittenKey = pairs.back().first;  // the removed line
+                        pairs.pop_back();
+                    }
+                    ini.ReplaceSection("Settings", pairs);
+                    break;
+                }
+                default:
+                    ini.WriteString("Reminders", "\r[Settings]x", "2");
+                    rewrittenKey = "[Settings]x";
+                    break;
+            }
+        } catch (const EIniFileError&) {
+            ADD_FAILURE() << "write refused for: " << ::testing::PrintToString(before);
+            continue;
+        }
+        const std::string after = Content();
+        ASSERT_TRUE(KeepsUntouchedLines(before, after, rewrittenKey))
+            << "write " << kind << "\nbefore: " << ::testing::PrintToString(before)
+            << "\nafter:  " << ::testing::PrintToString(after);
+    }
+}
+
+TEST_F(IniFilePropertyTest, RewritingASectionWithItsOwnPairsChangesNoByte) {
+    std::mt19937 random(7);
+    for (int run = 0; run < 2000; ++run) {
+        const std::string before = RandomFile(random);
+        IniFile ini = WithContent(before);
+        for (const char* section : {"Reminders", "Settings"}) {
+            if (!ini.SectionExists(section)) continue;
+            ini.ReplaceSection(section, ini.ReadSectionPairs(section));
+        }
+        ASSERT_EQ(Content(), before) << ::testing::PrintToString(before);
+    }
 }
 
 }  // namespace

@@ -43,6 +43,19 @@ TEST_F(StartupTest, NameWithExtensionResolvesBesideTheProgram) {
     EXPECT_EQ(state->mode, StartupMode::CheckAndMinimize);
 }
 
+TEST_F(StartupTest, LowerCaseNameOpensTheFileThatExists) {
+    // "orvanto /home/ann/cal.ini" with that file present uses it, and no
+    // second file "cal.INI" is created or announced.
+    const std::string existing = folder_.File("cal.ini");
+    testing::WriteFileBytes(existing, "[Settings]\nDateFormat=2\n");
+    const auto state = Start({existing});
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->settingsPath, existing);
+    EXPECT_FALSE(CreateMissingSettingsFile(state->settingsPath, prompt_));
+    EXPECT_FALSE(std::filesystem::exists(folder_.File("cal.INI")));
+    EXPECT_TRUE(prompt_.Log().empty());
+}
+
 TEST_F(StartupTest, UnknownSwitchEndsWithTheErrorBox) {
     EXPECT_FALSE(Start({"/X"}));
     ASSERT_EQ(prompt_.Log().size(), 1u);
@@ -82,7 +95,7 @@ TEST_F(StartupTest, MissingSettingsFileIsCreatedAndAnnounced) {
     EXPECT_TRUE(CreateMissingSettingsFile(path, prompt_));
     EXPECT_EQ(testing::ReadFileBytes(path), DefaultSettingsContent());
     EXPECT_EQ(prompt_.Log(), (std::vector<Shown>{{Shown::Kind::Message, MessageKind::Information, "Orvanto 32",
-                                                  UpperCase(path) + " has been succesfully created."}}));
+                                                  path + " has been succesfully created."}}));
     prompt_.Clear();
     EXPECT_FALSE(CreateMissingSettingsFile(path, prompt_));
     EXPECT_TRUE(prompt_.Log().empty());
@@ -184,7 +197,7 @@ TEST_F(PrepareStartTest, PlainStartCreatesAnnouncesAndAsksForTheCity) {
     EXPECT_TRUE(prepared->state.twelveHourClock);
     EXPECT_EQ(testing::ReadFileBytes(path), DefaultSettingsContent());
     EXPECT_EQ(prompt_.Texts(), (std::vector<std::string>{
-                                   UpperCase(path) + " has been succesfully created.",
+                                   path + " has been succesfully created.",
                                    "Don't forget to set up your city in the Settings window.\n"
                                    "Assuming Greenwich Observatory in England."}));
     EXPECT_EQ(prepared->settings.dateFormat, 1);

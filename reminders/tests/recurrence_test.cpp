@@ -138,6 +138,15 @@ TEST(RescheduleReminderTest, InvalidTimeIsClearedWithAWarningForARepeatingRecord
     RescheduleReminder(lines, 1, today, settings, fixture.services, RescheduleRules::kStartupPass);
     EXPECT_EQ(fixture.prompt.Texts().size(), 1u);
 
+    // Without the start-and-limit group the warning quotes what follows the
+    // time field: the text alone, with its commas.
+    fixture.prompt.Clear();
+    ReminderLines short_ = {Line(today, "11013,0,2575,Odd, short")};
+    RescheduleReminder(short_, 0, today, settings, fixture.services, RescheduleRules::kStartupPass);
+    EXPECT_EQ(fixture.prompt.Texts(),
+              std::vector<std::string>{"An invalid time has been found while rescheduling \"Odd, short\". "
+                                       "The event time has been cleared."});
+
     // The once-a-second check keeps the time as it is.
     ReminderLines checked = {Line(today, "11013,0,2575,00000000,Odd time")};
     RescheduleReminder(checked, 0, today, settings, fixture.services, RescheduleRules::kReminderCheck);

@@ -1,8 +1,13 @@
 // The add-event dialog's composition of codes and values and its OK checks.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "calendar/day_number.h"
 #include "reminders/reminder_entry.h"
+#include "reminders/reminder_record.h"
 
 namespace orvanto {
 namespace {
@@ -83,6 +88,27 @@ TEST(ReminderEntry, FaultsInTheOrderOfTheOkSequence) {
         EXPECT_EQ(r.message, "");
     }
 
+    // Typed and OK pressed without leaving the field: never a six-character
+    // code or an empty alert field.
+    for (const char* n : {"100", "999", "1x"}) {
+        every.everyText = n;
+        r = ComposeReminderEntry(every);
+        EXPECT_EQ(r.faultField, EntryField::Every) << n;
+        EXPECT_EQ(r.message, "Value must be between 1 and 99.") << n;
+    }
+    ReminderEntry warned = On(1, 1, 2010);
+    for (const char* days : {"", "100", "-1", "x"}) {
+        warned.warningText = days;
+        r = ComposeReminderEntry(warned);
+        EXPECT_EQ(r.faultField, EntryField::Warning) << days;
+        EXPECT_EQ(r.message, *days ? "Warnings must be between 0 and 99 days before the event." : "") << days;
+    }
+    warned.typeIndex = 1;  // a holiday's disabled field
+    warned.warningText = "";
+    r = ComposeReminderEntry(warned);
+    ASSERT_TRUE(r.Ok());
+    EXPECT_EQ(r.value, "20000,0,9999,00000000,Text");
+
     ReminderEntry timed = On(1, 1, 2010);
     timed.timed = true;
     timed.hour = 24;
@@ -125,6 +151,35 @@ TEST(ReminderEntry, StartAndLimitGroupsInHexadecimal) {
     char expected[64];
     std::snprintf(expected, sizeof expected, "11010,0,9999,%04X000A,Text", DayNumber(1970, 5, 10) - 700000);
     EXPECT_EQ(r.value, expected);
+}
+
+// Whatever the fields hold, a value that passes the checks reads back as a
+// record: no writer produces a line the reader refuses.
+TEST(ReminderEntry, EveryAcceptedValueReadsBackAsARecord) {
+    const std::vector<std::string> typed = {"", " ", "0", "1", "05", "7", "42", "99", "100", "999", "-1", "+5", "x"};
+    std::mt19937 random(11);
+    const auto pick = [&random](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
+    int accepted = 0;
+    for (int run = 0; run < 20000; ++run) {
+        ReminderEntry e = On(1 + pick(28), 1 + pick(12), 1753 + pick(326));
+        e.typeIndex = pick(3);
+        e.repeatKind = pick(3);
+        e.everyText = typed[static_cast<std::size_t>(pick(static_cast<int>(typed.size())))];
+        e.warningText = typed[static_cast<std::size_t>(pick(static_cast<int>(typed.size())))];
+        e.unitIndex = pick(4);
+        e.monthIndex = pick(13);
+        e.whichIndex = pick(6);
+        e.weekdayIndex = pick(7);
+        e.timed = pick(2) == 1;
+        e.hour = pick(30);
+        e.minute = pick(70);
+        e.text = pick(2) ? "Text, with a comma" : "x";
+        const EntryResult r = ComposeReminderEntry(e);
+        if (!r.Ok()) continue;
+        ++accepted;
+        ASSERT_TRUE(ParseReminder("730563/0=" + r.value)) << r.value;
+    }
+    EXPECT_GT(accepted, 1000);
 }
 
 }  // namespace

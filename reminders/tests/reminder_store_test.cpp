@@ -43,7 +43,27 @@ TEST(AppendReminderTest, AFullDayRefusesWithTheMessageAndSound) {
     ASSERT_EQ(fixture.prompt.Log().size(), 1u);
     EXPECT_EQ(fixture.prompt.Log()[0].text, "There are too many reminders for this day.");
     EXPECT_EQ(fixture.prompt.Log()[0].messageKind, MessageKind::Error);
+    EXPECT_TRUE(fixture.prompt.Log()[0].cancelButton);
     EXPECT_EQ(fixture.sound.played, std::vector<std::string>{"event:SystemExclamation"});
+}
+
+TEST(AppendReminderTest, ALineOfNoFormHoldingZLeavesTheLowerCharactersFree) {
+    // A rescheduled daily series landing on a day whose only line (of no
+    // record form) holds "Z": the day is not full.
+    ServicesFixture fixture;
+    ReminderLines lines = {"732669/Z=10000,Call,Bob"};
+    ASSERT_TRUE(AppendReminder(732669, "11013", 0, "9999", "00000000", "Daily", lines, fixture.services));
+    EXPECT_EQ(lines.back(), "732669/0=11013,0,9999,00000000,Daily");
+    EXPECT_TRUE(fixture.prompt.Log().empty());
+}
+
+TEST(AppendReminderTest, WithZTakenTheLowestFreeCharacterIsUsed) {
+    ServicesFixture fixture;
+    std::vector<char> most(kSequenceCharacters.begin(), kSequenceCharacters.end());
+    most.erase(most.begin() + 7);  // "7" is free
+    ReminderLines lines = DayWith(most);
+    ASSERT_TRUE(AppendReminder(730563, "10000", 0, "9999", "00000000", "new", lines, fixture.services));
+    EXPECT_EQ(lines.back(), "730563/7=10000,0,9999,00000000,new");
 }
 
 TEST(InsertReminderTest, TakesTheFirstFreeKey) {
@@ -93,6 +113,26 @@ TEST(WriteBackRemindersTest, RenumbersAMixedDayAndKeepsLinesOfNoForm) {
     EXPECT_EQ(ReminderSection(path), expected);
     EXPECT_EQ(settings.ReadInteger("Settings", "DateFormat", 0), 1);
     EXPECT_EQ(settings.ReadInteger("Colors", "Theme", 7), 0);
+}
+
+TEST(WriteBackRemindersTest, LinesOfTheFileThatDidNotChangeKeepTheirBytes) {
+    // A stray carriage return in front of a line, notes among the records,
+    // CRLF ends and a 1,500-character text: a write-back that consumes one
+    // record changes nothing else.
+    ReminderTempFolder folder;
+    const std::string path = folder.File("orvanto.ini");
+    const std::string longText(1500, 'x');
+    const std::string kept = "[Settings]\r\nDateFormat=1\r\n\r\n[Reminders]\r\n\r[Settings]x=1\r\n"
+                             "; birthdays below\r\n732669/0=10000,0,9999,00000000," + longText + "\r\n";
+    WriteText(path, kept + "732670/0=10000,0,9999,00000000,Gone\r\n# last note\r\n");
+    IniFile settings(path);
+    ReminderLines lines = ReadReminderLines(settings);
+    ASSERT_EQ(lines.size(), 3u);
+    DeleteMark(lines, 2);
+    WriteBackReminders(lines, settings);
+    EXPECT_EQ(testing::ReadText(path), kept + "# last note\r\n");
+    EXPECT_EQ(settings.ReadInteger("Settings", "DateFormat", -1), 1);
+    EXPECT_EQ(ReminderSection(path).size(), 2u);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "reminders/history.h"
 #include "reminders/tests/reminder_test_support.h"
 
@@ -68,6 +70,23 @@ TEST_F(StartupPassTest, DailyMissedForDaysComesBackAsDueToday) {
     EXPECT_EQ(Popups()[1].captionLabel, "Reminder every 1 day");
     EXPECT_TRUE(Popups()[1].fontBold);
     EXPECT_EQ(ReminderSection(path), std::vector<std::string>{At(kToday, '0', "11013,0,9999,00000000,Water the plants")});
+}
+
+TEST_F(StartupPassTest, AnOldLineOfNoFormDoesNotFillTheDayOfARescheduledSeries) {
+    // A daily series missed yesterday moves onto today, where an old line of
+    // no record form holds "Z": the day is not full, the series goes on, and
+    // the old line stays as it was.
+    WriteSettings({"IgnoreMissed=1"}, {At(kToday, 'Z', "10000,Call,Bob"),
+                                       At(kToday - 1, '0', "11013,0,0800,00000000,Daily")});
+    fixture.prompt.QueuePopupAnswer({true, 0});
+    Run();
+    EXPECT_TRUE(std::none_of(fixture.prompt.Texts().begin(), fixture.prompt.Texts().end(),
+                             [](const std::string& text) { return text.find("too many") != std::string::npos; }));
+    const std::vector<std::string> section = ReminderSection(path);
+    EXPECT_NE(std::find(section.begin(), section.end(), At(kToday, 'Z', "10000,Call,Bob")), section.end());
+    EXPECT_EQ(std::count_if(section.begin(), section.end(),
+                            [](const std::string& line) { return line.find(",Daily") != std::string::npos; }),
+              1);
 }
 
 TEST_F(StartupPassTest, IgnoreMissedConsumesSilentlyButLogs) {

@@ -141,6 +141,49 @@ TEST_F(AddRemFormTest, InvalidDateOnOkWarnsAndStoresNothing) {
     EXPECT_EQ(sound_.beeps, 1);
 }
 
+// OK never takes the focus: the field still being typed in is checked by OK.
+TEST_F(AddRemFormTest, OkChecksTheFieldStillBeingTypedIn) {
+    struct Case {
+        const char* field;
+        const char* typed;
+        const char* message;  // empty: a beep only
+        const char* page;
+    };
+    const Case cases[] = {
+        {"EveryEdit", "100", "Value must be between 1 and 99.", "GeneralPage"},
+        {"WarningEdit", "", "", "GeneralPage"},
+        {"CountEdit", "0", "Value should be between 1 and 99", "AdvancedPage"},
+        {"HourEdit", "24", "Invalid Time", nullptr},
+    };
+    for (const Case& c : cases) {
+        prompt_.Clear();
+        sound_.beeps = 0;
+        TAddRemForm form(Context(1), CivilDate{2005, 12, 25}, true);
+        Get<QRadioButton>(&form, "RepeatEveryBox")->setChecked(true);
+        Get<QCheckBox>(&form, "LimitBox")->setChecked(true);
+        Get<QRadioButton>(&form, "CountLimitBox")->setChecked(true);
+        Get<QPlainTextEdit>(&form, "MessageMemo")->setPlainText(QStringLiteral("Feb test"));
+        if (c.page) {
+            Get<QTabWidget>(&form, "Pages")->setCurrentWidget(
+                Get<QWidget>(&form, std::string(c.page) == "GeneralPage" ? "AdvancedPage" : "GeneralPage"));
+        }
+        Get<QLineEdit>(&form, c.field)->setText(QString::fromLatin1(c.typed));
+        Get<QAbstractButton>(&form, "OKButton")->click();
+        EXPECT_FALSE(form.Stored()) << c.field;
+        EXPECT_TRUE(Stored().empty()) << c.field;
+        EXPECT_EQ(sound_.beeps, 1) << c.field;
+        if (*c.message) {
+            ASSERT_EQ(prompt_.Texts(), std::vector<std::string>{c.message}) << c.field;
+        } else {
+            EXPECT_TRUE(prompt_.Log().empty()) << c.field;
+        }
+        if (c.page) {
+            EXPECT_EQ(Get<QTabWidget>(&form, "Pages")->currentWidget()->objectName(), QString::fromLatin1(c.page))
+                << c.field;
+        }
+    }
+}
+
 TEST_F(AddRemFormTest, LimitNotAfterTheEventShowsTheAdvancedPage) {
     TAddRemForm form(Context(1), CivilDate{2005, 12, 25}, false);
     Get<QRadioButton>(&form, "RepeatEveryBox")->setChecked(true);
@@ -174,6 +217,28 @@ TEST_F(AddRemFormTest, LeavingAFieldChecksItUnlessTheFocusGoesToCancel) {
     EXPECT_EQ(prompt_.Log()[0].text, "Invalid Date");
     EXPECT_EQ(sound_.beeps, 1);
     EXPECT_EQ(QApplication::focusWidget(), warning);
+    form.close();
+}
+
+TEST_F(AddRemFormTest, NoControlIsCutOffByItsTabPageOrTheDialog) {
+    TAddRemForm form(Context(1, true), CivilDate{2005, 12, 25}, true);
+    form.show();
+    auto* pages = Get<QTabWidget>(&form, "Pages");
+    for (const char* name : {"GeneralPage", "AdvancedPage"}) {
+        QWidget* page = Get<QWidget>(&form, name);
+        pages->setCurrentWidget(page);
+        QCoreApplication::processEvents();
+        for (const QWidget* child : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(page->rect().contains(child->geometry()))
+                << name << ": " << child->objectName().toStdString() << " at y " << child->geometry().bottom()
+                << " on a page " << page->height() << " high";
+        }
+    }
+    for (const QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isVisible()) continue;
+        EXPECT_TRUE(form.rect().contains(child->geometry())) << child->objectName().toStdString();
+    }
+    EXPECT_GE(Get<QWidget>(&form, "OKButton")->geometry().top(), pages->geometry().bottom());
     form.close();
 }
 

@@ -33,6 +33,15 @@ TEST(MessagePromptTest, MessageBoxHasTheKindsIconTitleTextAndOk) {
     EXPECT_EQ(answerer.Seen()[2].text, "<b>not markup</b>");
 }
 
+TEST(MessagePromptTest, RefusalBoxHasOnlyACancelButton) {
+    BoxAnswerer answerer({QMessageBox::Cancel});
+    MessagePrompt prompt;
+    prompt.ShowCancelMessage(MessageKind::Error, "Orvanto reminder", "There are too many reminders for this day.");
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_EQ(answerer.Seen()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(answerer.Seen()[0].buttons, std::vector<QMessageBox::StandardButton>{QMessageBox::Cancel});
+}
+
 TEST(MessagePromptTest, QuestionIsTrueForOkAndFalseForCancel) {
     BoxAnswerer answerer({QMessageBox::Ok, QMessageBox::Cancel});
     MessagePrompt prompt;

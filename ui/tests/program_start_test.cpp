@@ -54,7 +54,8 @@ TEST(ProgramStartTest, FirstStartInAnEmptyFolderCreatesTheFileWithRealBoxes) {
     const std::string path = folder.File("ORVANTO.INI");
     EXPECT_EQ(ReadFile(path), DefaultSettingsContent());
     ASSERT_EQ(answerer.Seen().size(), 2u);
-    EXPECT_EQ(answerer.Seen()[0].text, UpperCase(path) + " has been succesfully created.");
+    // The path as it is: upper-cased, it would name a file that does not exist.
+    EXPECT_EQ(answerer.Seen()[0].text, path + " has been succesfully created.");
     EXPECT_EQ(answerer.Seen()[0].icon, QMessageBox::Information);
     EXPECT_EQ(answerer.Seen()[1].title, "Orvanto");
     EXPECT_EQ(answerer.Seen()[1].text,
@@ -89,6 +90,18 @@ TEST(ProgramStartTest, CheckAndQuitEndsWithoutAWindowAndWritesNothing) {
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
     EXPECT_EQ(ReadFile(path), content);
+}
+
+TEST(ProgramStartTest, LowerCaseSettingsNameUsesTheFileThatExists) {
+    const TempFolder folder;
+    const std::string path = folder.File("cal.ini");
+    const std::string content = WriteConfiguredSettings(path);
+    QProcess program;
+    StartProgram(program, {QStringLiteral("-C"), QString::fromStdString(path)});
+    ASSERT_TRUE(program.waitForFinished(20000)) << "the program did not end by itself";
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(ReadFile(path), content);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("cal.INI"))) << "a second settings file was created";
 }
 
 TEST(ProgramStartTest, NormalStartKeepsRunningWithItsWindow) {

@@ -9,7 +9,11 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <QScreen>
+
+#include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include <gmock/gmock.h>
@@ -22,6 +26,7 @@
 #include "ui/message_prompt.h"
 #include "ui/remind_form.h"
 #include "ui/tests/ui_test_support.h"
+#include "ui/widgets/fonts.h"
 
 namespace orvanto {
 namespace {
@@ -66,6 +71,38 @@ TEST(RemindForm, ShowsTheRequestTopmost) {
     EXPECT_EQ(Child<QLineEdit>(&form, "MinutesEdit")->text(), QStringLiteral("5"));
     EXPECT_EQ(Child<ExtLabel>(&form, "DescriptionLabel")->Text(), QStringLiteral("One-time reminder"));
     EXPECT_FALSE(Child<QLabel>(&form, "Bell")->pixmap().isNull());
+}
+
+TEST(RemindForm, NarrowTextIsMeasuredInTheMemoFontAgainstTwiceTheMemoWidth) {
+    Application();
+    // Seventy narrow letters fit in two memo lines, forty wide ones do not:
+    // counting characters (64) gets both wrong.
+    const std::string narrow(70, 'i');
+    const std::string wide(40, 'W');
+    EXPECT_TRUE(TRemindForm::TextIsNarrow(narrow, 10, true));
+    EXPECT_FALSE(TRemindForm::TextIsNarrow(wide + wide, 10, true));
+    const QFontMetrics metrics(PointFont(FontFace::Tahoma, 10, true));
+    TRemindForm form(DueRequest());
+    const int twoWidths = 2 * Child<QTextEdit>(&form, "Memo")->width();
+    EXPECT_EQ(TRemindForm::TextIsNarrow(wide, 10, true),
+              metrics.horizontalAdvance(QString::fromStdString(wide)) < twoWidths);
+    // The program's prompt measures the same way for the reminder engine.
+    MessagePrompt prompt;
+    EXPECT_EQ(prompt.PopupTextIsNarrow(narrow, 10, true), std::optional<bool>(true));
+    EXPECT_EQ(prompt.PopupTextIsNarrow(wide + wide, 8, false), std::optional<bool>(false));
+}
+
+TEST(RemindForm, CentredOnTheScreenWhenTheMainWindowIsNotShown) {
+    Application();
+    QWidget hiddenMain;  // minimized to the tray: not shown
+    hiddenMain.setGeometry(0, 5000, 356, 444);
+    TRemindForm form(DueRequest(), 0, &hiddenMain);
+    form.show();
+    QCoreApplication::processEvents();
+    const QRect area = form.screen()->availableGeometry();
+    EXPECT_LE(std::abs(form.frameGeometry().center().x() - area.center().x()), 1);
+    EXPECT_LE(std::abs(form.frameGeometry().center().y() - area.center().y()), 1);
+    form.close();
 }
 
 TEST(RemindForm, KeepAndWarnAgainClearEachOther) {

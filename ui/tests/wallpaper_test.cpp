@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/scripted_prompt.h"
 #include "platform/desktop_background.h"
 #include "ui/tests/ui_test_support.h"
 #include "ui/wallpaper.h"
@@ -108,6 +109,36 @@ TEST(Wallpaper, AnUnwritableBitmapIsReported) {
     RecordingDesktop desktop;
     EXPECT_FALSE(GenerateWallpaper(window, {kWallpaperCentred, 0, 0}, "/nonexistent/folder/below", desktop));
     EXPECT_EQ(desktop.writes, 0);
+
+    // With the program's prompt (the first paint, a change of date): an error box.
+    ScriptedPrompt prompt;
+    for (int mode : {kWallpaperGenerateOnly, kWallpaperCentred, kWallpaperCustom}) {
+        prompt.Clear();
+        EXPECT_FALSE(GenerateWallpaper(window, {mode, 0, 0}, "/nonexistent/folder/below", desktop, &prompt));
+        ASSERT_EQ(prompt.Log().size(), 1u) << mode;
+        EXPECT_EQ(prompt.Log()[0].messageKind, MessageKind::Error);
+        EXPECT_EQ(prompt.Log()[0].text, "Unable to write to /nonexistent/folder/below/Orvanto.bmp");
+    }
+}
+
+// A desktop whose settings cannot be written.
+class LockedDesktop : public DesktopBackground {
+public:
+    bool Read(WallpaperValues&) const override { return false; }
+    bool Write(const WallpaperValues&) override { return false; }
+};
+
+TEST(Wallpaper, DesktopSettingsThatCannotBeWrittenAreReported) {
+    test::Application();
+    PaintedWindow window;
+    LockedDesktop desktop;
+    QTemporaryDir folder;
+    ScriptedPrompt prompt;
+    EXPECT_TRUE(GenerateWallpaper(window, {kWallpaperGenerateOnly, 0, 0}, folder.path().toStdString(), desktop,
+                                  &prompt));
+    EXPECT_TRUE(prompt.Log().empty()) << "generate only never touches the desktop";
+    EXPECT_FALSE(GenerateWallpaper(window, {kWallpaperCentred, 0, 0}, folder.path().toStdString(), desktop, &prompt));
+    EXPECT_EQ(prompt.Texts(), std::vector<std::string>{"Unable to write to the desktop wallpaper settings"});
 }
 
 TEST(Wallpaper, SwitchingOnKeepsTheUsersWallpaperButNeverTheCalendar) {
