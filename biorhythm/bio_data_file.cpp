@@ -61,10 +61,10 @@ void BioDataFile::WriteOptions(const BioOptions& options) {
         {"LastUser", std::to_string(options.lastUser)},
     };
     const std::size_t known = pairs.size();
-    for (auto& [key, value] : ini_.ReadSectionPairs(kOptions)) {
+    for (auto& stored : ini_.ReadSectionPairs(kOptions)) {
         const bool ours = std::any_of(pairs.begin(), pairs.begin() + static_cast<std::ptrdiff_t>(known),
-                                      [&](const auto& pair) { return SameKey(pair.first, key); });
-        if (!ours) pairs.emplace_back(std::move(key), std::move(value));
+                                      [&](const auto& pair) { return SameKey(pair.first, stored.first); });
+        if (!ours) pairs.push_back(std::move(stored));
     }
     ini_.ReplaceSection(kOptions, pairs);
 }
