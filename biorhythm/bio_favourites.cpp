@@ -80,6 +80,7 @@ std::optional<Favourite> ReadFavourite(std::string_view entry, int dateFormat) {
     if (!birth) return std::nullopt;
     std::string_view name = entry.substr(0, open);
     if (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+    if (name.size() > kMaxNameLength) return std::nullopt;
     return Favourite{std::string(name), *birth};
 }
 

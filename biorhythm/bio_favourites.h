@@ -16,6 +16,10 @@ inline constexpr std::string_view kAngleBracketsMessage = "Characters \"<\" and 
 inline constexpr std::string_view kDuplicateMessage = "This person is already in the list.";
 inline constexpr std::string_view kSkippedMessage = "Some favourites could not be read and were skipped.";
 
+// The longest name the window takes; a longer one read from the file is no
+// favourite the window wrote, and is kept aside untouched.
+inline constexpr std::size_t kMaxNameLength = 200;
+
 struct Favourite {
     std::string name;
     CivilDate birth;
@@ -37,7 +41,8 @@ std::optional<CivilDate> ReadShortDate(std::string_view text, int dateFormat);
 std::string FavouriteEntry(const Favourite& favourite, int dateFormat);
 
 // An entry read back: the name is everything before " <", the date the text
-// between "<" and ">". Nothing when the text has no such date.
+// between "<" and ">". Nothing when the text has no such date or the name is
+// longer than kMaxNameLength.
 std::optional<Favourite> ReadFavourite(std::string_view entry, int dateFormat);
 
 // Case-insensitive comparison of entry texts (ASCII letters; other bytes as they are).

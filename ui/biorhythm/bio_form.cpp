@@ -115,7 +115,7 @@ void TBioForm::BuildControls() {
     name_->setObjectName(QStringLiteral("Edit1"));
     name_->setGeometry(10, 52, 170, 22);
     // Long enough for any name, short enough that the entry reads back whole.
-    name_->setMaxLength(200);
+    name_->setMaxLength(static_cast<int>(bio::kMaxNameLength));
     MakeLabel(QStringLiteral("&Name:"), QRect(10, 34, 170, 16), this, name_);
 
     birth_ = new QDateEdit(this);
