@@ -22,7 +22,7 @@
 #include "core/scripted_prompt.h"
 #include "core/settings_keys.h"
 #include "core/sound.h"
-#include "ui/main_window.h"
+#include "ui/main/main_window.h"
 
 namespace {
 

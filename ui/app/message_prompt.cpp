@@ -1,0 +1,48 @@
+#include "ui/app/message_prompt.h"
+
+#include <QMessageBox>
+#include <QString>
+
+#include "ui/reminders/remind_form.h"
+
+namespace orvanto {
+
+namespace {
+
+QMessageBox::Icon IconOf(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Information: return QMessageBox::Information;
+        case MessageKind::Warning: return QMessageBox::Warning;
+        case MessageKind::Error: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Runs a box; true when the user chose OK.
+bool RunBox(QWidget* parent, MessageKind kind, const std::string& title, const std::string& text,
+            QMessageBox::StandardButtons buttons) {
+    QMessageBox box(IconOf(kind), QString::fromStdString(title), QString::fromStdString(text), buttons, parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Ok);
+    if (buttons & QMessageBox::Cancel) box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
+}  // namespace
+
+void MessagePrompt::ShowMessage(MessageKind kind, const std::string& title, const std::string& text) {
+    RunBox(parent_, kind, title, text, QMessageBox::Ok);
+}
+
+bool MessagePrompt::Ask(MessageKind kind, const std::string& title, const std::string& text) {
+    return RunBox(parent_, kind, title, text, QMessageBox::Ok | QMessageBox::Cancel);
+}
+
+ReminderPopupAnswer MessagePrompt::Popup(const ReminderPopupRequest& request) {
+    TRemindForm form(request, themeIndex_, parent_);
+    form.exec();
+    return form.Answer();
+}
+
+}  // namespace orvanto
