@@ -37,6 +37,9 @@ struct AppContext {
     std::function<int(bool dstCorrection)> timeZoneBias;
     // The colour theme in force ("Theme"); the main window keeps it current.
     int themeIndex = 0;
+    // "DateFormat" in force: 1 month/day/year, 2 day/month/year; the main
+    // window keeps it current.
+    int dateFormat = 2;
     AppEvents* events = nullptr;
 };
 

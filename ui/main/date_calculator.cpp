@@ -1,12 +1,12 @@
 // Date calculator texts over the day counts of the calendar engine.
 #include "ui/main/date_calculator.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "calendar/day_counts.h"
 #include "calendar/day_number.h"
 #include "calendar/elapsed_text.h"
+#include "core/date_text.h"
 
 namespace orvanto {
 
@@ -21,12 +21,7 @@ std::string Trim(const std::string& text) {
 }  // namespace
 
 std::string CalculatorDateText(const CivilDate& date, int dateFormat) {
-    char buffer[16];
-    if (dateFormat == 1)
-        std::snprintf(buffer, sizeof buffer, "%02d/%02d/%04d", date.month, date.day, date.year);
-    else
-        std::snprintf(buffer, sizeof buffer, "%02d/%02d/%04d", date.day, date.month, date.year);
-    return buffer;
+    return DateText(date.year, date.month, date.day, dateFormat);
 }
 
 std::string CalculatorStartText(const CivilDate& start, int dateFormat) {

@@ -3,13 +3,16 @@
 #include <QCloseEvent>
 
 #include "core/startup.h"
+#include "ui/main/colour_commands.h"
 #include "ui/main/main_window.h"
+#include "ui/main/month_view.h"
+#include "ui/main/tray_presence.h"
 
 namespace orvanto {
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    const StartupMode mode = context_.checkAndMinimize ? StartupMode::CheckAndMinimize : StartupMode::Normal;
-    const bool shownNormally = isVisible() && !inTray_ && !inTaskBar_;
+    const StartupMode mode = start_.checkAndMinimize ? StartupMode::CheckAndMinimize : StartupMode::Normal;
+    const bool shownNormally = isVisible() && !presence_->Away();
     switch (DecideClose(mode, shownNormally, settings_.ignorePending, Pending().pendingCount, *context_.prompt)) {
     case CloseDecision::Minimize:
         event->ignore();
@@ -21,13 +24,16 @@ void TForm1::closeEvent(QCloseEvent* event) {
     case CloseDecision::Close:
         break;
     }
-    StopForClose();
+    presence_->Hide();
+    monthView_->StopScrolling();
+    monthView_->SetBlink(false);
+    reminderTimer_->stop();
     // In the tray or the task bar the window stands off screen or hidden: the
     // position it will come back to is the one to keep.
-    const QPoint at = (inTray_ || inTaskBar_) ? restorePosition_ : pos();
+    const QPoint at = presence_->Away() ? presence_->RestorePosition() : pos();
     try {
-        SaveWindowPosition(ini_, at.y(), at.x(), ScreenHeight(), createdTop_);
-        WriteChangedColours();
+        SaveWindowPosition(ini_, at.y(), at.x(), presence_->ScreenHeight(), createdTop_);
+        if (colorsChanged_) WriteColours(ini_, settings_.colours);
     } catch (const EIniFileError& error) {
         context_.prompt->ShowMessage(MessageKind::Error, kApplicationTitle, error.what());
     }

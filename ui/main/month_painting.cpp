@@ -45,7 +45,7 @@ MoonGlyph GlyphFor(int phase, double latitude) {
 }
 
 // The colour a day's number takes after one entry, by the entry's type.
-int ColourAfterEntry(int current, const DayEntry& entry, const DayColors& c, const MonthViewOptions& o) {
+int ColourAfterEntry(int current, const MonthIndexEntry& entry, const DayColors& c, const MonthViewOptions& o) {
     switch (entry.type) {
     case 2:
         return (current == c.normal || current == c.sunday) ? c.holiday : current;
@@ -64,7 +64,7 @@ int ColourAfterEntry(int current, const DayEntry& entry, const DayColors& c, con
 
 // The entry's hint line: its trimmed text and, with a start date, the age
 // text before a closing "]" or at the end.
-std::string HintLine(const DayEntry& entry, int dayNumber) {
+std::string HintLine(const MonthIndexEntry& entry, int dayNumber) {
     std::string line = Trim(entry.text);
     if (entry.startDate == 0) return line;
     const std::string age = " " + ElapsedText(entry.startDate, dayNumber);
@@ -123,7 +123,7 @@ std::string LongTimeText(double timeOfDay, bool twelveHour, const std::string& a
     return buffer;
 }
 
-MonthPicture PaintMonth(int year, int month, const CivilDate& today, const std::vector<DayEntry>& entries,
+MonthPicture PaintMonth(int year, int month, const CivilDate& today, const std::vector<MonthIndexEntry>& entries,
                         const std::vector<MoonPhaseMark>& phases, const DayColors& colors,
                         const MonthViewOptions& options) {
     MonthPicture picture;
@@ -159,7 +159,7 @@ MonthPicture PaintMonth(int year, int month, const CivilDate& today, const std::
         }
 
         const int dayNumber = DayNumber(year, month, v);
-        for (const DayEntry& entry : entries) {
+        for (const MonthIndexEntry& entry : entries) {
             if (entry.day != v) continue;
             cell.color = ColourAfterEntry(cell.color, entry, colors, options);
             AddHintLine(cell.hint, HintLine(entry, dayNumber));
@@ -175,9 +175,9 @@ MonthPicture PaintMonth(int year, int month, const CivilDate& today, const std::
     return picture;
 }
 
-std::string InformationStripText(const std::vector<DayEntry>& entries) {
+std::string InformationStripText(const std::vector<MonthIndexEntry>& entries) {
     std::string text;
-    for (const DayEntry& entry : entries) {
+    for (const MonthIndexEntry& entry : entries) {
         if (entry.type != 2) continue;
         std::string name = Trim(entry.text);
         if (!name.empty() && name.front() == '[') name.erase(0, 1);

@@ -9,20 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "reminders/month_index.h"
+
 namespace orvanto {
 
 struct CivilDate;
-
-// One occurrence shown on a day: the month index entries and the holidays
-// appended to them.
-struct DayEntry {
-    int day = 0;
-    std::string text;
-    int type = 1;          // 1 reminder, 2 holiday, 3 bookmark
-    bool timed = false;
-    int stepKind = 0;      // 2 weekly, 3 daily
-    int startDate = 0;     // DayNumber the age is counted from, 0 for none
-};
 
 // A principal moon phase of the month, in local time.
 struct MoonPhaseMark {
@@ -82,14 +73,14 @@ const char* MoonGlyphName(MoonGlyph glyph);
 // "New Moon", "First Quarter", "Full Moon", "Last Quarter".
 const char* PrincipalPhaseName(int phase);
 
-// The full picture; entries are the month index followed by the holidays.
-MonthPicture PaintMonth(int year, int month, const CivilDate& today, const std::vector<DayEntry>& entries,
+// The full picture from the month view index (the records, then the holidays).
+MonthPicture PaintMonth(int year, int month, const CivilDate& today, const std::vector<MonthIndexEntry>& entries,
                         const std::vector<MoonPhaseMark>& phases, const DayColors& colors,
                         const MonthViewOptions& options);
 
 // The text of the information strip: "day: name - day: name" over the
 // holidays of the entries; empty when the month has none.
-std::string InformationStripText(const std::vector<DayEntry>& entries);
+std::string InformationStripText(const std::vector<MonthIndexEntry>& entries);
 
 // A time of day in the long time format: "14:05:09", or "2:05:09 PM" with
 // the twelve-hour clock and the locale's designators.

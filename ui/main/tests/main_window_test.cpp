@@ -47,15 +47,16 @@ protected:
 
     TForm1& Open(int year, int month, int day, int hour = 10, int minute = 0) {
         clock_.SetLocal(EncodeDate(year, month, day) + EncodeTime(hour, minute, 0));
-        MainWindowContext context;
-        context.settingsPath = folder_.Path();
-        context.clock = &clock_;
-        context.prompt = &prompt_;
-        context.sound = &sound_;
-        context.timeZoneBias = [](bool) { return 0; };
-        context.trayAvailable = [this] { return trayAvailable_; };
-        context.checkAndMinimize = checkAndMinimize_;
-        window_ = std::make_unique<TForm1>(context);
+        context_.settingsPath = folder_.Path();
+        context_.clock = &clock_;
+        context_.prompt = &prompt_;
+        context_.sound = &sound_;
+        context_.timeZoneBias = [](bool) { return 0; };
+        context_.events = &events_;
+        MainWindowStart start;
+        start.trayAvailable = [this] { return trayAvailable_; };
+        start.checkAndMinimize = checkAndMinimize_;
+        window_ = std::make_unique<TForm1>(context_, launcher_, start);
         return *window_;
     }
 
@@ -74,7 +75,18 @@ protected:
         return event.isAccepted();
     }
 
+    // The add dialog counted instead of opened; true: a record was stored.
+    void CountAddDialogs(std::vector<std::pair<CivilDate, bool>>& opened, bool stores = false) {
+        launcher_.SetAddReminderOpener([&opened, stores](AppContext&, const CivilDate& day, bool timed, QWidget*) {
+            opened.push_back({day, timed});
+            return stores;
+        });
+    }
+
     test::SettingsFolder folder_;
+    AppEvents events_;
+    AppContext context_;
+    WindowLauncher launcher_{context_};
     FakeClock clock_;
     ScriptedPrompt prompt_;
     test::CountingSound sound_;
@@ -287,27 +299,23 @@ TEST_F(MainWindowTest, DatePressShowsTheDayInformationUntilRelease) {
 
 TEST_F(MainWindowTest, ShiftPressShowsTheIsoWeekAndOpensNoDialog) {
     Open(2021, 1, 4);
-    int dialogs = 0;
-    MainWindowHooks hooks;
-    hooks.addReminder = [&](const CivilDate&, bool) { ++dialogs; };
-    window_->SetHooks(hooks);
+    std::vector<std::pair<CivilDate, bool>> opened;
+    CountAddDialogs(opened);
     // 1 January 2021, a Friday, is in ISO week 53 of 2020.
     test::Press(Day(5), Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(Find<ExtLabel>("Label1")->Text(), "Week: 53  -  Day: 1/364  (-3)");
     test::Release(Day(5), Qt::LeftButton, Qt::ShiftModifier);
     QCoreApplication::processEvents();
-    EXPECT_EQ(dialogs, 0);
+    EXPECT_TRUE(opened.empty());
     Click(Day(5));
-    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(opened.size(), 1u);
 }
 
 TEST_F(MainWindowTest, PlainClickOpensTheAddDialogForThatDay) {
     Set("Settings", "AllTimed", "1");
     Open(2015, 2, 10);
     std::vector<std::pair<CivilDate, bool>> opened;
-    MainWindowHooks hooks;
-    hooks.addReminder = [&](const CivilDate& day, bool timed) { opened.push_back({day, timed}); };
-    window_->SetHooks(hooks);
+    CountAddDialogs(opened);
     Click(Day(20));
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].first, (CivilDate{2015, 2, 21}));
@@ -317,10 +325,8 @@ TEST_F(MainWindowTest, PlainClickOpensTheAddDialogForThatDay) {
 TEST_F(MainWindowTest, CtrlClicksComputeTheDifferenceAcrossMonths) {
     Set("Settings", "DateFormat", "1");
     TForm1& w = Open(2000, 3, 5);
-    int dialogs = 0;
-    MainWindowHooks hooks;
-    hooks.addReminder = [&](const CivilDate&, bool) { ++dialogs; };
-    window_->SetHooks(hooks);
+    std::vector<std::pair<CivilDate, bool>> opened;
+    CountAddDialogs(opened);
     // 1 March 2000 is a Wednesday: cell 3.
     Click(Day(3), Qt::ControlModifier);
     ASSERT_EQ(prompt_.Log().size(), 1u);
@@ -340,7 +346,7 @@ TEST_F(MainWindowTest, CtrlClicksComputeTheDifferenceAcrossMonths) {
     EXPECT_EQ(prompt_.Log()[1].text,
               "Starting Date: 03/01/2000  -  Ending Date: 05/10/2003\r\n\r\n"
               "Difference: 1165 days (3 years, 2 months, 9 days)");
-    EXPECT_EQ(dialogs, 0) << "no add-reminder dialog after either Ctrl+click";
+    EXPECT_TRUE(opened.empty()) << "no add-reminder dialog after either Ctrl+click";
 
     Click(Day(13), Qt::ControlModifier);
     Click(Day(13), Qt::ControlModifier);
@@ -418,18 +424,16 @@ TEST_F(MainWindowTest, WithoutANotificationAreaMinimizeGoesToTheTaskBar) {
 TEST_F(MainWindowTest, TrayDoubleClickRestoresOnceWithoutANewReminder) {
     trayAvailable_ = true;
     TForm1& w = Open(2026, 1, 5);
-    int dialogs = 0;
-    MainWindowHooks hooks;
-    hooks.addReminder = [&](const CivilDate&, bool) { ++dialogs; };
-    window_->SetHooks(hooks);
+    std::vector<std::pair<CivilDate, bool>> opened;
+    CountAddDialogs(opened);
     w.Minimize();
-    w.TrayClicked();
-    w.TrayDoubleClicked();
+    emit w.TrayIconObject()->activated(QSystemTrayIcon::Trigger);
+    emit w.TrayIconObject()->activated(QSystemTrayIcon::DoubleClick);
     EXPECT_FALSE(w.InTray());
     QElapsedTimer wait;
     wait.start();
     while (wait.elapsed() < QApplication::doubleClickInterval() + 100) QCoreApplication::processEvents();
-    EXPECT_EQ(dialogs, 0);
+    EXPECT_TRUE(opened.empty());
 }
 
 TEST_F(MainWindowTest, CloseAsksWhileTimedRemindersArePending) {
@@ -541,9 +545,8 @@ TEST_F(MainWindowTest, TickPopsUpATimedReminderAtItsTimeAndUpdatesThePendingCoun
 TEST_F(MainWindowTest, EscapeClosesAndTheTitleOpensTheAboutBox) {
     TForm1& w = Open(2015, 2, 10);
     int about = 0;
-    MainWindowHooks hooks;
-    hooks.about = [&] { ++about; };
-    window_->SetHooks(hooks);
+    launcher_.SetOpener(AppWindow::About, [&](AppContext&, QWidget*) { ++about; });
+    emit w.ContextMenu()->aboutToShow();
     EXPECT_TRUE(w.ContextMenu()->findChild<QAction*>("AboutItem")->isEnabled());
     auto* title = Find<ExtLabel>("ExtLabel2");
     test::Press(title, Qt::LeftButton, Qt::NoModifier);

@@ -13,16 +13,16 @@ namespace {
 const CivilDate kElsewhere{2000, 6, 15};
 const DayColors kColours;
 
-MonthPicture Paint(int year, int month, const std::vector<DayEntry>& entries, MonthViewOptions options = {},
+MonthPicture Paint(int year, int month, const std::vector<MonthIndexEntry>& entries, MonthViewOptions options = {},
                    const std::vector<MoonPhaseMark>& phases = {}, const CivilDate& today = kElsewhere) {
     return PaintMonth(year, month, today, entries, phases, kColours, options);
 }
 
-DayEntry Reminder(int day, bool timed, int stepKind = 0, const std::string& text = "Call") {
-    return DayEntry{day, text, 1, timed, stepKind, 0};
+MonthIndexEntry Reminder(int day, bool timed, int stepKind = 0, const std::string& text = "Call") {
+    return MonthIndexEntry{.day = static_cast<std::uint16_t>(day), .text = text, .type = 1, .timed = timed, .stepKind = static_cast<std::uint8_t>(stepKind)};
 }
-DayEntry Holiday(int day, const std::string& name) { return DayEntry{day, name, 2, false, 0, 0}; }
-DayEntry Bookmark(int day) { return DayEntry{day, "Mark", 3, false, 0, 0}; }
+MonthIndexEntry Holiday(int day, const std::string& name) { return MonthIndexEntry{.day = static_cast<std::uint16_t>(day), .text = name, .type = 2}; }
+MonthIndexEntry Bookmark(int day) { return MonthIndexEntry{.day = static_cast<std::uint16_t>(day), .text = "Mark", .type = 3}; }
 
 TEST(MonthPainting, February2015SundayFirstFillsFourRowsAndDimsMarch) {
     const MonthPicture p = Paint(2015, 2, {});
@@ -76,7 +76,7 @@ TEST(MonthPainting, JanuaryTakesItsLeadingDaysFromDecember) {
 
 struct ColourCase {
     const char* name;
-    std::vector<DayEntry> entries;
+    std::vector<MonthIndexEntry> entries;
     int expected;
     bool ignoreWeek = false;
     bool ignoreDay = false;
@@ -114,10 +114,10 @@ TEST(MonthPainting, SundayHolidayTakesTheHolidayColour) {
 
 TEST(MonthPainting, HintLinesCarryTheAgeTextBeforeTheClosingBracket) {
     const int start = DayNumber(1970, 3, 15);
-    const std::vector<DayEntry> entries = {
-        DayEntry{7, "  Anna's birthday ", 1, false, 0, start},
-        DayEntry{7, "[Yearly check]", 1, false, 0, DayNumber(2014, 2, 7)},
-        DayEntry{7, "Plain", 1, false, 0, 0},
+    const std::vector<MonthIndexEntry> entries = {
+        MonthIndexEntry{.day = 7, .text = "  Anna's birthday ", .type = 1, .startDate = start},
+        MonthIndexEntry{.day = 7, .text = "[Yearly check]", .type = 1, .startDate = DayNumber(2014, 2, 7)},
+        MonthIndexEntry{.day = 7, .text = "Plain", .type = 1},
     };
     const MonthPicture p = Paint(2015, 2, entries);
     EXPECT_EQ(p.cells[6].hint,
