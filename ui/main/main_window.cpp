@@ -395,7 +395,8 @@ void TForm1::YearEditDone() {
 // the selected day (not while the year is typed), Enter in the year title
 // ends the edit, Enter on a selected day opens the add dialog for it.
 bool TForm1::HandleWindowKey(QKeyEvent* key) {
-    const bool typingYear = yearTitle_->hasFocus();
+    // Once a year is being typed, the arrow keys move the cursor in it.
+    const bool typingYear = yearTitle_->hasFocus() && yearTitle_->isModified();
     if (key->type() == QEvent::KeyRelease) {
         if (key->key() != Qt::Key_F1) return false;
         launcher_.ShowHelp(kMainHelpTopic);
@@ -460,7 +461,7 @@ void TForm1::MoveSelectedDay(int days) {
         const bool todayShown = today.year == ShownYear() && today.month == ShownMonth();
         target = todayShown ? today : CivilDate{ShownYear(), ShownMonth(), 1};
     }
-    if (!IsValidDate(target.year, target.month, target.day)) {
+    if (!IsValidDate(target.day, target.month, target.year)) {
         context_.sound->Beep();
         return;
     }
@@ -470,9 +471,16 @@ void TForm1::MoveSelectedDay(int days) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this && HandleWindowKey(static_cast<QKeyEvent*>(event))) return true;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+        return HandleWindowKey(static_cast<QKeyEvent*>(event));
+    // A disabled control (a dimmed neighbour day, the strip, a tool button of
+    // a window that is not there) swallows the right click: the menu opens
+    // anywhere on the window all the same.
+    if (event->type() == QEvent::ContextMenu && !widget->isEnabled()) {
+        contextMenuEvent(static_cast<QContextMenuEvent*>(event));
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

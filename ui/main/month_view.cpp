@@ -93,6 +93,8 @@ void MonthView::BuildHeaderAndDays(QWidget* window) {
         button->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 8));
         button->setGeometry(kColumnLefts[i % 7], kRowTops[i / 7], 41, 25);
         button->setFont(bold);
+        // The arrow keys select days (the keyboard focus); a click does not.
+        button->setFocusPolicy(Qt::TabFocus);
         connect(button, &BevelButton::MouseDown, this,
                 [this, i](Qt::MouseButton b, Qt::KeyboardModifiers m) { emit DayMouseDown(i, b, m); });
         connect(button, &BevelButton::MouseUp, this,

@@ -11,6 +11,11 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QPushButton>
+#include <QTest>
+
+#include <fstream>
+#include <sstream>
 
 #include <memory>
 
@@ -67,6 +72,14 @@ protected:
         return found;
     }
     BevelButton* Day(int cell) { return Find(QStringLiteral("SpeedButton%1").arg(cell + 8)); }
+    // The button of a day of the shown month.
+    BevelButton* DayButtonOf(int day) {
+        const MonthPicture& picture = window_->Picture();
+        for (int i = 0; i < 42; ++i)
+            if (picture.cells[i].kind == CellKind::InMonth && picture.cells[i].caption == day) return Day(i);
+        ADD_FAILURE() << "no cell for day " << day;
+        return Day(0);
+    }
 
     // Closes the window as the desktop would; true when it closed.
     bool RequestClose() {
@@ -572,6 +585,202 @@ TEST_F(MainWindowTest, CommandsOfMissingWindowsAreDisabled) {
     for (const char* name : {"MoonBut", "DistBut", "SNTPBut", "BioBut", "EventsBut", "SettingsBut"})
         EXPECT_FALSE(Find(name)->isEnabled()) << name;
     EXPECT_TRUE(Find("TodayBut")->isEnabled());
+}
+
+// ---------------------------------------------------------------- the date calculator's boxes
+
+TEST_F(MainWindowTest, CalculatorBoxesOpenOnlyOnceTheDayIsReleased) {
+    Set("Settings", "DateFormat", "1");
+    Open(2000, 3, 5);
+    std::vector<std::pair<CivilDate, bool>> opened;
+    CountAddDialogs(opened);
+    // A box opened while the day is held takes the release away from it: the
+    // day would stay drawn pressed and the second Ctrl+click would be lost.
+    test::Press(Day(3), Qt::LeftButton, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(prompt_.Log().empty()) << "no box while the day is held";
+    test::Release(Day(3), Qt::LeftButton, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(prompt_.Log().size(), 1u);
+    EXPECT_EQ(prompt_.Log()[0].title, "Orvanto Math Mode");
+    EXPECT_FALSE(Day(3)->isDown());
+
+    Click(Day(12), Qt::ControlModifier);  // 10 March 2000
+    ASSERT_EQ(prompt_.Log().size(), 2u) << "the second Ctrl+click gives the result at once";
+    EXPECT_EQ(prompt_.Log()[1].title, "Orvanto Date Calculator");
+    EXPECT_THAT(prompt_.Log()[1].text, testing::HasSubstr("Difference: 9 days"));
+    EXPECT_TRUE(opened.empty());
+
+    Click(Day(13));
+    ASSERT_EQ(opened.size(), 1u) << "the next plain click opens the add dialog";
+    EXPECT_EQ(opened[0].first, (CivilDate{2000, 3, 11}));
+}
+
+// ---------------------------------------------------------------- announced changes
+
+TEST_F(MainWindowTest, TrayIconAndHintFollowAReminderAddedFromTheTray) {
+    trayAvailable_ = true;
+    TForm1& w = Open(2026, 1, 5, 10, 0);
+    launcher_.SetAddReminderOpener([this](AppContext&, const CivilDate& day, bool timed, QWidget*) {
+        EXPECT_TRUE(timed);
+        AddReminder(day.year, day.month, day.day, '0', "10000,0,1430,00000000,Dentist");
+        return true;
+    });
+    w.Minimize();
+    ASSERT_EQ(w.TrayIconName(), "DAY05");
+    emit w.TrayMenu()->aboutToShow();
+    w.TrayMenu()->findChild<QAction*>("TrayNewAlarmItem")->trigger();
+    EXPECT_EQ(w.TrayIconName(), "RDAY05");
+    EXPECT_EQ(w.TrayIconObject()->toolTip(), " 01/05/2026 (1 pending event)");
+}
+
+TEST_F(MainWindowTest, WindowsThatChangeRemindersOrSettingsAreFollowedAtOnce) {
+    trayAvailable_ = true;
+    TForm1& w = Open(2026, 1, 5, 10, 0);
+    launcher_.SetOpener(AppWindow::EventList, [this](AppContext&, QWidget*) {
+        AddReminder(2026, 1, 5, '0', "10000,0,1600,00000000,Call Anna");
+    });
+    launcher_.SetOpener(AppWindow::Settings, [this](AppContext&, QWidget*) {
+        Set("Settings", "DateFormat", "2");
+        Set("Colors", "Theme", "2");
+    });
+    w.Minimize();
+    emit w.ContextMenu()->aboutToShow();
+    w.ContextMenu()->findChild<QAction*>("EventsItem")->trigger();
+    EXPECT_EQ(w.TrayIconName(), "RDAY05");
+    EXPECT_EQ(w.Pending().pendingCount, 1);
+    EXPECT_THAT(DayButtonOf(5)->toolTip().toStdString(), testing::HasSubstr("Call Anna"));
+
+    w.ContextMenu()->findChild<QAction*>("SettingsItem")->trigger();
+    EXPECT_EQ(w.Settings().dateFormat, 2);
+    EXPECT_EQ(context_.dateFormat, 2);
+    EXPECT_EQ(context_.themeIndex, 2);
+    EXPECT_EQ(w.TrayIconObject()->toolTip(), " 05/01/2026 (1 pending event)");
+}
+
+TEST_F(MainWindowTest, AWindowLeftOpenAnnouncesItsChangesItself) {
+    TForm1& w = Open(2026, 1, 5, 10, 0);
+    AddReminder(2026, 1, 20, '0', "10000,0,0,00000000,Holiday trip");
+    emit events_.RemindersChanged();
+    EXPECT_EQ(DayButtonOf(20)->FontColor(), ColorFromValue(16711680)) << "the reminder's colour";
+    EXPECT_THAT(DayButtonOf(20)->toolTip().toStdString(), testing::HasSubstr("Holiday trip"));
+    EXPECT_EQ(w.ShownMonth(), 1);
+}
+
+// ---------------------------------------------------------------- keys
+
+class MainWindowKeysTest : public MainWindowTest {
+protected:
+    TForm1& OpenShown(int year, int month, int day) {
+        TForm1& w = Open(year, month, day);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        return w;
+    }
+};
+
+TEST_F(MainWindowKeysTest, F1OpensHelpWhicheverControlHasTheFocus) {
+    std::vector<std::string> topics;
+    launcher_.SetHelpOpener([&](const std::string& topic) { topics.push_back(topic); });
+    OpenShown(2015, 2, 10);
+    auto* year = Find<TransEdit>("TransEdit2");
+    year->setFocus();
+    ASSERT_TRUE(year->hasFocus());
+    QTest::keyClick(year, Qt::Key_F1);
+    EXPECT_EQ(topics, std::vector<std::string>{"index.htm"});
+    QTest::keyClick(Find<QPushButton>("FocusButton"), Qt::Key_F1);
+    EXPECT_EQ(topics.size(), 2u);
+}
+
+TEST_F(MainWindowKeysTest, PageUpAndPageDownStepMonthsEvenWhileTheYearIsTyped) {
+    TForm1& w = OpenShown(2015, 2, 10);
+    QTest::keyClick(&w, Qt::Key_PageDown);
+    EXPECT_EQ(w.ShownMonth(), 3);
+    auto* year = Find<TransEdit>("TransEdit2");
+    year->setFocus();
+    QTest::keyClick(year, Qt::Key_PageUp);
+    QTest::keyClick(year, Qt::Key_PageUp);
+    EXPECT_EQ(w.ShownMonth(), 1);
+    EXPECT_EQ(w.ShownYear(), 2015);
+}
+
+TEST_F(MainWindowKeysTest, ArrowKeysMoveTheSelectedDayAcrossMonthsAndEnterAddsToIt) {
+    TForm1& w = OpenShown(2015, 2, 10);
+    std::vector<std::pair<CivilDate, bool>> opened;
+    CountAddDialogs(opened);
+    QTest::keyClick(&w, Qt::Key_Right);
+    EXPECT_TRUE(DayButtonOf(10)->hasFocus()) << "the first arrow selects today";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_TRUE(DayButtonOf(11)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(w.ShownMonth(), 3) << "three weeks after 11 February is 4 March";
+    EXPECT_TRUE(DayButtonOf(4)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].first, (CivilDate{2015, 3, 4}));
+
+    auto* year = Find<TransEdit>("TransEdit2");
+    year->setFocus();
+    year->selectAll();
+    QTest::keyClicks(year, "20");
+    QTest::keyClick(year, Qt::Key_Left);
+    EXPECT_TRUE(year->hasFocus()) << "the arrows move the cursor while a year is typed";
+    EXPECT_EQ(year->cursorPosition(), 1);
+    QTest::keyClicks(year, "1");
+    QTest::keyClick(year, Qt::Key_Return);
+    EXPECT_EQ(w.ShownYear(), 2015) << "201 is no year of the calendar";
+    EXPECT_EQ(w.ShownMonth(), 3);
+}
+
+TEST_F(MainWindowKeysTest, ArrowsStopAtTheEndOfTheCalendarWithABeep) {
+    TForm1& w = OpenShown(2078, 12, 31);
+    QTest::keyClick(&w, Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(sound_.beeps, 1);
+    EXPECT_EQ(w.ShownYear(), 2078);
+}
+
+TEST(MainHelpPage, PromisesOnlyWhatTheWindowDoes) {
+    std::ifstream in(std::string(ORVANTO_SOURCE_DIR) + "/resources/help/index.htm");
+    std::stringstream page;
+    page << in.rdbuf();
+    const std::string text = page.str();
+    EXPECT_THAT(text, testing::HasSubstr("Page Up"));
+    EXPECT_THAT(text, testing::HasSubstr("arrow keys"));
+    EXPECT_THAT(text, testing::HasSubstr("F1"));
+    EXPECT_THAT(text, testing::Not(testing::HasSubstr("turns red"))) << "the icon is marked, not turned red";
+}
+
+// ---------------------------------------------------------------- the menu anywhere on the window
+
+class MainWindowMenuTest : public MainWindowTest {
+protected:
+    // A right press delivered through the window, as the desktop delivers it.
+    bool MenuOpensOnRightClickAt(TForm1& w, QWidget* target) {
+        w.ContextMenu()->hide();
+        const QPoint at = target->mapTo(&w, target->rect().center());
+        QTest::mousePress(w.windowHandle(), Qt::RightButton, Qt::NoModifier, at);
+        QCoreApplication::processEvents();
+        const bool shown = w.ContextMenu()->isVisible();
+        QTest::mouseRelease(w.windowHandle(), Qt::RightButton, Qt::NoModifier, at);
+        w.ContextMenu()->hide();
+        return shown;
+    }
+};
+
+TEST_F(MainWindowMenuTest, RightClickAnywhereOpensTheMenu) {
+    TForm1& w = Open(2015, 1, 10);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_EQ(w.Picture().cells[0].kind, CellKind::Dimmed) << "a day of December before 1 January 2015";
+    for (const char* name : {"Label1", "ScrollButton", "SpeedButton8", "SpeedButton20", "MoonBut", "TodayBut",
+                             "SpeedButton1", "SpeedButton50", "ExtLabel1"}) {
+        QWidget* target = w.findChild<QWidget*>(name);
+        ASSERT_NE(target, nullptr) << name;
+        EXPECT_TRUE(MenuOpensOnRightClickAt(w, target)) << name;
+    }
 }
 
 }  // namespace
