@@ -1,10 +1,13 @@
 # make run   set up, build and start the calendar
 # make test  set up, build and run every test
 # make bench set up, build and run the benchmarks
+# make check-generated  regenerate every generated source and compare it with
+#                       the committed one (DATA: the published tables)
 BUILD ?= build
+DATA ?= ../shared/data
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench check-generated clean
 
 all: build
 
@@ -27,6 +30,9 @@ test: build
 
 bench: build
 	$(BUILD)/bin/orvanto_bench
+
+check-generated:
+	tools/check-generated $(DATA)
 
 clean:
 	rm -rf $(BUILD)
