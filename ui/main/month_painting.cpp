@@ -12,6 +12,7 @@
 #include "calendar/month_length.h"
 #include "calendar/serial_date.h"
 #include "calendar/weekday.h"
+#include "core/time_format.h"
 
 namespace orvanto {
 
@@ -116,9 +117,9 @@ std::string LongTimeText(double timeOfDay, bool twelveHour, const std::string& a
     if (!twelveHour) {
         std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", t.hour, t.minute, t.second);
     } else {
-        const int hour = t.hour % 12 == 0 ? 12 : t.hour % 12;
-        std::snprintf(buffer, sizeof buffer, "%d:%02d:%02d %s", hour, t.minute, t.second,
-                      (t.hour < 12 ? am : pm).c_str());
+        const TwelveHourTime twelve = ToTwelveHour(t.hour, NoonRule::Dial);
+        std::snprintf(buffer, sizeof buffer, "%d:%02d:%02d %s", twelve.hour, t.minute, t.second,
+                      (twelve.afternoon ? pm : am).c_str());
     }
     return buffer;
 }

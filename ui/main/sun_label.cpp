@@ -9,6 +9,7 @@
 #include "astronomy/errors.h"
 #include "astronomy/rise_set.h"
 #include "calendar/serial_date.h"
+#include "core/time_format.h"
 
 namespace orvanto {
 
@@ -20,8 +21,9 @@ std::string SunClockText(double universalTime, int biasMinutes, bool twelveHour)
     int hour = t.hour;
     const char* suffix = "";
     if (twelveHour) {
-        suffix = hour > 12 ? " pm" : " am";
-        if (hour > 12) hour -= 12;
+        const TwelveHourTime twelve = ToTwelveHour(t.hour, NoonRule::ReduceAfterNoon);
+        hour = twelve.hour;
+        suffix = twelve.afternoon ? " pm" : " am";
     }
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%02d:%02d%s", hour, t.minute, suffix);
