@@ -38,8 +38,6 @@ public:
     // A completed click: whether the add dialog opens.
     bool ClickOpensAddDialog();
 
-    bool CalculatorStarted() const { return start_.has_value(); }
-
 private:
     bool ctrlPress_ = false;      // the press being released had Ctrl held
     bool suppressClick_ = false;  // Ctrl, Shift or Alt at the press

@@ -213,7 +213,6 @@ void TForm1::BuildMonthButtons() {
         button->setText(QString::fromLatin1(kMonthCaptions[m]));
         button->setCheckable(true);
         button->setAutoExclusive(true);
-        button->setProperty("tag", m + 1);
         connect(button, &QAbstractButton::clicked, this, [this, m] { ShowMonthOfYear(ShownYear(), m + 1); });
         months_[m] = button;
     }
@@ -347,9 +346,7 @@ void TForm1::ShowMonth(const CivilDate& date) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setUpdatesEnabled(false);
     monthTitle_->setText(QString::fromLatin1(kMonthNames[date.month - 1]));
-    monthTitle_->SetTag(date.month);
     yearTitle_->setText(QString::number(date.year));
-    yearTitle_->SetTag(date.year);
     months_[date.month - 1]->setChecked(true);
     monthView_->Show(date);
     setUpdatesEnabled(true);
@@ -369,7 +366,6 @@ void TForm1::StepMonth(int delta) {
         ShowMonthOfYear(year + 1, 1);
     } else {
         context_.sound->Beep();
-        monthTitle_->SetTag(ShownMonth());
     }
 }
 

@@ -82,7 +82,6 @@ public:
     // The pending table for today, rebuilt from the settings file.
     void RebuildPendingTable();
     const PendingTable& Pending() const { return check_->Table(); }
-    ReminderCheck& Check() { return *check_; }
     // The tray hint or task-bar caption from the pending count.
     void ShowPendingText();
     // Moves the window's top edge to the screen height (check-and-minimize start).
