@@ -27,7 +27,7 @@
 namespace orvanto {
 namespace {
 
-using testing::SpinUntil;
+using test::SpinUntil;
 
 constexpr double kMsPerDay = 86400000.0;
 
@@ -35,13 +35,13 @@ constexpr double kMsPerDay = 86400000.0;
 class LocalChronyd {
 public:
     LocalChronyd() {
-        testing::TestApplication();
+        test::TestApplication();
         const QString program = QStandardPaths::findExecutable("chronyd", {"/usr/sbin", "/usr/bin", "/sbin"});
         if (program.isEmpty()) {
             problem_ = "chronyd is not installed";
             return;
         }
-        port_ = testing::FreeLoopbackPort();
+        port_ = test::FreeLoopbackPort();
         const std::string config = folder_.File("chrony.conf");
         std::ofstream(config) << "local stratum 8\n"
                               << "allow 127.0.0.1\n"
@@ -71,7 +71,7 @@ public:
     std::string Output() { return process_.readAll().toStdString(); }
 
 private:
-    testing::TempFolder folder_;
+    test::TempFolder folder_;
     QProcess process_;
     quint16 port_ = 0;
     std::string problem_;
@@ -164,7 +164,7 @@ TEST_F(ChronydTest, HundredQueriesStayClose) {
 // The whole correction against the real server, with a fake clock setter:
 // the clock would be set to within a few milliseconds of where it stands.
 TEST_F(ChronydTest, TheCorrectionServiceCorrectsFromTheRealServer) {
-    testing::TempFolder folder;
+    test::TempFolder folder;
     const std::string path = folder.File("ORVANTO.INI");
     std::ofstream(path) << "[SNTP]\nTimeCorrection=1\nAutoServer=0\nTimeServer=127.0.0.1\nCorrectEvery=60\n";
     IniFile settings(path);

@@ -57,7 +57,7 @@ protected:
         ::system(command.c_str());
         return std::filesystem::exists(folder_.File(name) + "/LC_TIME");
     }
-    testing::TempFolder folder_;
+    test::TempFolder folder_;
 };
 
 TEST_F(SystemLocaleTest, UnitedStatesIsTwelveHoursGermanyTwentyFour) {
