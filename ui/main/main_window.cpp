@@ -127,7 +127,7 @@ TForm1::~TForm1() = default;
 // ---------------------------------------------------------------- layout
 
 void TForm1::BuildCaption() {
-    captionBar_ = new CaptionBar(QStringLiteral("Orvanto"), this);
+    captionBar_ = new CaptionBar(QString::fromLatin1(kProgramName), this);
     captionBar_->setObjectName(QStringLiteral("CaptionBar"));
     captionBar_->SetManualLayout(true);
     captionBar_->setGeometry(0, 0, 361, 29);
