@@ -78,6 +78,9 @@ int main(int argc, char** argv) {
     TForm1 window(context, launcher, windowStart);
     prompt.SetParent(&window);
     prompt.SetThemeIndex(context.themeIndex);
+    // The window has read the new settings first: its boxes take the new theme.
+    QObject::connect(&events, &AppEvents::SettingsChanged, &window,
+                     [&prompt, &context] { prompt.SetThemeIndex(context.themeIndex); });
 
     // The wallpaper is the window's picture, made again at each change of date.
     const std::string programFolder = std::filesystem::path(start->state.programPath).parent_path().string();

@@ -586,8 +586,14 @@ void TForm1::OpenHistoryViewer() {
 // check's own table and the tray icon and hint follow at once.
 void TForm1::RemindersChanged() {
     ShowMonthOfYear(ShownYear(), ShownMonth());
-    RebuildPendingTable();
     check_->RequestRebuild();
+    // While a tick walks the pending table (its popup may be open) the table
+    // is rebuilt once the tick is over.
+    if (tickRunning_) {
+        pendingRefresh_ = true;
+        return;
+    }
+    RebuildPendingTable();
     ShowPendingText();
 }
 
@@ -626,7 +632,14 @@ ReminderCheckHooks TForm1::CheckHooks() {
 
 void TForm1::ReminderTick() {
     reminderTimer_->stop();
+    tickRunning_ = true;
     check_->Tick();
+    tickRunning_ = false;
+    if (pendingRefresh_) {
+        pendingRefresh_ = false;
+        RebuildPendingTable();
+        ShowPendingText();
+    }
     reminderTimer_->start();
 }
 

@@ -191,6 +191,8 @@ private:
     int createdTop_ = 0;
     bool colorsChanged_ = false;
     bool firstShow_ = true;
+    bool tickRunning_ = false;     // the reminder check's tick is running
+    bool pendingRefresh_ = false;  // reminders changed during the tick
 };
 
 }  // namespace orvanto

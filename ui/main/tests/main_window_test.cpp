@@ -17,6 +17,7 @@
 #include <fstream>
 #include <sstream>
 
+#include <functional>
 #include <memory>
 
 #include "calendar/civil_date.h"
@@ -54,7 +55,7 @@ protected:
         clock_.SetLocal(EncodeDate(year, month, day) + EncodeTime(hour, minute, 0));
         context_.settingsPath = folder_.Path();
         context_.clock = &clock_;
-        context_.prompt = &prompt_;
+        context_.prompt = promptOverride_ ? promptOverride_ : &prompt_;
         context_.sound = &sound_;
         context_.timeZoneBias = [](bool) { return 0; };
         context_.events = &events_;
@@ -102,6 +103,7 @@ protected:
     WindowLauncher launcher_{context_};
     FakeClock clock_;
     ScriptedPrompt prompt_;
+    Prompt* promptOverride_ = nullptr;
     test::CountingSound sound_;
     bool trayAvailable_ = false;
     bool checkAndMinimize_ = false;
@@ -665,6 +667,34 @@ TEST_F(MainWindowTest, AWindowLeftOpenAnnouncesItsChangesItself) {
     EXPECT_EQ(DayButtonOf(20)->FontColor(), ColorFromValue(16711680)) << "the reminder's colour";
     EXPECT_THAT(DayButtonOf(20)->toolTip().toStdString(), testing::HasSubstr("Holiday trip"));
     EXPECT_EQ(w.ShownMonth(), 1);
+}
+
+TEST_F(MainWindowTest, AChangeAnnouncedWhileAPopupIsOpenIsTakenWhenTheTickEnds) {
+    // A popup that, while it is open, lets another window add a reminder.
+    class ChangingPrompt : public ScriptedPrompt {
+    public:
+        std::function<void()> whileOpen;
+        ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override {
+            if (whileOpen) whileOpen();
+            return ScriptedPrompt::Popup(request);
+        }
+    };
+    ChangingPrompt prompt;
+    promptOverride_ = &prompt;
+    trayAvailable_ = true;
+    AddReminder(2015, 2, 10, '0', "10000,0,1430,00000000,Dentist");
+    TForm1& w = Open(2015, 2, 10, 14, 29);
+    w.Minimize();
+    prompt.whileOpen = [&] {
+        AddReminder(2015, 2, 10, '1', "10000,0,1600,00000000,Call Anna");
+        emit events_.RemindersChanged();
+    };
+    clock_.SetLocal(EncodeDate(2015, 2, 10) + EncodeTime(14, 30, 0));
+    w.ReminderTick();
+    ASSERT_EQ(prompt.Popups().size(), 1u);
+    EXPECT_EQ(w.Pending().pendingCount, 1) << "the reminder at 16:00";
+    EXPECT_EQ(w.TrayIconName(), "RDAY10");
+    EXPECT_EQ(w.TrayIconObject()->toolTip(), " 02/10/2015 (1 pending event)");
 }
 
 // ---------------------------------------------------------------- keys
