@@ -697,6 +697,71 @@ TEST_F(MainWindowTest, AChangeAnnouncedWhileAPopupIsOpenIsTakenWhenTheTickEnds) 
     EXPECT_EQ(w.TrayIconObject()->toolTip(), " 02/10/2015 (1 pending event)");
 }
 
+// ---------------------------------------------------------------- the command table
+
+// The menus as their items' names, "-" for a separator.
+std::vector<std::string> ItemNames(QMenu* menu) {
+    std::vector<std::string> names;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            names.push_back("-");
+        else if (action->menu())
+            names.push_back(action->menu()->objectName().toStdString());
+        else
+            names.push_back(action->objectName().toStdString());
+    }
+    return names;
+}
+
+TEST_F(MainWindowTest, MenusFollowTheCommandTable) {
+    TForm1& w = Open(2015, 2, 10);
+    EXPECT_THAT(ItemNames(w.ContextMenu()),
+                testing::ElementsAre("HistoryItem", "PrintItem", "ColorsMenu", "-", "SettingsItem", "EventsItem",
+                                     "AstroItem", "DistancesItem", "ClockStatusItem", "BiorhythmItem", "-",
+                                     "HelpItem", "AboutItem", "-", "ExitItem"));
+    EXPECT_THAT(ItemNames(w.TrayMenu()),
+                testing::ElementsAre("TrayRestoreItem", "TrayEventsItem", "TrayClockStatusItem", "TrayHelpItem",
+                                     "TrayAboutItem", "TrayNewAlarmItem", "TrayExitItem"));
+    EXPECT_EQ(w.ContextMenu()->findChild<QAction*>("ClockStatusItem")->text(), "Cloc&k correction status");
+    EXPECT_EQ(w.TrayMenu()->findChild<QAction*>("TrayClockStatusItem")->text(), "&Clock correction status");
+}
+
+TEST_F(MainWindowTest, APluggedWindowIsOpenedFromItsItemButtonAndTrayItem) {
+    int opened = 0;
+    launcher_.SetOpener(AppWindow::EventList, [&](AppContext& context, QWidget* parent) {
+        EXPECT_EQ(&context, &context_);
+        EXPECT_EQ(parent, window_.get());
+        ++opened;
+    });
+    int announced = 0;
+    QObject::connect(&events_, &AppEvents::RemindersChanged, [&] { ++announced; });
+    TForm1& w = Open(2015, 2, 10);
+    EXPECT_TRUE(Find("EventsBut")->isEnabled());
+    emit w.ContextMenu()->aboutToShow();
+    EXPECT_TRUE(w.ContextMenu()->findChild<QAction*>("EventsItem")->isEnabled());
+    EXPECT_TRUE(w.TrayMenu()->findChild<QAction*>("TrayEventsItem")->isEnabled());
+    EXPECT_FALSE(w.ContextMenu()->findChild<QAction*>("AstroItem")->isEnabled());
+
+    Click(Find("EventsBut"));
+    w.ContextMenu()->findChild<QAction*>("EventsItem")->trigger();
+    w.TrayMenu()->findChild<QAction*>("TrayEventsItem")->trigger();
+    EXPECT_EQ(opened, 3);
+    EXPECT_EQ(announced, 3) << "the event list may change the reminders";
+}
+
+TEST_F(MainWindowTest, ClockStatusNeedsClockCorrectionOn) {
+    launcher_.SetOpener(AppWindow::ClockStatus, [](AppContext&, QWidget*) {});
+    Set("SNTP", "TimeCorrection", "0");
+    TForm1& w = Open(2015, 2, 10);
+    emit w.ContextMenu()->aboutToShow();
+    EXPECT_FALSE(w.ContextMenu()->findChild<QAction*>("ClockStatusItem")->isEnabled());
+    EXPECT_FALSE(Find("SNTPBut")->isEnabled());
+    Set("SNTP", "TimeCorrection", "1");
+    emit w.ContextMenu()->aboutToShow();
+    EXPECT_TRUE(w.ContextMenu()->findChild<QAction*>("ClockStatusItem")->isEnabled());
+    EXPECT_TRUE(Find("SNTPBut")->isEnabled());
+}
+
 // ---------------------------------------------------------------- keys
 
 class MainWindowKeysTest : public MainWindowTest {
