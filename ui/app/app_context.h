@@ -25,6 +25,9 @@ signals:
     void RemindersChanged();
     // Keys of the settings file changed (the settings dialog's "&OK").
     void SettingsChanged();
+    // Once a second, at the start of the main window's reminder check: work
+    // that runs on the same beat (clock correction) connects here.
+    void SecondTick();
 };
 
 struct AppContext {

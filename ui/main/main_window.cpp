@@ -623,6 +623,7 @@ void TForm1::ShowPendingText() {
 ReminderCheckHooks TForm1::CheckHooks() {
     ReminderCheckHooks hooks;
     hooks.trayShuffle = [this] { presence_->ShuffleTick(settings_.shuffleIcon, settings_.minToTray); };
+    hooks.clockCorrection = [this] { emit context_.events->SecondTick(); };
     hooks.dateChanged = [this](int) { DateChanged(); };
     hooks.pendingChanged = [this](const PendingTable&) { ShowPendingText(); };
     hooks.remindersChanged = [this] { emit context_.events->RemindersChanged(); };

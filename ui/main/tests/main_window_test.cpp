@@ -529,6 +529,15 @@ TEST_F(MainWindowTest, BlinkAlternatesTodaysColour) {
     EXPECT_FALSE(timer->isActive());
 }
 
+TEST_F(MainWindowTest, EveryTickIsAnnouncedForWorkOnTheSameBeat) {
+    TForm1& w = Open(2015, 2, 10);
+    int ticks = 0;
+    QObject::connect(&events_, &AppEvents::SecondTick, [&] { ++ticks; });
+    w.ReminderTick();
+    w.ReminderTick();
+    EXPECT_EQ(ticks, 2);
+}
+
 TEST_F(MainWindowTest, TickAtMidnightMovesTodayIntoTheNewMonth) {
     TForm1& w = Open(2015, 2, 28, 23, 59);
     clock_.SetLocal(EncodeDate(2015, 2, 28) + EncodeTime(23, 59, 59));
