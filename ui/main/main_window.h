@@ -37,7 +37,7 @@ namespace orvanto {
 
 class BevelButton;
 class CaptionBar;
-class ColourCommand;
+struct ColourCommand;
 class ExtLabel;
 class MainCommands;
 class MonthView;
