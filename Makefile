@@ -1,19 +1,22 @@
-# make run            set up, build the calendar, its library and the CLI, start it
-# make test           set up, build everything and run every test
-# make bench          set up, build and run the benchmarks
-# make install        install into PREFIX (default /usr/local); DESTDIR is honoured
-# make package        build the Debian package (build/orvanto_<version>_<arch>.deb)
-# make fuzz           build the libFuzzer targets (clang) and run each FUZZ_SECONDS
-# make test-sanitize  every test under AddressSanitizer and UBSan
+# make run              set up, build the calendar, its library and the CLI, start it
+# make test             set up, build everything and run every test
+# make bench            set up, build and run the benchmarks
+# make install          install into PREFIX (default /usr/local); DESTDIR is honoured
+# make package          build the Debian package (build/orvanto_<version>_<arch>.deb)
+# make fuzz             build the libFuzzer targets (clang) and run each FUZZ_SECONDS
+# make test-sanitize    every test under AddressSanitizer and UBSan
+# make check-generated  regenerate every generated source and compare it with
+#                       the committed one (DATA: the published tables)
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_SECONDS ?= 60
+DATA ?= ../shared/data
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 PROGRAMS = orvanto orvanto-cli cities
 
-.PHONY: all deps configure build programs run test bench install package fuzz test-sanitize clean
+.PHONY: all deps configure build programs run test bench install package fuzz test-sanitize check-generated clean
 
 all: build
 
@@ -63,6 +66,9 @@ test-sanitize: deps
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/sanitizer-suppressions.txt \
 	  ctest --output-on-failure -j $(JOBS)
+
+check-generated:
+	tools/check-generated $(DATA)
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD)

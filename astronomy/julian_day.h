@@ -23,12 +23,12 @@ double EncodeSerialDate(int year, int month, int day);
 CalendarDate DecodeSerialDate(double serial);
 
 // Start-up constants.
-// Serial value of 1 January 2000 (the epoch of the VSOP87 time argument).
+// Serial value of 1 January 2000: the epoch of the VSOP87 time argument and
+// of the moon's routines.
 inline constexpr double kSerial2000 = 36526.0;
 // J = 2451544.5 - serial(1 January 2000): JD = serial + J.
-inline constexpr long double kJulianDayOffset = 2451544.5L - 36526.0L;  // 2415018.5
-// Serial values of 1 January 2000 and 1 January 1999 (epochs of the moon's routines).
-inline constexpr double kSerialJan2000 = 36526.0;
+inline constexpr long double kJulianDayOffset = 2451544.5L - kSerial2000;  // 2415018.5
+// Serial value of 1 January 1999 (an epoch of the moon's routines).
 inline constexpr double kSerialJan1999 = 36161.0;
 // Serial value of 17 January 1923, the start of lunation 1.
 inline constexpr double kSerialLunationEpoch = 8418.0;

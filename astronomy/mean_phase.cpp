@@ -9,7 +9,7 @@ namespace orvanto::astro {
 
 MeanPhaseElements MeanPhaseAt(int phase, double serial) {
     MeanPhaseElements el;
-    const long double centuries = (serial - kSerialJan2000) / 36525.0L;
+    const long double centuries = (serial - kSerial2000) / 36525.0L;
     el.k = std::nearbyint(centuries * 1236.85L) + phase * 0.125L;
     const long double t = el.k / 1236.85L;
     const long double t2 = t * t;

@@ -22,7 +22,7 @@
 #include "core/scripted_prompt.h"
 #include "core/settings_keys.h"
 #include "core/sound.h"
-#include "ui/main_window.h"
+#include "ui/main/main_window.h"
 
 namespace {
 
@@ -72,13 +72,18 @@ struct Fixture {
     ScriptedPrompt prompt;
     SilentSound sound;
 
-    MainWindowContext Context() {
-        MainWindowContext context;
+    AppEvents events;
+    AppContext context = Context();
+    WindowLauncher launcher{context};
+
+    AppContext Context() {
+        AppContext context;
         context.settingsPath = path;
         context.clock = &clock;
         context.prompt = &prompt;
         context.sound = &sound;
         context.timeZoneBias = [](bool) { return 0; };
+        context.events = &events;
         return context;
     }
 };
@@ -91,7 +96,7 @@ Fixture& SharedFixture() {
 void BM_ShowMonthWith10000Records(benchmark::State& state) {
     App();
     Fixture& f = SharedFixture();
-    TForm1 window(f.Context());
+    TForm1 window(f.context, f.launcher);
     int month = 0;
     for (auto _ : state) {
         window.ShowMonth(CivilDate{2015, month % 12 + 1, 1});
@@ -117,7 +122,7 @@ void BM_StartToFirstPaintedWindow(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer elapsed;
         elapsed.start();
-        auto window = std::make_unique<TForm1>(f.Context());
+        auto window = std::make_unique<TForm1>(f.context, f.launcher);
         PaintWatcher watcher;
         window->installEventFilter(&watcher);
         window->show();

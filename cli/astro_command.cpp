@@ -4,8 +4,9 @@
 //         [--city NAME] [--zone-hours N] [--date-format 1|2] [--12h] [--minor-phases]
 //         [--events]
 //
-// Location, date format and the minor-phases switch come from the settings file (their
-// defaults without one) unless given; --lon is east positive like the settings file. The
+// Location, date format and the minor-phases switch come from the settings file
+// (ORVANTO.INI beside the program unless --settings names another; their defaults
+// without one) unless given; --lon is east positive like the settings file. The
 // date and time are local; without --time the time of day is the clock's. --events
 // prints instead the day's events in Universal Time, one "name<TAB>YYYY-MM-DD HH:MM:SS"
 // line each ("none" where the event does not occur), and the Earth's heliocentric
@@ -17,6 +18,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/cli_arguments.h"
 #include "astronomy/astro_report.h"
 #include "astronomy/errors.h"
 #include "astronomy/julian_day.h"
@@ -58,17 +60,6 @@ std::optional<long double> ParseNumber(const std::string& text) {
     return static_cast<long double>(*value);
 }
 
-// YYYY-MM-DD of the years 1753 to 2078 as a serial date.
-std::optional<double> ParseDate(const std::string& text) {
-    int y = 0, m = 0, d = 0;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &tail) != 3) return std::nullopt;
-    if (y < 1753 || y > 2078 || m < 1 || m > 12 || d < 1) return std::nullopt;
-    const double serial = astro::EncodeSerialDate(y, m, d);
-    const astro::CalendarDate back = astro::DecodeSerialDate(serial);
-    if (back.month != m || back.day != d) return std::nullopt;
-    return serial;
-}
 
 // HH:MM or HH:MM:SS as a fraction of a day.
 std::optional<double> ParseTime(const std::string& text) {
@@ -215,21 +206,15 @@ int RunAstroCommand(const Args& args) {
     if (const std::optional<std::string> error = ParseArguments(args, o))
         return UsageError(kCommand, *error);
 
-    const IniFile ini(o.settingsPath.value_or(""));
-    const bool useFile = o.settingsPath.has_value();
+    const IniFile ini(SettingsPathOrDefault(o.settingsPath));
     const auto text = [&](std::string_view section, std::string_view key) {
-        const std::string fallback(ReadDefault(section, key, SettingsReader::AstronomicalWindow));
-        return useFile ? ReadSettingText(ini, section, key, SettingsReader::AstronomicalWindow)
-                       : fallback;
+        return ReadSettingText(ini, section, key, SettingsReader::AstronomicalWindow);
     };
     const auto integer = [&](std::string_view key) {
-        return useFile ? ReadSettingInteger(ini, kSettingsSection, key, SettingsReader::AstronomicalWindow)
-                       : std::stoi(std::string(ReadDefault(kSettingsSection, key,
-                                                           SettingsReader::AstronomicalWindow)));
+        return ReadSettingInteger(ini, kSettingsSection, key, SettingsReader::AstronomicalWindow);
     };
     const auto boolean = [&](std::string_view key) {
-        return useFile ? ReadSettingBool(ini, kSettingsSection, key, SettingsReader::AstronomicalWindow)
-                       : ReadDefault(kSettingsSection, key, SettingsReader::AstronomicalWindow) == "1";
+        return ReadSettingBool(ini, kSettingsSection, key, SettingsReader::AstronomicalWindow);
     };
 
     astro::TAstroReportInput in;
@@ -258,7 +243,7 @@ int RunAstroCommand(const Args& args) {
     const double localNow = clock.LocalNow();
     double day = std::floor(localNow);
     if (o.date) {
-        const std::optional<double> parsed = ParseDate(*o.date);
+        const std::optional<double> parsed = ParseIsoDateSerial(*o.date);
         if (!parsed) return UsageError(kCommand, "--date takes a date YYYY-MM-DD of 1753 to 2078");
         day = *parsed;
     }

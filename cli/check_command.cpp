@@ -14,6 +14,7 @@
 #include <string>
 #include <system_error>
 
+#include "cli/cli_arguments.h"
 #include "calendar/serial_date.h"
 #include "cli/commands.h"
 #include "cli/settings_option.h"
@@ -32,11 +33,6 @@ namespace {
 constexpr const char* kCommand = "check";
 constexpr int kMaxWarnAgainMinutes = 999;
 
-std::string DefaultSettingsPath() {
-    std::error_code error;
-    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return ResolveSettingsPath(std::nullopt, error ? std::string("orvanto-cli") : program.string());
-}
 
 std::optional<int> ParseNumber(std::string_view text, int low, int high) {
     int value = 0;
@@ -46,16 +42,6 @@ std::optional<int> ParseNumber(std::string_view text, int low, int high) {
     return value;
 }
 
-// "YYYY-MM-DD" as a serial date.
-std::optional<double> ParseDate(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-    const auto year = ParseNumber(std::string_view(text).substr(0, 4), 1753, 2078);
-    const auto month = ParseNumber(std::string_view(text).substr(5, 2), 1, 12);
-    const auto day = ParseNumber(std::string_view(text).substr(8, 2), 1, 31);
-    double serial = 0;
-    if (!year || !month || !day || !TryEncodeDate(*year, *month, *day, serial)) return std::nullopt;
-    return serial;
-}
 
 // "HH:MM" or "HH:MM:SS" as a fraction of a day.
 std::optional<double> ParseTime(const std::string& text) {
@@ -169,7 +155,7 @@ int RunCheckCommand(const Args& args) {
             settingsPath = NamedSettingsFile(value);
             if (!settingsPath) return UsageError(kCommand, UnusableSettingsFileText(value));
         } else if (arg == "--today") {
-            date = ParseDate(value);
+            date = ParseIsoDateSerial(value);
             if (!date) return UsageError(kCommand, "--today must be a date YYYY-MM-DD from 1753 to 2078, not '" + value + "'");
         } else {
             time = ParseTime(value);
@@ -185,7 +171,7 @@ int RunCheckCommand(const Args& args) {
     ReminderServices services{prompt, sound, clock};
     TimeStyle timeStyle;
     timeStyle.twelveHour = SystemTwelveHourClock();
-    StartupReminderPass(settingsPath ? *settingsPath : DefaultSettingsPath(), LocalNow(clock).today, timeStyle,
+    StartupReminderPass(SettingsPathOrDefault(settingsPath), LocalNow(clock).today, timeStyle,
                         services);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/cli_arguments.h"
 #include "calendar/day_counts.h"
 #include "calendar/day_number.h"
 #include "calendar/serial_date.h"
@@ -22,31 +23,11 @@ constexpr const char* kCommand = "date";
 constexpr const char* kWeekdayNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                           "Thursday", "Friday", "Saturday"};
 
-std::optional<int> ParseDigits(const std::string& text, size_t position, size_t count) {
-    int value = 0;
-    const char* first = text.data() + position;
-    const auto [stop, error] = std::from_chars(first, first + count, value);
-    if (error != std::errc() || stop != first + count) return std::nullopt;
-    return value;
-}
-
-// Exactly "YYYY-MM-DD", a real date of 1753-2078.
-std::optional<CivilDate> ParseDate(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-    for (size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u}) {
-        if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    }
-    const CivilDate date{*ParseDigits(text, 0, 4), *ParseDigits(text, 5, 2),
-                         *ParseDigits(text, 8, 2)};
-    if (!IsValidDate(date.day, date.month, date.year)) return std::nullopt;
-    return date;
-}
-
 }  // namespace
 
 int RunDateCommand(const Args& args) {
     if (args.size() != 1) return UsageError(kCommand, "usage: date YYYY-MM-DD");
-    const std::optional<CivilDate> parsed = ParseDate(args[0]);
+    const std::optional<CivilDate> parsed = ParseIsoDate(args[0]);
     if (!parsed) {
         return UsageError(kCommand,
                           "expected a date YYYY-MM-DD from 1753-01-01 to 2078-12-31, not '" +

@@ -6,6 +6,7 @@
 
 #include "calendar/serial_date.h"
 #include "calendar/valid_date.h"
+#include "cli/cli_arguments.h"
 
 namespace orvanto::cli {
 
@@ -26,17 +27,6 @@ int Digits(const std::string& text, std::size_t first, std::size_t count) {
     return value;
 }
 
-// Exactly "YYYY-MM-DD", a real date of 1753-2078 (the calendar's years).
-std::optional<double> ParseDate(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-    if (!AllDigits(text, 0, 4) || !AllDigits(text, 5, 2) || !AllDigits(text, 8, 2))
-        return std::nullopt;
-    const int year = Digits(text, 0, 4);
-    const int month = Digits(text, 5, 2);
-    const int day = Digits(text, 8, 2);
-    if (!IsValidDate(day, month, year)) return std::nullopt;
-    return EncodeDate(year, month, day);
-}
 
 std::optional<int> ParseCount(const std::string& text) {
     if (text.empty() || text.size() > 6 || !AllDigits(text, 0, text.size())) return std::nullopt;
@@ -63,7 +53,7 @@ std::optional<FromCount> ParseFromCount(const char* command, const Args& args, i
         }
         const std::string& value = args[i + 1];
         if (option == "--from") {
-            from = ParseDate(value);
+            from = ParseIsoDateSerial(value);
             if (!from) {
                 status = UsageError(command, "expected a date YYYY-MM-DD from 1753-01-01 to "
                                              "2078-12-31, not '" + value + "'");

@@ -1,6 +1,7 @@
 // orvanto-cli holidays YEAR [--settings FILE]: every holiday of a year, month by
 // month, one line "YYYY-MM-DD<TAB>name" each, with the holiday switches of the
-// settings file (their read defaults when there is no file).
+// settings file (ORVANTO.INI beside the program unless --settings names another;
+// their read defaults when there is no file).
 #include <charconv>
 #include <cstdio>
 #include <optional>
@@ -8,6 +9,7 @@
 
 #include "calendar/month_holidays.h"
 #include "calendar/valid_date.h"
+#include "cli/cli_arguments.h"
 #include "cli/commands.h"
 #include "cli/settings_option.h"
 #include "core/ini_file.h"
@@ -28,10 +30,6 @@ std::optional<int> ParseYear(const std::string& text) {
     return year;
 }
 
-// The four switches of the settings file, or the read defaults without one.
-HolidaySwitches SwitchesOf(const std::optional<std::string>& settingsPath) {
-    return settingsPath ? ReadHolidaySwitches(IniFile(*settingsPath)) : HolidaySwitches{};
-}
 
 }  // namespace
 
@@ -55,7 +53,7 @@ int RunHolidaysCommand(const Args& args) {
         return UsageError(kCommand, "YEAR must be a year from 1753 to 2078, not '" + *yearText + "'");
     }
 
-    const HolidaySwitches switches = SwitchesOf(settingsPath);
+    const HolidaySwitches switches = ReadHolidaySwitches(IniFile(SettingsPathOrDefault(settingsPath)));
     for (int month = 1; month <= 12; ++month) {
         for (const Holiday& holiday : MonthHolidays(*year, month, switches)) {
             std::printf("%04d-%02d-%02d\t%s\n", *year, month, holiday.day, holiday.name.c_str());

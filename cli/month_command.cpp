@@ -9,6 +9,7 @@
 #include <string>
 #include <system_error>
 
+#include "cli/cli_arguments.h"
 #include "calendar/valid_date.h"
 #include "cli/commands.h"
 #include "cli/settings_option.h"
@@ -32,12 +33,6 @@ std::optional<int> ParseNumber(const std::string& text, int low, int high) {
     return value;
 }
 
-// The settings file the program uses when none is named: ORVANTO.INI beside it.
-std::string DefaultSettingsPath() {
-    std::error_code error;
-    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return ResolveSettingsPath(std::nullopt, error ? std::string("orvanto-cli") : program.string());
-}
 
 // Message boxes of a run without a screen go to standard error.
 class StderrPrompt : public Prompt {
@@ -79,7 +74,7 @@ int RunMonthCommand(const Args& args) {
     const auto month = ParseNumber(*monthText, 1, 12);
     if (!month) return UsageError(kCommand, "MONTH must be a month from 1 to 12, not '" + *monthText + "'");
 
-    const IniFile settings(settingsPath ? *settingsPath : DefaultSettingsPath());
+    const IniFile settings(SettingsPathOrDefault(settingsPath));
     TimeStyle timeStyle;
     timeStyle.twelveHour = SystemTwelveHourClock();
     StderrPrompt prompt;

@@ -1,12 +1,45 @@
-# orvanto_room(NAME <room> [DEPS <targets>...] [TEST_DEPS <targets>...])
+# orvanto_room(NAME <room> [RECURSE] [PROGRAM <name>] [DEPS <targets>...]
+#              [TEST_DEPS <targets>...] [TEST_ENVIRONMENT <VAR=value>...])
 #
-# A room is a folder of the engine: its *.cpp files (not those under tests/)
-# make the static library orvanto_<room>; its tests/*.cpp files make the test
-# program <room>_tests, run by ctest.
+# A room is a folder of the program: its *.cpp files (not those under tests/)
+# make the static library orvanto_<room>; its tests make the test program
+# <room>_tests, run by ctest with the shared test support.
+#
+# RECURSE: the room's sub-folders belong to it (every *.cpp below the folder,
+# and every tests/ folder below it). Without RECURSE a source in a sub-folder
+# other than tests/ stops the configuration, so no sub-folder is skipped
+# without notice.
+# PROGRAM: the room's main.cpp (at any depth) is left out of the library and
+# becomes the program <name>, linked against it.
 function(orvanto_room)
-  cmake_parse_arguments(ROOM "" "NAME" "DEPS;TEST_DEPS" ${ARGN})
-  file(GLOB room_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  if(room_sources)
+  cmake_parse_arguments(ROOM "RECURSE" "NAME;PROGRAM" "DEPS;TEST_DEPS;TEST_ENVIRONMENT" ${ARGN})
+  set(here ${CMAKE_CURRENT_SOURCE_DIR})
+
+  # Headers too, so that the meta-object compiler sees every Q_OBJECT class.
+  file(GLOB_RECURSE all_sources CONFIGURE_DEPENDS ${here}/*.cpp ${here}/*.h)
+  set(room_sources "")
+  set(test_sources "")
+  set(main_source "")
+  foreach(source IN LISTS all_sources)
+    file(RELATIVE_PATH relative ${here} ${source})
+    if(relative MATCHES "(^|/)tests/")
+      if(ROOM_RECURSE OR relative MATCHES "^tests/[^/]*$")
+        list(APPEND test_sources ${source})
+      else()
+        message(FATAL_ERROR "${ROOM_NAME}: ${relative} is in a sub-folder this room does not build")
+      endif()
+    elseif(ROOM_PROGRAM AND relative MATCHES "(^|/)main\\.cpp$")
+      set(main_source ${source})
+    elseif(ROOM_RECURSE OR NOT relative MATCHES "/")
+      list(APPEND room_sources ${source})
+    else()
+      message(FATAL_ERROR "${ROOM_NAME}: ${relative} is in a sub-folder this room does not build")
+    endif()
+  endforeach()
+
+  set(compiled ${room_sources})
+  list(FILTER compiled INCLUDE REGEX "\\.cpp$")
+  if(compiled)
     add_library(orvanto_${ROOM_NAME} STATIC ${room_sources})
     target_include_directories(orvanto_${ROOM_NAME} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(orvanto_${ROOM_NAME} PUBLIC ${ROOM_DEPS})
@@ -16,16 +49,24 @@ function(orvanto_room)
     target_link_libraries(orvanto_${ROOM_NAME} INTERFACE ${ROOM_DEPS})
   endif()
 
-  file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp
-                                           ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.h)
+  if(ROOM_PROGRAM)
+    if(NOT main_source)
+      message(FATAL_ERROR "${ROOM_NAME}: the program ${ROOM_PROGRAM} has no main.cpp")
+    endif()
+    add_executable(${ROOM_PROGRAM} ${main_source})
+    target_link_libraries(${ROOM_PROGRAM} PRIVATE orvanto_${ROOM_NAME})
+  endif()
+
   if(test_sources)
     add_executable(${ROOM_NAME}_tests ${test_sources})
-    target_link_libraries(${ROOM_NAME}_tests PRIVATE orvanto_${ROOM_NAME} ${ROOM_TEST_DEPS}
+    target_link_libraries(${ROOM_NAME}_tests PRIVATE orvanto_${ROOM_NAME} ${ROOM_TEST_DEPS} orvanto_test_support
                           GTest::gmock GTest::gtest_main)
     target_compile_definitions(${ROOM_NAME}_tests PRIVATE
                                ORVANTO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-                               ORVANTO_BINARY_DIR="${CMAKE_BINARY_DIR}")
-    gtest_discover_tests(${ROOM_NAME}_tests DISCOVERY_MODE PRE_TEST
-                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+                               ORVANTO_BINARY_DIR="${CMAKE_BINARY_DIR}"
+                               ORVANTO_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+    # Test names carry the parameter's name, never its bytes.
+    gtest_discover_tests(${ROOM_NAME}_tests DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES NO_PRETTY_TYPES
+                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ROOM_TEST_ENVIRONMENT}")
   endif()
 endfunction()

@@ -8,6 +8,11 @@
 
 namespace orvanto {
 
+// The program's name: the title of its message boxes and of its windows'
+// caption bars. (The application title, with the platform's suffix, is
+// kApplicationTitle.)
+inline constexpr const char* kProgramName = "Orvanto";
+
 enum class MessageKind { Information, Warning, Error };
 
 // What the reminder popup shows, handed over as data by the reminder engine.

@@ -8,7 +8,8 @@ Inputs (CSV, exact decimal text):
   perigee_corrections.csv      Meeus table 50.A, perigee
   apogee_corrections.csv       Meeus table 50.A, apogee
 
-Usage: tools/gen_moon_tables.py DATA_DIR [OUTPUT]
+Usage: tools/gen_moon_tables.py [DATA_DIR [OUTPUT]]
+The data folder defaults to ../shared/data beside the repository.
 The output defaults to astronomy/moon_tables.cpp beside this script's project. The
 generated file is committed; the build never runs this script.
 """
@@ -87,10 +88,10 @@ def table(type_name, name, size, lines):
 
 
 def main():
-    if len(sys.argv) not in (2, 3):
+    if len(sys.argv) > 3:
         sys.exit(__doc__)
-    data_dir = sys.argv[1]
     here = os.path.dirname(os.path.abspath(__file__))
+    data_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "shared", "data")
     output = sys.argv[2] if len(sys.argv) == 3 else os.path.join(
         here, "..", "astronomy", "moon_tables.cpp")
 

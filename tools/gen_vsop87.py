@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """Write astronomy/vsop87d_earth_table.cpp from the VSOP87D Earth series.
 
-Usage: gen_vsop87.py INPUT.csv OUTPUT.cpp
+Usage: gen_vsop87.py [INPUT.csv [OUTPUT.cpp]]
+
+The input defaults to ../shared/data/vsop87d_earth.csv beside the repository, the
+output to astronomy/vsop87d_earth_table.cpp.
 
 The input has the columns series (L, B, R), power (0..5), index (row within the power,
 from 0, in the published order), A (amplitude x 1e8), B (phase, rad), C (frequency, rad
@@ -9,6 +12,7 @@ per Julian millennium). The values are copied as exact decimal text into long do
 literals, so the compiled table holds the published digits.
 """
 import csv
+import os
 import sys
 
 EXPECTED_COUNTS = {
@@ -78,6 +82,11 @@ def write_table(series, path):
 
 
 def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    if len(sys.argv) == 1:
+        sys.argv.append(os.path.join(here, "..", "..", "shared", "data", "vsop87d_earth.csv"))
+    if len(sys.argv) == 2:
+        sys.argv.append(os.path.join(here, "..", "astronomy", "vsop87d_earth_table.cpp"))
     if len(sys.argv) != 3:
         raise SystemExit(__doc__)
     write_table(read_series(sys.argv[1]), sys.argv[2])

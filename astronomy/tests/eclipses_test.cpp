@@ -95,7 +95,7 @@ TEST(NextEclipseCandidate, ReplacesTheDateByTheFirstPhaseAtOrAfterIt) {
 std::vector<EclipseFound> EclipsesByLunation(EclipseType type) {
     std::vector<EclipseFound> list;
     for (int k = -130; k <= 140; ++k) {
-        double date = kSerialJan2000 + k * 29.530588853;
+        double date = kSerial2000 + k * 29.530588853;
         const TEclipseKind kind = EclipseAtPhase(date, type);
         if (kind != ekNone) list.push_back({date, kind});
     }

@@ -106,7 +106,7 @@ TEST(CalendarFromJulianDay, InvertsAcrossTheSwitch) {
 TEST(SerialDates, StartUpConstantsAgreeWithTheConversions) {
     EXPECT_EQ(SerialToJulianDay(0.0), 2415018.5L);
     EXPECT_EQ(kJulianDayOffset, 2415018.5L);
-    EXPECT_EQ(SerialFromCalendar(2000, 1, 1), kSerialJan2000);
+    EXPECT_EQ(SerialFromCalendar(2000, 1, 1), kSerial2000);
     EXPECT_EQ(SerialFromCalendar(1999, 1, 1), kSerialJan1999);
     EXPECT_EQ(EncodeSerialDate(1923, 1, 17), kSerialLunationEpoch);
     EXPECT_EQ(EncodeSerialDate(2000, 1, 1), kSerial2000);

@@ -13,15 +13,15 @@
 namespace {
 
 namespace fs = std::filesystem;
-using orvanto::testing::CliRun;
-using orvanto::testing::TempFolder;
+using orvanto::test::CliRun;
+using orvanto::test::TempFolder;
 
 class AstroCommandTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
     CliRun Run(const std::vector<std::string>& args) {
-        return orvanto::testing::RunCli(dir_, "astro", args, std::nullopt, "LC_ALL=C TZ=UTC");
+        return orvanto::test::RunCli(dir_, "astro", args, std::nullopt, "LC_ALL=C TZ=UTC");
     }
 
     TempFolder folder_{"orvanto-astro"};

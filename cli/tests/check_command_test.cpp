@@ -13,9 +13,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-using orvanto::testing::CliRun;
-using orvanto::testing::ReadFile;
-using orvanto::testing::TempFolder;
+using orvanto::test::CliRun;
+using orvanto::test::ReadFile;
+using orvanto::test::TempFolder;
 
 // DayNumber of 11 December 2026, the "today" of these tests.
 constexpr int kToday = 740404;
@@ -32,7 +32,7 @@ protected:
     }
 
     CliRun RunCli(const std::vector<std::string>& args, const std::string& input) const {
-        return orvanto::testing::RunCli(dir_, "check", args, input, "LC_ALL=C");
+        return orvanto::test::RunCli(dir_, "check", args, input, "LC_ALL=C");
     }
 
     CliRun Check(const std::string& input, const std::string& now = "12:00") const {

@@ -11,9 +11,9 @@
 
 namespace {
 
-using orvanto::testing::CliRun;
+using orvanto::test::CliRun;
 
-CliRun RunCli(const std::string& arguments) { return orvanto::testing::RunCliMerged(arguments); }
+CliRun RunCli(const std::string& arguments) { return orvanto::test::RunCliMerged(arguments); }
 
 TEST(CitiesCommandTest, ListsEveryPlaceInLibraryOrder) {
     const CliRun run = RunCli("cities");

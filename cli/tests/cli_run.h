@@ -15,9 +15,9 @@
 #include <system_error>
 #include <vector>
 
-#include <stdlib.h>
+#include "test_support/temp_folder.h"
 
-namespace orvanto::testing {
+namespace orvanto::test {
 
 // The exit status (-1 when the program did not exit normally) and the output.
 struct CliRun {
@@ -49,27 +49,6 @@ inline std::string Quoted(const std::string& arg) {
     return quoted + "'";
 }
 
-// A new folder /tmp/<prefix>-XXXXXX, removed with its content on destruction.
-// Path() is empty when the folder could not be made.
-class TempFolder {
-public:
-    explicit TempFolder(const std::string& prefix) {
-        std::string pattern = "/tmp/" + prefix + "-XXXXXX";
-        if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code error;
-        if (!path_.empty()) std::filesystem::remove_all(path_, error);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
 // Runs "ORVANTO_CLI <command> <args>" through the shell with standard output
 // and standard error written to the files "out" and "err" of the folder.
 // When input is given (even empty) it is written to the file "in" and fed on
@@ -99,10 +78,21 @@ inline CliRun RunCli(const TempFolder& folder, const std::string& command, const
     return RunCli(folder.Path(), command, args, input, environment);
 }
 
+// A copy of the built program (with the cities library beside it) in the
+// folder, so that a settings file can lie beside the program; the copy's path.
+inline std::filesystem::path CopyProgramInto(const std::filesystem::path& folder) {
+    const std::filesystem::path program(ORVANTO_CLI);
+    const auto copy = std::filesystem::copy_options::overwrite_existing;
+    std::filesystem::copy_file(program, folder / program.filename(), copy);
+    std::filesystem::copy_file(program.parent_path() / "libcities.so", folder / "libcities.so", copy);
+    return folder / program.filename();
+}
+
 // Runs "orvanto-cli <arguments>" with standard error going with standard
 // output; the arguments are shell words as they stand.
-inline CliRun RunCliMerged(const std::string& arguments) {
-    const std::string command = std::string("'") + ORVANTO_CLI + "' " + arguments + " 2>&1";
+// The program is the built one unless another copy is named.
+inline CliRun RunCliMerged(const std::string& arguments, const std::string& program = ORVANTO_CLI) {
+    const std::string command = Quoted(program) + " " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     std::string out;
     char buffer[4096];
@@ -111,4 +101,4 @@ inline CliRun RunCliMerged(const std::string& arguments) {
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, {}};
 }
 
-}  // namespace orvanto::testing
+}  // namespace orvanto::test

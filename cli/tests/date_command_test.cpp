@@ -10,15 +10,15 @@
 namespace {
 
 namespace fs = std::filesystem;
-using orvanto::testing::CliRun;
-using orvanto::testing::TempFolder;
+using orvanto::test::CliRun;
+using orvanto::test::TempFolder;
 
 class DateCommandTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
     CliRun RunCli(const std::vector<std::string>& args) const {
-        return orvanto::testing::RunCli(dir_, "date", args);
+        return orvanto::test::RunCli(dir_, "date", args);
     }
 
     TempFolder folder_{"orvanto-date"};

@@ -10,9 +10,9 @@
 
 namespace {
 
-using orvanto::testing::CliRun;
+using orvanto::test::CliRun;
 
-CliRun Distance(const std::string& arguments) { return orvanto::testing::RunCliMerged("distance " + arguments); }
+CliRun Distance(const std::string& arguments) { return orvanto::test::RunCliMerged("distance " + arguments); }
 
 TEST(DistanceCommandTest, ResultsOfTheCalculator) {
     const struct {

@@ -11,15 +11,15 @@
 namespace {
 
 namespace fs = std::filesystem;
-using orvanto::testing::CliRun;
-using orvanto::testing::TempFolder;
+using orvanto::test::CliRun;
+using orvanto::test::TempFolder;
 
 class EclipsesCommandTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
     CliRun Run(const std::vector<std::string>& args) const {
-        return orvanto::testing::RunCli(dir_, "eclipses", args);
+        return orvanto::test::RunCli(dir_, "eclipses", args);
     }
 
     TempFolder folder_{"orvanto-eclipses"};

@@ -12,8 +12,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using orvanto::testing::CliRun;
-using orvanto::testing::TempFolder;
+using orvanto::test::CliRun;
+using orvanto::test::TempFolder;
 
 // DayNumber of some dates of the tests.
 constexpr int k3March2005 = 732451;
@@ -24,7 +24,7 @@ protected:
     void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
     CliRun RunCli(const std::vector<std::string>& args) const {
-        return orvanto::testing::RunCli(dir_, "month", args, std::nullopt, "LC_ALL=C");
+        return orvanto::test::RunCli(dir_, "month", args, std::nullopt, "LC_ALL=C");
     }
 
     std::string WriteSettings(const std::string& content) const {

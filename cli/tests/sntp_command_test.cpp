@@ -31,12 +31,12 @@ extern char** environ;
 
 namespace {
 
-using orvanto::testing::CliRun;
-using orvanto::testing::ReadFile;
-using orvanto::testing::TempFolder;
+using orvanto::test::CliRun;
+using orvanto::test::ReadFile;
+using orvanto::test::TempFolder;
 
 CliRun RunCli(const TempFolder& dir, const std::vector<std::string>& args) {
-    return orvanto::testing::RunCli(dir, "sntp", args);
+    return orvanto::test::RunCli(dir, "sntp", args);
 }
 
 // A UDP socket on 127.0.0.1 at a port of the system's choice.

@@ -26,8 +26,8 @@
 namespace orvanto {
 namespace {
 
-using testing::LocalChronyd;
-using testing::SpinUntil;
+using test::LocalChronyd;
+using test::SpinUntil;
 
 constexpr double kMsPerDay = 86400000.0;
 
@@ -118,7 +118,7 @@ TEST_F(ChronydTest, HundredQueriesStayClose) {
 // The whole correction against the real server, with a fake clock setter:
 // the clock would be set to within a few milliseconds of where it stands.
 TEST_F(ChronydTest, TheCorrectionServiceCorrectsFromTheRealServer) {
-    testing::TempFolder folder;
+    test::TempFolder folder;
     const std::string path = folder.File("ORVANTO.INI");
     std::ofstream(path) << "[SNTP]\nTimeCorrection=1\nAutoServer=0\nTimeServer=127.0.0.1\nCorrectEvery=60\n";
     IniFile settings(path);

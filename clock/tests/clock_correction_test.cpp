@@ -23,11 +23,11 @@
 namespace orvanto {
 namespace {
 
-using testing::Bytes;
-using testing::FakeSntpPeer;
-using testing::NtpTimestampOf;
-using testing::ReplyTo;
-using testing::SpinUntil;
+using test::Bytes;
+using test::FakeSntpPeer;
+using test::NtpTimestampOf;
+using test::ReplyTo;
+using test::SpinUntil;
 
 constexpr double kMsPerDay = 86400000.0;
 constexpr double kDay = 46367.0;  // 11 December 2026
@@ -82,7 +82,7 @@ protected:
         ASSERT_TRUE(SpinUntil([&] { return setter_.Requests().size() > before || service_->StatusLine1() != line; }));
     }
 
-    testing::TempFolder folder_;
+    test::TempFolder folder_;
     std::string path_ = folder_.File("ORVANTO.INI");
     IniFile ini_{path_};
     FakeClock clock_;

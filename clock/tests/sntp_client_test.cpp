@@ -17,12 +17,12 @@
 namespace orvanto {
 namespace {
 
-using testing::Bytes;
-using testing::FakeSntpPeer;
-using testing::NtpTimestampOf;
-using testing::ReplyTo;
-using testing::SpinFor;
-using testing::SpinUntil;
+using test::Bytes;
+using test::FakeSntpPeer;
+using test::NtpTimestampOf;
+using test::ReplyTo;
+using test::SpinFor;
+using test::SpinUntil;
 
 constexpr double kMsPerDay = 86400000.0;
 // 2026-12-11 12:00:00 UTC as a serial date.
@@ -324,7 +324,7 @@ TEST_F(SntpClientTest, ARefusedListeningPortIsReportedAndTheExchangeGoesOn) {
 }
 
 TEST_F(SntpClientTest, AReplyToTheListeningSocketIsTaken) {
-    const quint16 port = testing::FreeLoopbackPort();
+    const quint16 port = test::FreeLoopbackPort();
     ASSERT_NE(port, 0);
     client_.SetLocalPort(std::to_string(port));
     peer_.ReplyToPort(port);

@@ -21,7 +21,7 @@
 
 #include "clock/sntp_packet.h"
 
-namespace orvanto::testing {
+namespace orvanto::test {
 
 // One application object for the whole test program.
 inline QCoreApplication& TestApplication() {
@@ -175,4 +175,4 @@ inline std::vector<std::uint8_t> Bytes(const SntpPacket& packet) {
     return std::vector<std::uint8_t>(packet.begin(), packet.end());
 }
 
-}  // namespace orvanto::testing
+}  // namespace orvanto::test

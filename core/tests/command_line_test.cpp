@@ -118,11 +118,11 @@ TEST(ChooseSettingsPathTest, ANamedFileMustExistOrBeCreatable) {
 }
 
 TEST(SettingsFileUsableTest, ExistingOrCreatableFileOnly) {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     const std::string existing = folder.File("there.INI");
-    testing::WriteFileBytes(existing, "[Settings]\n");
+    test::WriteFileBytes(existing, "[Settings]\n");
     EXPECT_TRUE(SettingsFileUsable(existing));
-    EXPECT_EQ(testing::ReadFileBytes(existing), "[Settings]\n");
+    EXPECT_EQ(test::ReadFileBytes(existing), "[Settings]\n");
 
     const std::string creatable = folder.File("new.INI");
     EXPECT_TRUE(SettingsFileUsable(creatable));

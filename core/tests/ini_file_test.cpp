@@ -14,9 +14,9 @@
 namespace orvanto {
 namespace {
 
-using testing::ReadFileBytes;
-using testing::TempFolder;
-using testing::WriteFileBytes;
+using test::ReadFileBytes;
+using test::TempFolder;
+using test::WriteFileBytes;
 
 class IniFileTest : public ::testing::Test {
 protected:

@@ -60,10 +60,10 @@ TEST(SettingsKeysTest, NewFileIsByteForByteTheDefaultContent) {
 }
 
 TEST(SettingsKeysTest, NewFileWrittenThroughIniFileHasTheSameBytes) {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     IniFile ini(folder.File("ORVANTO.INI"));
     ini.WriteWholeFile(DefaultSettingsContent());
-    EXPECT_EQ(testing::ReadFileBytes(ini.FileName()), kExpectedNewFile);
+    EXPECT_EQ(test::ReadFileBytes(ini.FileName()), kExpectedNewFile);
     EXPECT_FALSE(ini.SectionExists("Location"));
     EXPECT_FALSE(ini.SectionExists("SNTP"));
     EXPECT_FALSE(ini.SectionExists("Print"));
@@ -148,8 +148,8 @@ TEST(SettingsKeysTest, KeysNoOneReadsHaveNoDefault) {
 }
 
 TEST(SettingsKeysTest, TypedReadsUseTheReadersDefault) {
-    const testing::TempFolder folder;
-    testing::WriteFileBytes(folder.File("a.ini"), "[Settings]\n");
+    const test::TempFolder folder;
+    test::WriteFileBytes(folder.File("a.ini"), "[Settings]\n");
     const IniFile ini(folder.File("a.ini"));
     EXPECT_EQ(ReadSettingInteger(ini, kColorsSection, "TitleBColor", SettingsReader::MainWindow), 12632256);
     EXPECT_FALSE(ReadSettingBool(ini, kSettingsSection, "ShowPesach", SettingsReader::MainWindow));

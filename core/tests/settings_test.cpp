@@ -11,10 +11,10 @@ namespace {
 class SettingsTest : public ::testing::Test {
 protected:
     IniFile WithContent(const std::string& content) {
-        testing::WriteFileBytes(path_, content);
+        test::WriteFileBytes(path_, content);
         return IniFile(path_);
     }
-    testing::TempFolder folder_;
+    test::TempFolder folder_;
     std::string path_ = folder_.File("ORVANTO.INI");
 };
 

@@ -19,7 +19,7 @@ protected:
         return BeginStartup(arguments, programPath_, clock_, false, prompt_);
     }
 
-    testing::TempFolder folder_;
+    test::TempFolder folder_;
     std::string programPath_ = folder_.File("orvanto");
     FakeClock clock_{46367.75};  // 11 December 2026, 18:00
     ScriptedPrompt prompt_;
@@ -93,7 +93,7 @@ TEST(RunningProgramPathTest, IsTheRunningTestProgram) {
 TEST_F(StartupTest, MissingSettingsFileIsCreatedAndAnnounced) {
     const std::string path = folder_.File("Cal.INI");
     EXPECT_TRUE(CreateMissingSettingsFile(path, prompt_));
-    EXPECT_EQ(testing::ReadFileBytes(path), DefaultSettingsContent());
+    EXPECT_EQ(test::ReadFileBytes(path), DefaultSettingsContent());
     EXPECT_EQ(prompt_.Log(), (std::vector<Shown>{{Shown::Kind::Message, MessageKind::Information, "Orvanto 32",
                                                   path + " has been succesfully created."}}));
     prompt_.Clear();
@@ -103,7 +103,7 @@ TEST_F(StartupTest, MissingSettingsFileIsCreatedAndAnnounced) {
 
 TEST_F(StartupTest, SettingsFileThatCannotBeCreatedRaises) {
     const std::string blocker = folder_.File("file");
-    testing::WriteFileBytes(blocker, "");
+    test::WriteFileBytes(blocker, "");
     EXPECT_THROW(CreateMissingSettingsFile(blocker + "/ORVANTO.INI", prompt_), EIniFileError);
     EXPECT_TRUE(prompt_.Log().empty());
 }
@@ -121,7 +121,7 @@ TEST_F(StartupTest, NewFileAsksToSetUpTheCity) {
 
 TEST_F(StartupTest, ChosenCityNeedsNoReminder) {
     const std::string path = folder_.File("ORVANTO.INI");
-    testing::WriteFileBytes(path, "[Location]\nLatitude=40.4168\nLongitude=-3.7038\n");
+    test::WriteFileBytes(path, "[Location]\nLatitude=40.4168\nLongitude=-3.7038\n");
     RemindToSetUpCityIfDefault(LoadMainWindowSettings(IniFile(path)), prompt_);
     EXPECT_TRUE(prompt_.Log().empty());
 }
@@ -195,7 +195,7 @@ TEST_F(PrepareStartTest, PlainStartCreatesAnnouncesAndAsksForTheCity) {
     const std::string path = folder_.File("ORVANTO.INI");
     EXPECT_EQ(prepared->state.settingsPath, path);
     EXPECT_TRUE(prepared->state.twelveHourClock);
-    EXPECT_EQ(testing::ReadFileBytes(path), DefaultSettingsContent());
+    EXPECT_EQ(test::ReadFileBytes(path), DefaultSettingsContent());
     EXPECT_EQ(prompt_.Texts(), (std::vector<std::string>{
                                    path + " has been succesfully created.",
                                    "Don't forget to set up your city in the Settings window.\n"
@@ -219,7 +219,7 @@ TEST_F(PrepareStartTest, BadArgumentEndsWithNothingWritten) {
 TEST_F(PrepareStartTest, UnwritableSettingsFolderEndsWithTheWriteError) {
     // The program's folder is a regular file, so nothing can be created beside it.
     const std::string blocker = folder_.File("not-a-folder");
-    testing::WriteFileBytes(blocker, "");
+    test::WriteFileBytes(blocker, "");
     EXPECT_FALSE(PrepareStart({}, blocker + "/orvanto", clock_, false, prompt_));
     EXPECT_EQ(prompt_.Texts(), std::vector<std::string>{"Unable to write to " + blocker + "/ORVANTO.INI"});
 }

@@ -12,12 +12,12 @@ namespace orvanto {
 namespace {
 
 using ::testing::ElementsAre;
-using testing::ReadFileBytes;
-using testing::RecordingSound;
-using testing::ScriptedPrompt;
-using testing::ScriptedRegionChooser;
-using testing::TempFolder;
-using testing::WriteFileBytes;
+using test::ReadFileBytes;
+using test::RecordingSound;
+using test::ScriptedPrompt;
+using test::ScriptedRegionChooser;
+using test::TempFolder;
+using test::WriteFileBytes;
 
 DistanceSide Kathmandu() { return {"  Kathmandu, Nepal ", "27", "42", false, "85", "19", false}; }
 

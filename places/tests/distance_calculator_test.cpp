@@ -14,12 +14,12 @@ namespace orvanto {
 namespace {
 
 using ::testing::ElementsAre;
-using testing::ReadFileBytes;
-using testing::RecordingSound;
-using testing::ScriptedPrompt;
-using testing::ScriptedRegionChooser;
-using testing::TempFolder;
-using testing::WriteFileBytes;
+using test::ReadFileBytes;
+using test::RecordingSound;
+using test::ScriptedPrompt;
+using test::ScriptedRegionChooser;
+using test::TempFolder;
+using test::WriteFileBytes;
 
 class DistanceCalculatorTest : public ::testing::Test {
 protected:

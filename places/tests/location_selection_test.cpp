@@ -11,9 +11,9 @@ namespace orvanto {
 namespace {
 
 using ::testing::ElementsAre;
-using testing::RecordingSound;
-using testing::ScriptedPrompt;
-using testing::TempFolder;
+using test::RecordingSound;
+using test::ScriptedPrompt;
+using test::TempFolder;
 
 class LocationSelectionTest : public ::testing::Test {
 protected:

@@ -15,10 +15,10 @@ namespace orvanto {
 namespace {
 
 using ::testing::ElementsAre;
-using testing::ReadFileBytes;
-using testing::ScriptedPrompt;
-using testing::TempFolder;
-using testing::WriteFileBytes;
+using test::ReadFileBytes;
+using test::ScriptedPrompt;
+using test::TempFolder;
+using test::WriteFileBytes;
 
 std::string Header() {
     std::string header;

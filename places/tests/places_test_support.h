@@ -16,7 +16,7 @@
 #include "core/sound.h"
 #include "places/add_city.h"
 
-namespace orvanto::testing {
+namespace orvanto::test {
 
 struct ShownMessage {
     MessageKind kind;
@@ -103,4 +103,4 @@ inline std::string ReadFileBytes(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-}  // namespace orvanto::testing
+}  // namespace orvanto::test

@@ -7,8 +7,8 @@
 namespace orvanto {
 namespace {
 
-using testing::ReadText;
-using testing::ReminderTempFolder;
+using test::ReadText;
+using test::ReminderTempFolder;
 
 TEST(AppendHistoryTest, HeaderLineOnCreationThenOneLineEach) {
     ReminderTempFolder folder;

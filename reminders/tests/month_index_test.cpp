@@ -7,9 +7,9 @@
 namespace orvanto {
 namespace {
 
-using testing::ReminderTempFolder;
-using testing::SettingsText;
-using testing::WriteText;
+using test::ReminderTempFolder;
+using test::SettingsText;
+using test::WriteText;
 
 struct Expected {
     int day;

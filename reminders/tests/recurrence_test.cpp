@@ -9,10 +9,10 @@
 namespace orvanto {
 namespace {
 
-using testing::ReadText;
-using testing::ReminderTempFolder;
-using testing::Serial;
-using testing::ServicesFixture;
+using test::ReadText;
+using test::ReminderTempFolder;
+using test::Serial;
+using test::ServicesFixture;
 
 std::string Line(int date, const std::string& value) { return std::to_string(date) + "/0=" + value; }
 

@@ -11,14 +11,14 @@
 namespace orvanto {
 namespace {
 
-using testing::At;
-using testing::ReadText;
-using testing::ReminderSection;
-using testing::ReminderTempFolder;
-using testing::Serial;
-using testing::ServicesFixture;
-using testing::SettingsText;
-using testing::WriteText;
+using test::At;
+using test::ReadText;
+using test::ReminderSection;
+using test::ReminderTempFolder;
+using test::Serial;
+using test::ServicesFixture;
+using test::SettingsText;
+using test::WriteText;
 
 const int kToday = DayNumber(2026, 12, 11);
 
@@ -196,11 +196,11 @@ TEST_F(ReminderCheckTest, ALineChangedMeanwhileStillPopsUpAndIsLeftAlone) {
     fixture.clock.SetLocal(Serial(2026, 12, 11, 14, 29, 59));
     ReminderCheck check(path, fixture.services, TimeStyle{});
     WriteSettings({}, {At(kToday, '0', "10000,0,1430,00000000,Dentist moved to Friday")});
-    const std::string before = testing::ReadText(path);
+    const std::string before = test::ReadText(path);
     fixture.clock.AdvanceSeconds(1);
     check.Tick();
     EXPECT_EQ(fixture.prompt.Popups().size(), 1u);
-    EXPECT_EQ(testing::ReadText(path), before);
+    EXPECT_EQ(test::ReadText(path), before);
 }
 
 // A prompt whose popup runs the check again, as a timer firing while the

@@ -7,11 +7,11 @@
 namespace orvanto {
 namespace {
 
-using testing::ReminderSection;
-using testing::ReminderTempFolder;
-using testing::ServicesFixture;
-using testing::SettingsText;
-using testing::WriteText;
+using test::ReminderSection;
+using test::ReminderTempFolder;
+using test::ServicesFixture;
+using test::SettingsText;
+using test::WriteText;
 
 ReminderLines DayWith(const std::vector<char>& sequences) {
     ReminderLines lines;
@@ -81,11 +81,11 @@ TEST(InsertReminderTest, AFullDayWritesNothing) {
     const std::string path = folder.File("orvanto.ini");
     std::vector<char> all(kSequenceCharacters.begin(), kSequenceCharacters.end());
     WriteText(path, SettingsText({}, DayWith(all)));
-    const std::string before = testing::ReadText(path);
+    const std::string before = test::ReadText(path);
     ServicesFixture fixture;
     IniFile settings(path);
     EXPECT_FALSE(InsertReminder(settings, 730563, "10000,0,9999,00000000,new", fixture.services));
-    EXPECT_EQ(testing::ReadText(path), before);
+    EXPECT_EQ(test::ReadText(path), before);
     EXPECT_EQ(fixture.prompt.Texts(), std::vector<std::string>{"There are too many reminders for this day."});
 }
 

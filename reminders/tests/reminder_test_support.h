@@ -21,7 +21,7 @@
 #include "reminders/reminder_record.h"
 #include "reminders/reminder_services.h"
 
-namespace orvanto::testing {
+namespace orvanto::test {
 
 class RecordingSound : public Sound {
 public:
@@ -102,4 +102,4 @@ struct ServicesFixture {
     ReminderServices services{prompt, sound, clock};
 };
 
-}  // namespace orvanto::testing
+}  // namespace orvanto::test

@@ -10,14 +10,14 @@
 namespace orvanto {
 namespace {
 
-using testing::At;
-using testing::ReadText;
-using testing::ReminderSection;
-using testing::ReminderTempFolder;
-using testing::Serial;
-using testing::ServicesFixture;
-using testing::SettingsText;
-using testing::WriteText;
+using test::At;
+using test::ReadText;
+using test::ReminderSection;
+using test::ReminderTempFolder;
+using test::Serial;
+using test::ServicesFixture;
+using test::SettingsText;
+using test::WriteText;
 
 const int kToday = DayNumber(2026, 12, 11);
 
@@ -246,7 +246,7 @@ TEST(StartupPassFailureTest, ASettingsFileThatCannotBeWrittenIsReported) {
     const std::string path = inner + "/orvanto.ini";
     WriteText(path, SettingsText({}, {At(kToday - 1, '0', "10000,0,9999,00000000,Old")}));
     FolderRemovingPrompt prompt(inner);
-    testing::RecordingSound sound;
+    test::RecordingSound sound;
     FakeClock clock(Serial(2026, 12, 11, 12, 0, 0));
     ReminderServices services{prompt, sound, clock};
     StartupReminderPass(path, kToday, TimeStyle{}, services);

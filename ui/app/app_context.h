@@ -25,6 +25,9 @@ signals:
     void RemindersChanged();
     // Keys of the settings file changed (the settings dialog's "&OK").
     void SettingsChanged();
+    // Once a second, at the start of the main window's reminder check: work
+    // that runs on the same beat (clock correction) connects here.
+    void SecondTick();
 };
 
 struct AppContext {
@@ -37,6 +40,9 @@ struct AppContext {
     std::function<int(bool dstCorrection)> timeZoneBias;
     // The colour theme in force ("Theme"); the main window keeps it current.
     int themeIndex = 0;
+    // "DateFormat" in force: 1 month/day/year, 2 day/month/year; the main
+    // window keeps it current.
+    int dateFormat = 2;
     AppEvents* events = nullptr;
 };
 

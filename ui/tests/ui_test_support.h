@@ -15,6 +15,7 @@
 #include "core/ini_file.h"
 #include "core/settings_keys.h"
 #include "core/sound.h"
+#include "test_support/recording_sound.h"
 
 namespace orvanto::test {
 
@@ -43,14 +44,8 @@ private:
     std::string path_;
 };
 
-class CountingSound : public Sound {
-public:
-    void Beep() override { ++beeps; }
-    void PlayEvent(const std::string& name) override { events.push_back(name); }
-    bool PlayFile(const std::string&) override { return false; }
-    int beeps = 0;
-    std::vector<std::string> events;
-};
+// A sound that counts beeps and records the events played.
+using CountingSound = RecordingSound;
 
 inline void Press(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
     const QPointF at(widget->width() / 2.0, widget->height() / 2.0);

@@ -84,6 +84,13 @@ void BevelButton::paintEvent(QPaintEvent*) {
         painter.setPen(isEnabled() ? fontColor_ : QColor(128, 128, 128));
         painter.drawText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic, text());
     }
+    // The button chosen with the keyboard: a dotted frame inside the bevel.
+    if (hasFocus()) {
+        QPen pen(fontColor_, 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
 }
 
 void BevelButton::enterEvent(QEnterEvent* event) {

@@ -1,5 +1,5 @@
 // TransEdit: a one-line edit with no frame and a transparent background, so
-// the window's background shows through its text; it carries an integer tag.
+// the window's background shows through its text.
 #pragma once
 
 #include <QLineEdit>
@@ -10,9 +10,6 @@ class TransEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit TransEdit(QWidget* parent = nullptr);
-
-    int Tag() const { return tag_; }
-    void SetTag(int tag) { tag_ = tag; }
 
     void SetTextColor(const QColor& color);
     // An invalid colour keeps the edit transparent.
@@ -29,7 +26,6 @@ protected:
 private:
     void ApplyPalette();
 
-    int tag_ = 0;
     QColor text_ = Qt::black;
     QColor background_;
 };

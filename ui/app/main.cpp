@@ -1,0 +1,118 @@
+// orvanto: the calendar program. Start-up sequence: read the command line and
+// settle the settings file (a bad argument ends the program after its box),
+// create a missing settings file, load the settings, create the main window,
+// run the start-up reminder pass, then the event loop unless "-C" was given.
+#include <QApplication>
+#include <QLocale>
+#include <QTimer>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/startup.h"
+#include "core/time_format.h"
+#include "core/time_zone.h"
+#include "platform/desktop_background.h"
+#include "platform/desktop_sound.h"
+#include "reminders/date_steps.h"
+#include "reminders/startup_pass.h"
+#include "ui/app/app_context.h"
+#include "ui/app/message_prompt.h"
+#include "ui/app/program_services.h"
+#include "ui/app/window_launcher.h"
+#include "ui/help/help_window.h"
+#include "ui/main/main_window.h"
+#include "ui/main/wallpaper.h"
+
+namespace {
+
+using namespace orvanto;
+
+// The twelve-hour flag with the locale's morning and afternoon designators.
+TimeStyle TimeStyleOf(const StartupState& state) {
+    TimeStyle timeStyle;
+    timeStyle.twelveHour = state.twelveHourClock;
+    timeStyle.amDesignator = QLocale().amText().toStdString();
+    timeStyle.pmDesignator = QLocale().pmText().toStdString();
+    return timeStyle;
+}
+
+// The pass over the reminders that fell due while the program was not running.
+void RunStartupReminderPass(const StartupState& state, AppContext& context) {
+    ReminderServices services = ProgramReminderServices(*context.prompt, *context.sound, *context.clock);
+    StartupReminderPass(state.settingsPath, LocalMomentOf(state.todaySerial).today, context.timeStyle, services);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+
+    MessagePrompt prompt;
+    SystemClock clock;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const std::optional<PreparedStart> start =
+        PrepareStart(arguments, RunningProgramPath(argv[0]), clock, SystemTwelveHourClock(), prompt);
+    if (!start) return 1;
+
+    DesktopSound sound([] { QApplication::beep(); });
+    AppEvents events;
+    AppContext context;
+    context.settingsPath = start->state.settingsPath;
+    context.clock = &clock;
+    context.prompt = &prompt;
+    context.sound = &sound;
+    context.timeStyle = TimeStyleOf(start->state);
+    context.timeZoneBias = [](bool dstCorrection) { return TimeZoneBias(SystemTimeZoneFacts(), dstCorrection); };
+    context.events = &events;
+    WindowLauncher launcher(context);
+    AddProgramWindows(launcher);
+
+    MainWindowStart windowStart;
+    windowStart.checkAndMinimize = start->state.mode == StartupMode::CheckAndMinimize;
+    windowStart.checkAndQuit = start->state.skipEventLoop;
+    TForm1 window(context, launcher, windowStart);
+    prompt.SetParent(&window);
+    prompt.SetThemeIndex(context.themeIndex);
+    // The window has read the new settings first: its boxes take the new theme.
+    QObject::connect(&events, &AppEvents::SettingsChanged, &window,
+                     [&prompt, &context] { prompt.SetThemeIndex(context.themeIndex); });
+
+    // The wallpaper is the window's picture, made again at each change of date.
+    const std::string programFolder = std::filesystem::path(start->state.programPath).parent_path().string();
+    const std::unique_ptr<DesktopBackground> desktop = MakeDesktopBackground();
+    MainWindowHooks hooks;
+    hooks.dateChanged = [&window, programFolder, &desktop] {
+        const MainWindowSettings& settings = window.Settings();
+        GenerateWallpaper(window, WallpaperOptions{settings.wallpaper, settings.wpx, settings.wpy}, programFolder,
+                          *desktop);
+    };
+    window.SetHooks(hooks);
+    // The window hides in the tray: the program ends when the window closes,
+    // not when the last visible window (a reminder popup, a message box) does.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&window, &TForm1::Closed, &app, &QCoreApplication::quit);
+    if (windowStart.checkAndMinimize) window.MoveBelowScreen();
+
+    RunStartupReminderPass(start->state, context);
+    // The pass may have moved or erased records: the pending table and the
+    // month are made again from the file.
+    window.RebuildPendingTable();
+    window.ShowMonth(window.Today());
+    window.ShowPendingText();
+    if (start->state.skipEventLoop) return 0;
+
+    if (windowStart.checkAndMinimize)
+        window.StartMinimized();
+    else
+        window.show();
+    // The wallpaper is made once the window has painted.
+    QTimer::singleShot(0, &window, hooks.dateChanged);
+    const int status = app.exec();
+    CloseHelpWindows();
+    return status;
+}
