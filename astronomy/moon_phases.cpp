@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "astronomy/angles.h"
+#include "astronomy/delta_t.h"
 #include "astronomy/errors.h"
 #include "astronomy/julian_day.h"
 #include "astronomy/mean_phase.h"
@@ -127,9 +128,13 @@ const char* MoonPhaseName(TMoonPhase phase) {
     return kNames[static_cast<unsigned>(phase) & 7u];
 }
 
-double PhaseTime(TMoonPhase phase, double serial) {
+double PhaseTimeDynamical(TMoonPhase phase, double serial) {
     if (phase % 2 == 0) return PrincipalPhaseTime(phase, serial);
     return IntermediatePhaseTime(phase, serial);
+}
+
+double PhaseTime(TMoonPhase phase, double serial) {
+    return DynamicalToUniversal(PhaseTimeDynamical(phase, serial));
 }
 
 double PhaseOnOrBefore(TMoonPhase phase, double serial) {

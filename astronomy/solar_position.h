@@ -14,6 +14,10 @@ TSkyPosition SolarPosition(double serial);
 // SolarPosition(serial).Distance in astronomical units.
 long double SunDistanceAU(double serial);
 
+// The sun's apparent longitude (degrees) as SolarPosition computes it, from the abridged
+// Earth series: within about a second of arc, a twentieth of the cost.
+long double ApparentSolarLongitudeAbridged(double serial);
+
 // Apparent diameter in arcseconds: 959.63 / SunDistanceAU x 2.
 long double SunDiameter(double serial);
 
