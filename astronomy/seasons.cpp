@@ -64,7 +64,7 @@ double SeasonStartDynamical(std::int16_t year, int season) {
     const int estimateYear = firstEstimate > 365 ? year - 1 : year;
     const double estimate = static_cast<double>(EncodeSerialDate(estimateYear, 1, 1) + firstEstimate);
     const double t = AbridgedSolution(estimate, target);
-    const long double lambda = SolarPosition(t).EclLongitude;
+    const long double lambda = ApparentSolarLongitude(t);
     return static_cast<double>(t + AngleDifference(target, lambda) / LongitudeRate(t));
 }
 

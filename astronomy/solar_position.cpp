@@ -51,13 +51,20 @@ long double ApparentSolarLongitudeAbridged(double serial) {
     return NormalizeDegrees(position.EclLongitude + Nutation(serial).DeltaPsi);
 }
 
+long double ApparentSolarLongitude(double serial) {
+    const TSkyPosition position = GeocentricPlace(EarthLongitudeAndRadius(serial), serial);
+    return NormalizeDegrees(position.EclLongitude + Nutation(serial).DeltaPsi);
+}
+
 long double SunDistanceAU(double serial) {
     return SolarPosition(serial).Distance * (1.0L / kAstronomicalUnitKm);
 }
 
 long double SunDiameter(double serial) { return 959.63L / SunDistanceAU(serial) * 2.0L; }
 
-TSkyPosition TwilightSolarPosition(double serial) {
+namespace {
+
+TSkyPosition ComputeTwilightSolarPosition(double serial) {
     const long double t = JulianCenturies(TwilightJulianDay(serial));
     const long double t2 = t * t;
     const long double m = 357.5291L + 35999.0503L * t - 0.0001559L * t2 - 0.00000048L * t2 * t;
@@ -77,6 +84,13 @@ TSkyPosition TwilightSolarPosition(double serial) {
     position.Distance = radiusKm;
     twilight::EclipticToEquatorial(position, serial);
     return position;
+}
+
+}  // namespace
+
+TSkyPosition TwilightSolarPosition(double serial) {
+    static thread_local PositionMemo memo;
+    return memo.Get(serial, ComputeTwilightSolarPosition);
 }
 
 }  // namespace orvanto::astro

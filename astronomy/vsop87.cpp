@@ -124,18 +124,36 @@ long double SumAbridged(const AbridgedSeries& series, long double tau) {
     return result * 1e-8L;
 }
 
+const AbridgedSeries& AbridgedLongitude() {
+    static const AbridgedSeries series = Abridge(vsop87d_earth::kLongitude);
+    return series;
+}
+
+const AbridgedSeries& AbridgedRadius() {
+    static const AbridgedSeries series = Abridge(vsop87d_earth::kRadius);
+    return series;
+}
+
+// The longitude in radians (before FK5) and the radius of the date.
+THeliocentric InFK5(const TVSOPEarth& earth, long double longitude, long double radius) {
+    long double latitude = 0;
+    earth.ToFK5(longitude, latitude);
+    return {NormalizeDegrees(RadToDeg(longitude)), 0, radius};
+}
+
 }  // namespace
 
 THeliocentric EarthHeliocentricAbridged(double serial) {
-    static const AbridgedSeries longitude = Abridge(vsop87d_earth::kLongitude);
-    static const AbridgedSeries radius = Abridge(vsop87d_earth::kRadius);
     TVSOPEarth earth;
     earth.Date(serial);
     const long double tau = earth.Tau();
-    long double l = SumAbridged(longitude, tau);
-    long double b = 0;
-    earth.ToFK5(l, b);
-    return {NormalizeDegrees(RadToDeg(l)), 0, SumAbridged(radius, tau)};
+    return InFK5(earth, SumAbridged(AbridgedLongitude(), tau), SumAbridged(AbridgedRadius(), tau));
+}
+
+THeliocentric EarthLongitudeAndRadius(double serial) {
+    TVSOPEarth earth;
+    earth.Date(serial);
+    return InFK5(earth, earth.HelioLongitude(), SumAbridged(AbridgedRadius(), earth.Tau()));
 }
 
 }  // namespace orvanto::astro

@@ -69,6 +69,12 @@ THeliocentric EarthHeliocentric(double serial);
 // the complete series.
 THeliocentric EarthHeliocentricAbridged(double serial);
 
+// The Earth's heliocentric longitude from the complete series with the radius from the
+// abridged one (latitude 0): all a search on the sun's apparent longitude needs, at half
+// the cost of EarthHeliocentric (the radius only enters through the aberration, where the
+// abridged value is good to 1e-9 degree).
+THeliocentric EarthLongitudeAndRadius(double serial);
+
 }  // namespace orvanto::astro
 
 #include "astronomy/vsop87_planet.h"
