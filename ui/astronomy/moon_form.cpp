@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -182,7 +183,7 @@ QWidget* TMoonForm::BuildMoonPage() {
         {"Next perigee:", "NextPerigee", &V::nextPerigee},
         {"Next apogee:", "NextApogee", &V::nextApogee},
     };
-    y = 180;
+    y = 174;
     for (const Row& r : below) {
         CaptionLabel(QString::fromLatin1(r.caption), QRect(10, y, kCaptionWidth, kRow), page);
         Value(r.name, r.value, QRect(valueX, y, 540 - valueX, kRow), page);
@@ -318,6 +319,14 @@ void TMoonForm::PressPrint() {
         QApplication::restoreOverrideCursor();
     }
     timer_->start();
+}
+
+void TMoonForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        ShowHelpTopic(kAstroModuleHelpTopic);
+        return;
+    }
+    ThemedDialog::keyPressEvent(event);
 }
 
 void TMoonForm::showEvent(QShowEvent* event) {

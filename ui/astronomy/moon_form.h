@@ -65,6 +65,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // F1 opens the help topic, as "&Help" does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct ValueLabel {

@@ -320,6 +320,18 @@ TEST_F(MoonFormTest, HelpOpensTheAstronomyTopic) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->Browser()->source(), QUrl(QStringLiteral("qrc:/help/AstroModule.htm")));
     CloseHelpWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(OpenHelpWindow(), nullptr);
+    // F1 does the same.
+    form.show();
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(&form, &f1);
+    window = OpenHelpWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->Browser()->source(), QUrl(QStringLiteral("qrc:/help/AstroModule.htm")));
+    EXPECT_TRUE(form.isVisible());
+    CloseHelpWindows();
+    form.close();
 }
 
 std::string ReadText(const std::string& path) {
