@@ -52,16 +52,19 @@ struct AstroOptions {
     bool events = false;
 };
 
+// A decimal number as the settings file and the command line write it ("-73.9942"),
+// whatever the process locale.
 std::optional<long double> ParseNumber(const std::string& text) {
-    if (text.empty()) return std::nullopt;
-    std::size_t used = 0;
-    try {
-        const long double value = std::stold(text, &used);
-        if (used != text.size() || !std::isfinite(static_cast<double>(value))) return std::nullopt;
-        return value;
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return std::nullopt;
+    const auto last = text.find_last_not_of(' ');
+    const char* begin = text.data() + first;
+    const char* end = text.data() + last + 1;
+    if (*begin == '+') ++begin;
+    double value = 0;
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
+    return value;
 }
 
 std::optional<int> ParseInteger(const std::string& text) {
