@@ -131,6 +131,8 @@ def compare_rise_set(cli, samples, rng, report):
             difference = (mine - theirs) * 86400
             if abs(difference) < 6 * 3600:
                 stats[key].add(difference)
+                if abs(difference) > abs(worst.get(key, (0,))[0]):
+                    worst[key] = (difference, date, lat, lon)
     for key in stats:
         report.append(stats[key].line())
         if key in worst:
