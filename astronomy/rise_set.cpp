@@ -1,5 +1,5 @@
 // Rising, transit and setting of the sun and the moon (Meeus, Astronomical Algorithms,
-// ch. 15, the correction repeated until it settles; interpolation by formula 3.3).
+// ch. 15, one correction pass for the sun, repeated until it settles for the moon; interpolation by formula 3.3).
 #include "astronomy/rise_set.h"
 
 #include <cmath>
@@ -16,6 +16,8 @@ namespace orvanto::astro {
 namespace {
 
 constexpr long double kSunAltitude = -0.8333L;
+// The moon's correction is repeated until it settles, at most this many times.
+constexpr int kMoonCorrectionPasses = 10;
 
 // The moon's standard altitude from its horizontal parallax at the full serial date.
 long double MoonAltitude(double serial) {
@@ -44,7 +46,6 @@ namespace rise_set_detail {
 
 namespace {
 
-constexpr int kMaxCorrectionPasses = 10;
 constexpr long double kSecondOfDay = 1.0L / 86400.0L;
 
 }  // namespace
@@ -69,11 +70,12 @@ long double Correction(const DayPositions& day, long double m, bool transit) {
            (360.0L * CosDeg(delta) * CosDeg(day.latitude) * SinDeg(hourAngle));
 }
 
-// The correction is repeated until it moves the event by less than a second. One pass is
-// enough for the sun, whose place changes little in a day; the moon moves some 13 degrees a
-// day, and at higher latitudes a single pass can leave its rising tens of minutes off.
+// The correction is repeated, up to the day's number of passes, until it moves the event by
+// less than a second. One pass is enough for the sun, whose place changes little in a day;
+// the moon moves some 13 degrees a day, and at higher latitudes a single pass can leave its
+// rising tens of minutes off.
 long double Corrected(const DayPositions& day, long double m, bool transit) {
-    for (int pass = 0; pass < kMaxCorrectionPasses; ++pass) {
+    for (int pass = 0; pass < day.correctionPasses; ++pass) {
         const long double dm = Correction(day, m, transit);
         if (!std::isfinite(dm)) break;
         m += dm;
@@ -107,6 +109,7 @@ double RiseTransitSet(TBody body, TRiseSetEvent event, double serial, long doubl
     DayPositions day;
     day.latitude = latitude;
     day.westLongitude = westLongitude;
+    day.correctionPasses = body == TBody::Moon ? kMoonCorrectionPasses : 1;
     if (event == TRiseSetEvent::Transit)
         day.altitude = 0;
     else
