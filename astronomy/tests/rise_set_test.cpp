@@ -179,6 +179,23 @@ TEST(MoonRiseSet, HighLatitudesCanHaveNoMoonrise) {
     EXPECT_LT(noEvent, 28);
 }
 
+// Where the sun only just reaches 18 degrees below the horizon (southern summer nights near
+// 55 S: dusk and dawn an hour apart) a single correction pass left astronomical dawn up to
+// half an hour off an independent ephemeris (python3-ephem); repeated, within half a minute.
+TEST(Twilight, GrazingNightsAgainstAnIndependentEphemeris) {
+    struct Case { long double lat, westLon; int y, m, d; int dawn[3], dusk[3]; };
+    for (const Case c : {Case{-54.7672L, -49.3632L, 1870, 2, 1, {21, 26, 11}, {20, 27, 23}},
+                         Case{-56.0667L, 1.5749L, 1912, 2, 7, {0, 42, 53}, {23, 42, 28}},
+                         Case{-49.0075L, 76.1154L, 1786, 12, 10, {5, 7, 41}, {4, 47, 31}}}) {
+        const double day = EncodeSerialDate(c.y, c.m, c.d);
+        const auto at = [&](const int (&hms)[3]) {
+            return day + (hms[0] * 3600 + hms[1] * 60 + hms[2]) / 86400.0;
+        };
+        EXPECT_NEAR((AstronomicalDawn(day, c.lat, c.westLon) - at(c.dawn)) * 86400, 0, 30) << c.y;
+        EXPECT_NEAR((AstronomicalDusk(day, c.lat, c.westLon) - at(c.dusk)) * 86400, 0, 30) << c.y;
+    }
+}
+
 TEST(Twilight, OrderAndAbsence) {
     const double day = EncodeSerialDate(2026, 3, 10);
     const double lat = 51.4769;
