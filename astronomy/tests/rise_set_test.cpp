@@ -184,7 +184,7 @@ TEST(MoonRiseSet, HighLatitudesCanHaveNoMoonrise) {
 // half an hour off an independent ephemeris (python3-ephem); repeated, within half a minute.
 TEST(Twilight, GrazingNightsAgainstAnIndependentEphemeris) {
     struct Case { long double lat, westLon; int y, m, d; int dawn[3], dusk[3]; };
-    for (const Case c : {Case{-54.7672L, -49.3632L, 1870, 2, 1, {21, 26, 11}, {20, 27, 23}},
+    for (const Case& c : {Case{-54.7672L, -49.3632L, 1870, 2, 1, {21, 26, 11}, {20, 27, 23}},
                          Case{-56.0667L, 1.5749L, 1912, 2, 7, {0, 42, 53}, {23, 42, 28}},
                          Case{-49.0075L, 76.1154L, 1786, 12, 10, {5, 7, 41}, {4, 47, 31}}}) {
         const double day = EncodeSerialDate(c.y, c.m, c.d);
