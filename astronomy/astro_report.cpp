@@ -38,19 +38,8 @@ struct DateTimeParts {
 };
 
 DateTimeParts SplitSerial(double serial) {
-    const long long total = std::llround(serial * static_cast<double>(kMillisecondsPerDay));
-    long long day = total / kMillisecondsPerDay;
-    long long ms = total % kMillisecondsPerDay;
-    if (ms < 0) {
-        ms += kMillisecondsPerDay;
-        day -= 1;
-    }
-    DateTimeParts parts;
-    parts.date = DecodeSerialDate(static_cast<double>(day));
-    parts.hours = static_cast<int>(ms / 3600000);
-    parts.minutes = static_cast<int>(ms / 60000 % 60);
-    parts.seconds = static_cast<int>(ms / 1000 % 60);
-    return parts;
+    const SerialDateTime t = DecodeSerialDateTime(serial);
+    return {t.date, t.hour, t.minute, t.second};
 }
 
 class ReportBuilder {

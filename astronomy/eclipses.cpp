@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "astronomy/angles.h"
+#include "astronomy/delta_t.h"
 #include "astronomy/julian_day.h"
 #include "astronomy/mean_phase.h"
 #include "astronomy/moon_phases.h"
@@ -95,7 +96,7 @@ TEclipseKind EclipseAtPhase(double& date, EclipseType type) {
         return ekNone;
     }
     const EclipseGeometry g = GeometryAt(el, type);
-    date = JulianDayToSerial(g.jde);
+    date = DynamicalToUniversal(JulianDayToSerial(g.jde));
     return type == EclipseType::Solar ? SolarKind(g.gamma, g.u) : LunarKind(g.gamma, g.u);
 }
 

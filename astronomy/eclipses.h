@@ -20,8 +20,8 @@ enum class EclipseType { Solar, Lunar };
 const char* EclipseKindText(TEclipseKind kind);
 
 // The kind of the eclipse at the new moon (solar) or full moon (lunar) of the lunation
-// nearest the date; the date is replaced by that phase's instant (the uncorrected mean
-// phase when there is no eclipse).
+// nearest the date; the date is replaced by that phase's instant: the greatest eclipse in
+// Universal Time, or the uncorrected mean phase when there is no eclipse.
 TEclipseKind EclipseAtPhase(double& date, EclipseType type);
 
 // The kind at the first new (full) moon at or after the date, which replaces the date.

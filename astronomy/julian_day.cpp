@@ -54,6 +54,25 @@ CalendarDate DecodeSerialDate(double serial) {
             static_cast<std::uint16_t>(d)};
 }
 
+SerialDateTime DecodeSerialDateTime(double serial) {
+    constexpr long long kMillisecondsPerDay = 86400000;
+    const long long total = std::llround(serial * static_cast<double>(kMillisecondsPerDay));
+    long long day = total / kMillisecondsPerDay;
+    long long ms = total % kMillisecondsPerDay;
+    if (ms < 0) {
+        ms += kMillisecondsPerDay;
+        day -= 1;
+    }
+    SerialDateTime result;
+    result.date = DecodeSerialDate(static_cast<double>(day));
+    result.hour = static_cast<int>(ms / 3600000);
+    result.minute = static_cast<int>(ms / 60000 % 60);
+    result.second = static_cast<int>(ms / 1000 % 60);
+    result.millisecond = static_cast<int>(ms % 1000);
+    result.timeOfDay = static_cast<double>(ms) / static_cast<double>(kMillisecondsPerDay);
+    return result;
+}
+
 long double SerialToJulianDay(double serial) {
     return static_cast<long double>(serial) + kJulianDayOffset;
 }

@@ -22,6 +22,16 @@ struct CalendarDate {
 double EncodeSerialDate(int year, int month, int day);
 CalendarDate DecodeSerialDate(double serial);
 
+// A serial date read linearly: the day is the floor of the value and the time of day
+// counts forward from its midnight (-0.25 is 29 December 1899 18:00), rounded to the
+// millisecond first (so 14:30:00 never reads 14:29:59.999).
+struct SerialDateTime {
+    CalendarDate date;
+    int hour = 0, minute = 0, second = 0, millisecond = 0;
+    double timeOfDay = 0;  // the fraction of the day, after the rounding
+};
+SerialDateTime DecodeSerialDateTime(double serial);
+
 // Start-up constants.
 // Serial value of 1 January 2000: the epoch of the VSOP87 time argument and
 // of the moon's routines.

@@ -7,11 +7,14 @@
 #include <cmath>
 
 #include "astronomy/angles.h"
+#include "astronomy/delta_t.h"
 #include "astronomy/errors.h"
 #include "astronomy/julian_day.h"
 #include "astronomy/mean_phase.h"
 #include "astronomy/moon_illumination.h"
+#include "astronomy/moon_position.h"
 #include "astronomy/moon_tables.h"
+#include "astronomy/solar_position.h"
 
 namespace orvanto::astro {
 
@@ -88,21 +91,38 @@ double PrincipalPhaseTime(TMoonPhase phase, double serial) {
                              QuarterCorrection(phase, el) + AdditionalCorrection(el));
 }
 
+// The moon's age with the sun's longitude from the abridged series: within a few seconds of
+// time of MoonAge, for a fraction of the cost.
+long double MoonAgeAbridged(double serial) {
+    const long double elongation =
+        NormalizeDegrees(LunarPosition(serial).EclLongitude - ApparentSolarLongitudeAbridged(serial));
+    return elongation * (1.0L / 360.0L) * kSynodicMonth;
+}
+
 // Walks from the date by the difference between the moon's age and the phase's age until
-// it is below 1e-7 days. The age grows at 0.8 to 1.2 times the mean rate, so each step
+// it is below the tolerance. The age grows at 0.8 to 1.2 times the mean rate, so each step
 // shrinks the difference several times over; the step limit only guards against a
 // difference that never settles in the last bits.
-double IntermediatePhaseTime(TMoonPhase phase, double serial) {
+template <typename Age>
+double WalkToAge(double x, long double targetAge, long double tolerance, Age age) {
     constexpr int kStepLimit = 100;
-    const long double targetAge = static_cast<int>(phase) * kSynodicMonth * 0.125L;
-    double x = serial;
     for (int step = 0; step < kStepLimit; ++step) {
-        long double d = MoonAge(x) - targetAge;
+        long double d = age(x) - targetAge;
         if (d > kSynodicMonth / 2) d -= kSynodicMonth;
         x = static_cast<double>(x - d);
-        if (std::fabs(d) < 1e-7L) break;
+        if (std::fabs(d) < tolerance) break;
     }
     return x;
+}
+
+// The walk runs on the abridged age to within a tenth of a second, and then on MoonAge
+// until the step is below 1e-7 days, which takes one or two steps more.
+double IntermediatePhaseTime(TMoonPhase phase, double serial) {
+    constexpr long double kAbridgedTolerance = 1e-6L;
+    constexpr long double kTolerance = 1e-7L;
+    const long double targetAge = static_cast<int>(phase) * kSynodicMonth * 0.125L;
+    const double near = WalkToAge(serial, targetAge, kAbridgedTolerance, MoonAgeAbridged);
+    return WalkToAge(near, targetAge, kTolerance, [](double x) { return MoonAge(x); });
 }
 
 // PhaseTime takes the eccentricity factor E from the date it is given, so the same phase
@@ -127,9 +147,13 @@ const char* MoonPhaseName(TMoonPhase phase) {
     return kNames[static_cast<unsigned>(phase) & 7u];
 }
 
-double PhaseTime(TMoonPhase phase, double serial) {
+double PhaseTimeDynamical(TMoonPhase phase, double serial) {
     if (phase % 2 == 0) return PrincipalPhaseTime(phase, serial);
     return IntermediatePhaseTime(phase, serial);
+}
+
+double PhaseTime(TMoonPhase phase, double serial) {
+    return DynamicalToUniversal(PhaseTimeDynamical(phase, serial));
 }
 
 double PhaseOnOrBefore(TMoonPhase phase, double serial) {

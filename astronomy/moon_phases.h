@@ -27,9 +27,13 @@ const char* MoonPhaseName(TMoonPhase phase);
 
 // Serial date of the phase in the lunation nearest the date (principal phases); for the
 // intermediate phases, the instant that age is reached from the date (see moon_phases.cpp).
+// PhaseTimeDynamical gives the instant in dynamical time, as the theory computes it;
+// PhaseTime in Universal Time (less Delta T), as every search and caller uses it.
+double PhaseTimeDynamical(TMoonPhase phase, double serial);
 double PhaseTime(TMoonPhase phase, double serial);
 
-// Latest occurrence of the phase at or before the date; earliest at or after it. A phase
+// Latest occurrence of the phase at or before the date; earliest at or after it, both in
+// Universal Time. A phase
 // exactly on the date is returned by both. Raise E_OutOfAlgorithmRange
 // "No TDateTime possible" should PhaseTime yield serial 0.
 double PhaseOnOrBefore(TMoonPhase phase, double serial);

@@ -9,6 +9,7 @@
 #include "astronomy/julian_day.h"
 #include "astronomy/moon_tables.h"
 #include "astronomy/nutation.h"
+#include "astronomy/position_memo.h"
 
 namespace orvanto::astro {
 
@@ -58,9 +59,8 @@ long double ArgumentOf(int d, int m, int mPrime, int f, const LunarArguments& a)
     return d * a.d + m * a.m + mPrime * a.mPrime + f * a.f;
 }
 
-}  // namespace
 
-TSkyPosition LunarPosition(double serial) {
+TSkyPosition ComputeLunarPosition(double serial) {
     const long double t = JulianCenturies(SerialToJulianDay(serial));
     const LunarArguments a = ArgumentsAt(t);
 
@@ -90,6 +90,13 @@ TSkyPosition LunarPosition(double serial) {
     position.Distance = 385000.56L + sumR * 0.001L;
     EclipticToEquatorial(position, serial);
     return position;
+}
+
+}  // namespace
+
+TSkyPosition LunarPosition(double serial) {
+    static thread_local PositionMemo memo;
+    return memo.Get(serial, ComputeLunarPosition);
 }
 
 long double MoonDistance(double serial) { return LunarPosition(serial).Distance; }

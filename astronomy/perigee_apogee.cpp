@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "astronomy/angles.h"
+#include "astronomy/delta_t.h"
 #include "astronomy/julian_day.h"
 #include "astronomy/moon_tables.h"
 
@@ -50,7 +51,7 @@ double PerigeeApogeeTime(LunarApsis which, double serial) {
     const long double f = 316.6109L + 364.5287911L * k - 0.0125131L * t2 - 0.0000148L * t3;
     const long double sum = which == LunarApsis::Perigee ? PeriodicSum(kPerigeeTerms, d, f, m, t)
                                                          : PeriodicSum(kApogeeTerms, d, f, m, t);
-    return JulianDayToSerial(jde + sum);
+    return DynamicalToUniversal(JulianDayToSerial(jde + sum));
 }
 
 double NextPerigee(double serial) {

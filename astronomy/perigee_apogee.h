@@ -5,7 +5,7 @@ namespace orvanto::astro {
 
 enum class LunarApsis { Perigee, Apogee };
 
-// Instant of the perigee (apogee) whose mean passage lies nearest the date.
+// Instant of the perigee (apogee) whose mean passage lies nearest the date, Universal Time.
 double PerigeeApogeeTime(LunarApsis which, double serial);
 
 // First perigee (apogee) at or after the date.

@@ -1,5 +1,5 @@
 // Rising, transit and setting of the sun and the moon (Meeus, Astronomical Algorithms,
-// ch. 15, with one correction pass; interpolation by formula 3.3).
+// ch. 15, one correction pass for the sun, repeated until it settles for the moon; interpolation by formula 3.3).
 #include "astronomy/rise_set.h"
 
 #include <cmath>
@@ -16,6 +16,8 @@ namespace orvanto::astro {
 namespace {
 
 constexpr long double kSunAltitude = -0.8333L;
+// The moon's correction is repeated until it settles, at most this many times.
+constexpr int kMoonCorrectionPasses = 10;
 
 // The moon's standard altitude from its horizontal parallax at the full serial date.
 long double MoonAltitude(double serial) {
@@ -42,6 +44,12 @@ long double Interpolate3(long double y1, long double y2, long double y3, long do
 
 namespace rise_set_detail {
 
+namespace {
+
+constexpr long double kSecondOfDay = 1.0L / 86400.0L;
+
+}  // namespace
+
 long double FractionOfDay(long double m) {
     m -= std::trunc(m);
     if (m < 0) m += 1;
@@ -62,6 +70,20 @@ long double Correction(const DayPositions& day, long double m, bool transit) {
            (360.0L * CosDeg(delta) * CosDeg(day.latitude) * SinDeg(hourAngle));
 }
 
+// The correction is repeated, up to the day's number of passes, until it moves the event by
+// less than a second. One pass is enough for the sun, whose place changes little in a day;
+// the moon moves some 13 degrees a day, and at higher latitudes a single pass can leave its
+// rising tens of minutes off.
+long double Corrected(const DayPositions& day, long double m, bool transit) {
+    for (int pass = 0; pass < day.correctionPasses; ++pass) {
+        const long double dm = Correction(day, m, transit);
+        if (!std::isfinite(dm)) break;
+        m += dm;
+        if (std::fabs(dm) < kSecondOfDay) break;
+    }
+    return m;
+}
+
 std::optional<long double> EventFraction(const DayPositions& day, TRiseSetEvent event,
                                          long double cosH0) {
     if (cosH0 < -1 || cosH0 > 1) return std::nullopt;
@@ -71,7 +93,7 @@ std::optional<long double> EventFraction(const DayPositions& day, TRiseSetEvent 
     if (event == TRiseSetEvent::Rise) m = transit - h0 / 360.0L;
     if (event == TRiseSetEvent::Set) m = transit + h0 / 360.0L;
     m = FractionOfDay(m);
-    return m + Correction(day, m, event == TRiseSetEvent::Transit);
+    return Corrected(day, m, event == TRiseSetEvent::Transit);
 }
 
 long double CosHourAngle(const DayPositions& day) {
@@ -87,6 +109,7 @@ double RiseTransitSet(TBody body, TRiseSetEvent event, double serial, long doubl
     DayPositions day;
     day.latitude = latitude;
     day.westLongitude = westLongitude;
+    day.correctionPasses = body == TBody::Moon ? kMoonCorrectionPasses : 1;
     if (event == TRiseSetEvent::Transit)
         day.altitude = 0;
     else

@@ -16,6 +16,10 @@ struct DayPositions {
     long double alpha[3] = {};  // right ascension at D0 - 1, D0, D0 + 1
     long double delta[3] = {};  // declination at the same instants
     bool twilightChain = false;  // arcsine and arccosine in the twilight chain's form
+    // At most this many correction passes, until one moves the event by less than a
+    // second: one for the sun's rise, transit and set (its place changes little in a day),
+    // more for the moon and for the twilights.
+    int correctionPasses = 1;
 };
 
 // cos H0 of the day's middle position.

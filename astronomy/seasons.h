@@ -9,7 +9,9 @@ namespace orvanto::astro {
 enum TSeason : int { ssWinter = 0, ssSpring = 1, ssSummer = 2, ssAutumn = 3 };
 
 // Serial date of the start of a season of a year (winter: the December solstice of that
-// year); 0 for a season outside 0 ... 3.
+// year) in Universal Time; 0 for a season outside 0 ... 3.
 double SeasonStart(std::int16_t year, int season);
+// The same instant in dynamical time, the time argument of the solar theory.
+double SeasonStartDynamical(std::int16_t year, int season);
 
 }  // namespace orvanto::astro

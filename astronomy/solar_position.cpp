@@ -5,6 +5,7 @@
 #include "astronomy/angles.h"
 #include "astronomy/julian_day.h"
 #include "astronomy/nutation.h"
+#include "astronomy/position_memo.h"
 #include "astronomy/vsop87.h"
 
 namespace orvanto::astro {
@@ -14,27 +15,45 @@ namespace {
 // 20.4898" of annual aberration, in degrees, at one astronomical unit.
 constexpr long double kAberrationDegrees = 0.005691611111L;
 
-}  // namespace
-
-TSkyPosition SolarPosition(double serial) {
-    const THeliocentric earth = EarthHeliocentric(serial);
+// The geocentric longitude and latitude of date from the Earth's heliocentric place: the
+// FK5 correction once more, then the aberration (before nutation).
+TSkyPosition GeocentricPlace(const THeliocentric& earth, double serial) {
     long double lambda = earth.L + 180.0L;
     long double beta = -earth.B;
-
-    // The FK5 correction once more, on the geocentric longitude and latitude.
     const long double t = (SerialToJulianDay(serial) - 2451545.0L) / 365250.0L * 10.0L;
     const long double lambdaPrime = lambda + t * (-1.397L - 0.00031L * t);
     lambda = lambda - 0.09033L / 3600.0L;
     beta = beta + 0.03916L / 3600.0L * (CosDeg(lambdaPrime) - SinDeg(lambdaPrime));
-
     lambda = lambda - kAberrationDegrees / earth.R;
 
     TSkyPosition position;
     position.EclLongitude = NormalizeDegrees(lambda);
     position.EclLatitude = beta;
     position.Distance = earth.R * kAstronomicalUnitKm;
+    return position;
+}
+
+TSkyPosition ComputeSolarPosition(double serial) {
+    TSkyPosition position = GeocentricPlace(EarthHeliocentric(serial), serial);
     EclipticToEquatorial(position, serial);
     return position;
+}
+
+}  // namespace
+
+TSkyPosition SolarPosition(double serial) {
+    static thread_local PositionMemo memo;
+    return memo.Get(serial, ComputeSolarPosition);
+}
+
+long double ApparentSolarLongitudeAbridged(double serial) {
+    const TSkyPosition position = GeocentricPlace(EarthHeliocentricAbridged(serial), serial);
+    return NormalizeDegrees(position.EclLongitude + Nutation(serial).DeltaPsi);
+}
+
+long double ApparentSolarLongitude(double serial) {
+    const TSkyPosition position = GeocentricPlace(EarthLongitudeAndRadius(serial), serial);
+    return NormalizeDegrees(position.EclLongitude + Nutation(serial).DeltaPsi);
 }
 
 long double SunDistanceAU(double serial) {
@@ -43,7 +62,9 @@ long double SunDistanceAU(double serial) {
 
 long double SunDiameter(double serial) { return 959.63L / SunDistanceAU(serial) * 2.0L; }
 
-TSkyPosition TwilightSolarPosition(double serial) {
+namespace {
+
+TSkyPosition ComputeTwilightSolarPosition(double serial) {
     const long double t = JulianCenturies(TwilightJulianDay(serial));
     const long double t2 = t * t;
     const long double m = 357.5291L + 35999.0503L * t - 0.0001559L * t2 - 0.00000048L * t2 * t;
@@ -63,6 +84,13 @@ TSkyPosition TwilightSolarPosition(double serial) {
     position.Distance = radiusKm;
     twilight::EclipticToEquatorial(position, serial);
     return position;
+}
+
+}  // namespace
+
+TSkyPosition TwilightSolarPosition(double serial) {
+    static thread_local PositionMemo memo;
+    return memo.Get(serial, ComputeTwilightSolarPosition);
 }
 
 }  // namespace orvanto::astro

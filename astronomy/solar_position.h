@@ -14,6 +14,13 @@ TSkyPosition SolarPosition(double serial);
 // SolarPosition(serial).Distance in astronomical units.
 long double SunDistanceAU(double serial);
 
+// The sun's apparent longitude (degrees) as SolarPosition computes it, from the abridged
+// Earth series: within about a second of arc, a twentieth of the cost.
+long double ApparentSolarLongitudeAbridged(double serial);
+// The same from the complete longitude series: SolarPosition's EclLongitude within 1e-9
+// degree, at half its cost.
+long double ApparentSolarLongitude(double serial);
+
 // Apparent diameter in arcseconds: 959.63 / SunDistanceAU x 2.
 long double SunDiameter(double serial);
 

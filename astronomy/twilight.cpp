@@ -1,5 +1,6 @@
 // Twilight begin and end: the rise and set method of Meeus, Astronomical Algorithms,
-// ch. 15, on the low-accuracy sun of ch. 25 and the mean sidereal time (twilight chain).
+// ch. 15, on the low-accuracy sun of ch. 25 and the mean sidereal time (twilight chain),
+// the correction repeated until it settles.
 #include "astronomy/twilight.h"
 
 #include <cmath>
@@ -10,6 +11,15 @@
 
 namespace orvanto::astro {
 
+namespace {
+
+// Where the sun only just reaches the depression (a summer night at higher latitudes) a
+// single correction pass can leave the instant half an hour off; the correction is
+// repeated until it moves the instant by less than a second, at most this many times.
+constexpr int kTwilightCorrectionPasses = 10;
+
+}  // namespace
+
 double TwilightTime(long double altitude, TTwilightEdge edge, double serial,
                     long double latitude, long double westLongitude) {
     using namespace rise_set_detail;
@@ -18,6 +28,7 @@ double TwilightTime(long double altitude, TTwilightEdge edge, double serial,
     day.westLongitude = westLongitude;
     day.altitude = altitude;
     day.twilightChain = true;
+    day.correctionPasses = kTwilightCorrectionPasses;
     const double d0 = std::floor(serial);
     day.theta0 = twilight::MeanSiderealTime(d0);
     for (int k = 0; k < 3; ++k) {

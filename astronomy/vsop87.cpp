@@ -2,8 +2,11 @@
 // Algorithms, ch. 32, formula 32.3).
 #include "astronomy/vsop87.h"
 
+#include <array>
 #include <cmath>
+#include <vector>
 
+#include "astronomy/angles.h"
 #include "astronomy/julian_day.h"
 #include "astronomy/vsop87d_earth_table.h"
 
@@ -95,5 +98,62 @@ void TVSOPEarth::RadiusTerm(std::int32_t index, int power, TVSOPTerm& term) cons
 }
 
 THeliocentric EarthHeliocentric(double serial) { return PlanetHeliocentric<TVSOPEarth>(serial); }
+
+namespace {
+
+// Amplitude (in units of 1e-8) from which a term takes part in the abridged series.
+constexpr long double kAbridgedAmplitude = 50;
+
+using AbridgedSeries = std::array<std::vector<vsop87d_earth::Row>, kPowers>;
+
+AbridgedSeries Abridge(const vsop87d_earth::Series (&series)[kPowers]) {
+    AbridgedSeries kept;
+    for (int power = 0; power < kPowers; ++power)
+        for (std::size_t i = 0; i < series[power].count; ++i)
+            if (series[power].rows[i].a >= kAbridgedAmplitude) kept[power].push_back(series[power].rows[i]);
+    return kept;
+}
+
+long double SumAbridged(const AbridgedSeries& series, long double tau) {
+    long double result = 0;
+    for (int power = kPowers - 1; power >= 0; --power) {
+        long double sum = 0;
+        for (const vsop87d_earth::Row& row : series[power]) sum += row.a * SeriesCos(row.b + row.c * tau);
+        result = result * tau + sum;
+    }
+    return result * 1e-8L;
+}
+
+const AbridgedSeries& AbridgedLongitude() {
+    static const AbridgedSeries series = Abridge(vsop87d_earth::kLongitude);
+    return series;
+}
+
+const AbridgedSeries& AbridgedRadius() {
+    static const AbridgedSeries series = Abridge(vsop87d_earth::kRadius);
+    return series;
+}
+
+// The longitude in radians (before FK5) and the radius of the date.
+THeliocentric InFK5(const TVSOPEarth& earth, long double longitude, long double radius) {
+    long double latitude = 0;
+    earth.ToFK5(longitude, latitude);
+    return {NormalizeDegrees(RadToDeg(longitude)), 0, radius};
+}
+
+}  // namespace
+
+THeliocentric EarthHeliocentricAbridged(double serial) {
+    TVSOPEarth earth;
+    earth.Date(serial);
+    const long double tau = earth.Tau();
+    return InFK5(earth, SumAbridged(AbridgedLongitude(), tau), SumAbridged(AbridgedRadius(), tau));
+}
+
+THeliocentric EarthLongitudeAndRadius(double serial) {
+    TVSOPEarth earth;
+    earth.Date(serial);
+    return InFK5(earth, earth.HelioLongitude(), SumAbridged(AbridgedRadius(), earth.Tau()));
+}
 
 }  // namespace orvanto::astro

@@ -37,25 +37,40 @@ BENCHMARK(BM_LunarPosition);
 
 void BM_SeasonStart(benchmark::State& state) {
     int season = 0;
+    std::int16_t year = 1753;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(SeasonStart(2026, season));
+        benchmark::DoNotOptimize(SeasonStart(year, season));
         season = (season + 1) % 4;
+        year = static_cast<std::int16_t>(year == 2078 ? 1753 : year + 1);
     }
 }
 BENCHMARK(BM_SeasonStart)->Unit(benchmark::kMicrosecond);
 
+// Each iteration another day, so no position is reused from the one before.
 void BM_SunriseTime(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(SunriseTime(kDate, 51.4667L, 0));
+    double day = kDate;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SunriseTime(day, 51.4667L, 0));
+        day += 3;
+    }
 }
 BENCHMARK(BM_SunriseTime)->Unit(benchmark::kMicrosecond);
 
 void BM_MoonriseTime(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(MoonriseTime(kDate, 51.4667L, 0));
+    double day = kDate;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(MoonriseTime(day, 51.4667L, 0));
+        day += 3;
+    }
 }
 BENCHMARK(BM_MoonriseTime)->Unit(benchmark::kMicrosecond);
 
 void BM_CivilDawn(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(CivilDawn(kDate, 51.4667L, 0));
+    double day = kDate;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CivilDawn(day, 51.4667L, 0));
+        day += 3;
+    }
 }
 BENCHMARK(BM_CivilDawn)->Unit(benchmark::kMicrosecond);
 
@@ -74,11 +89,15 @@ TAstroReportInput ReportInput(bool minorPhases) {
     return in;
 }
 
-// The whole report computed afresh (the first refresh of the window, a new date).
+// The whole report computed afresh (the first refresh of the window, a new date): each
+// iteration takes another date and year, so nothing computed before is reused.
 // Argument: with the intermediate phases.
 void BM_WholeAstroReport(benchmark::State& state) {
-    const TAstroReportInput in = ReportInput(state.range(0) != 0);
-    for (auto _ : state) benchmark::DoNotOptimize(ComputeAstroValues(in));
+    TAstroReportInput in = ReportInput(state.range(0) != 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ComputeAstroValues(in));
+        in.windowDate += 366.37;
+    }
 }
 BENCHMARK(BM_WholeAstroReport)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

@@ -2,7 +2,7 @@
 //
 //   astro [--settings FILE] [--date YYYY-MM-DD] [--time HH:MM[:SS]] [--lat DEG --lon DEG]
 //         [--city NAME] [--zone-hours N] [--date-format 1|2] [--12h] [--minor-phases]
-//         [--events]
+//         [--events] [--pdf FILE]
 //
 // Location, date format and the minor-phases switch come from the settings file
 // (ORVANTO.INI beside the program unless --settings names another; their defaults
@@ -10,7 +10,8 @@
 // date and time are local; without --time the time of day is the clock's. --events
 // prints instead the day's events in Universal Time, one "name<TAB>YYYY-MM-DD HH:MM:SS"
 // line each ("none" where the event does not occur), and the Earth's heliocentric
-// longitude, latitude (degrees) and radius (AU) at 0h, for scripts.
+// longitude, latitude (degrees) and radius (AU) at 0h, for scripts. --pdf writes the
+// printed report (the data window's "&Print") into a PDF file instead of the text.
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -27,6 +28,7 @@
 #include "astronomy/twilight.h"
 #include "astronomy/vsop87.h"
 #include "cli/commands.h"
+#include "cli/offscreen_app.h"
 #include "cli/settings_option.h"
 #include "core/clock.h"
 #include "core/decimal_number.h"
@@ -35,6 +37,8 @@
 #include "core/time_format.h"
 #include "core/time_zone.h"
 #include "places/city_library.h"
+#include "ui/astronomy/astro_report_print.h"
+#include "ui/printing/print_painter.h"
 
 namespace orvanto::cli {
 
@@ -44,7 +48,7 @@ constexpr const char* kCommand = "astro";
 
 struct AstroOptions {
     std::optional<std::string> settingsPath;
-    std::optional<std::string> date, time, city;
+    std::optional<std::string> date, time, city, pdf;
     std::optional<long double> latitude, longitude;
     std::optional<int> zoneHours, dateFormat;
     bool twelveHour = false;
@@ -101,7 +105,7 @@ std::optional<CityEntry> FindCity(const std::string& name, std::string& error) {
 
 bool IsValuedOption(const std::string& a) {
     for (const char* name : {"--settings", "--date", "--time", "--city", "--lat", "--lon",
-                             "--zone-hours", "--date-format"})
+                             "--zone-hours", "--date-format", "--pdf"})
         if (a == name) return true;
     return false;
 }
@@ -128,6 +132,8 @@ std::optional<std::string> ParseArguments(const Args& args, AstroOptions& o) {
             o.time = value();
         } else if (a == "--city") {
             o.city = value();
+        } else if (a == "--pdf") {
+            o.pdf = value();
         } else if (a == "--lat" || a == "--lon") {
             const std::optional<long double> number = ParseNumber(value());
             const long double limit = a == "--lat" ? 90 : 180;
@@ -149,6 +155,7 @@ std::optional<std::string> ParseArguments(const Args& args, AstroOptions& o) {
     }
     if (o.latitude.has_value() != o.longitude.has_value()) return "--lat and --lon go together";
     if (o.city && o.latitude) return "give either --city or --lat and --lon";
+    if (o.pdf && o.events) return "give either --events or --pdf";
     return std::nullopt;
 }
 
@@ -197,6 +204,20 @@ void PrintEvents(double day, long double latitude, long double eastLongitude) {
     const THeliocentric earth = EarthHeliocentric(day);
     std::printf("earth\t%.10f\t%.10f\t%.12f\n", static_cast<double>(earth.L),
                 static_cast<double>(earth.B), static_cast<double>(earth.R));
+}
+
+// The printed report on A4, three quarters of an inch in from the top and the left (a
+// printer's own margins do this on paper).
+int WriteReportPdf(const astro::TAstroValues& values, const std::string& path) {
+    EnsureDrawingApplication();
+    PdfPrinter printer(path, PdfOptions{});
+    const int margin = printer.Geometry().dotsPerInch * 3 / 4;
+    printer.Paint(AstroReportDocument(values, printer.Measure(), ReportOrigin{margin, margin}));
+    if (!printer.Finish()) {
+        std::fprintf(stderr, "orvanto-cli %s: cannot write %s\n", kCommand, path.c_str());
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -264,6 +285,7 @@ int RunAstroCommand(const Args& args) {
     in.universalHours = universalHours;
 
     const astro::TAstroValues values = astro::ComputeAstroValues(in);
+    if (o.pdf) return WriteReportPdf(values, *o.pdf);
     std::fputs(astro::AstroReportText(values).c_str(), stdout);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "astronomy/julian_day.h"
 #include "calendar/serial_date.h"
 #include "calendar/valid_date.h"
 #include "cli/cli_arguments.h"
@@ -76,11 +77,10 @@ std::optional<FromCount> ParseFromCount(const char* command, const Args& args, i
 }
 
 std::string InstantText(double serial) {
-    const CivilDate date = DecodeDate(serial);
-    const TimeOfDay time = DecodeTime(serial);
+    const astro::SerialDateTime t = astro::DecodeSerialDateTime(serial);
     char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", date.year, date.month,
-                  date.day, time.hour, time.minute, time.second);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.date.year, t.date.month,
+                  t.date.day, t.hour, t.minute, t.second);
     return text;
 }
 

@@ -18,7 +18,8 @@ struct FromCount {
 // the command and returns nothing; `status` then holds the exit status.
 std::optional<FromCount> ParseFromCount(const char* command, const Args& args, int& status);
 
-// "YYYY-MM-DD HH:MM:SS" of a serial date: the time of day to the millisecond, seconds cut.
+// "YYYY-MM-DD HH:MM:SS" of a serial date read linearly (as the astronomy engine counts,
+// also before 30 December 1899): the time of day to the millisecond, seconds cut.
 std::string InstantText(double serial);
 
 }  // namespace orvanto::cli

@@ -52,10 +52,11 @@ TEST(MoonIllumination, PhaseAngleTurnsFromWaningToWaxingAtNewMoon) {
 }
 
 TEST(MoonAge, WrapsAtNewMoon) {
-    const double newMoon = PhaseOnOrAfter(mpNewMoon, SerialFromCalendar(2024, 6, 1));
+    // The positions take their date as dynamical time, so the new moon in that scale.
+    const double newMoon = PhaseTimeDynamical(mpNewMoon, SerialFromCalendar(2024, 6, 6));
     EXPECT_NEAR(MoonAge(newMoon - kMinute), 29.530589L, 0.01L);
     EXPECT_NEAR(MoonAge(newMoon + kMinute), 0.0L, 0.01L);
-    const long double full = MoonAge(PhaseOnOrAfter(mpFullMoon, newMoon));
+    const long double full = MoonAge(PhaseTimeDynamical(mpFullMoon, newMoon + 14));
     EXPECT_NEAR(full, 29.530589L / 2, 0.001L);
 }
 

@@ -1,6 +1,6 @@
 // Principal and intermediate phases, the searches around a date and the lunation number.
-// Meeus, Astronomical Algorithms, examples 49.a and 49.b give the principal instants (in
-// dynamical time, which the program takes as its single time scale).
+// Meeus, Astronomical Algorithms, examples 49.a and 49.b give the principal instants in
+// dynamical time (PhaseTimeDynamical); the searches give Universal Time.
 #include "astronomy/moon_phases.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 
+#include "astronomy/delta_t.h"
 #include "astronomy/errors.h"
 #include "astronomy/julian_day.h"
 #include "astronomy/moon_illumination.h"
@@ -25,14 +26,16 @@ double Serial(int y, int m, int d, int hh = 0, int mm = 0, int ss = 0) {
 
 TEST(PhaseTime, ReproducesMeeusExample49a) {
     // New moon of February 1977: JDE 2443192.65118 (18 February, 3h37m42s).
-    const double t = PhaseTime(mpNewMoon, Serial(1977, 2, 15));
+    const double t = PhaseTimeDynamical(mpNewMoon, Serial(1977, 2, 15));
     EXPECT_NEAR(SerialToJulianDay(t), 2443192.65118L, 0.00002L);
+    // In Universal Time the instant is Delta T (48 s in 1977) earlier.
+    EXPECT_NEAR((t - PhaseTime(mpNewMoon, Serial(1977, 2, 15))) * 86400, 47.9, 0.5);
 }
 
 TEST(PhaseTime, ReproducesMeeusExample49b) {
     // The first last quarter of 2044: JDE 2467636.49186 (21 January, 23h47m). Its lunation
     // is the one whose new moon falls on 31 December 2043.
-    const double t = PhaseTime(mpLastQuarter, Serial(2044, 1, 1));
+    const double t = PhaseTimeDynamical(mpLastQuarter, Serial(2044, 1, 1));
     EXPECT_NEAR(SerialToJulianDay(t), 2467636.49186L, 0.00002L);
 }
 
@@ -52,16 +55,22 @@ TEST(PhaseOnOrAfter, FindsTheFirstPhasesOf2000) {
 }
 
 // At the ends of the span the calendar covers, the phases agree with an independent
-// ephemeris (python3-ephem, its Universal Time plus its Delta T, to the second) within the
-// lunation theory's own accuracy of about 20 s.
+// ephemeris (python3-ephem, Universal Time, to the second) within the lunation theory's own
+// accuracy of about 20 s: the instants of the theory less Delta T. The first phases of
+// 1753 lie before 30 December 1899, where serial dates are negative.
 TEST(PhaseOnOrAfter, AgreesWithAnIndependentEphemerisAtTheEndsOfTheSpan) {
     struct Case { TMoonPhase phase; double from, expected; };
     const Case cases[] = {
-        {mpFirstQuarter, Serial(1900, 6, 1), Serial(1900, 6, 5, 6, 58, 33)},
-        {mpFirstQuarter, Serial(1901, 7, 20), Serial(1901, 7, 23, 13, 58, 3)},
-        {mpLastQuarter, Serial(1900, 12, 10), Serial(1900, 12, 13, 22, 42, 6)},
-        {mpNewMoon, Serial(2078, 6, 1), Serial(2078, 6, 10, 1, 51, 33)},
-        {mpFullMoon, Serial(2078, 6, 1), Serial(2078, 6, 25, 10, 24, 17)},
+        {mpNewMoon, Serial(1753, 1, 1), Serial(1753, 1, 4, 14, 33, 53)},
+        {mpFirstQuarter, Serial(1753, 1, 1), Serial(1753, 1, 12, 16, 57, 2)},
+        {mpFullMoon, Serial(1753, 1, 1), Serial(1753, 1, 19, 10, 50, 38)},
+        {mpLastQuarter, Serial(1753, 1, 1), Serial(1753, 1, 26, 5, 55, 0)},
+        {mpNewMoon, Serial(1753, 1, 10), Serial(1753, 2, 3, 9, 53, 15)},
+        {mpFirstQuarter, Serial(1900, 6, 1), Serial(1900, 6, 5, 6, 58, 35)},
+        {mpFirstQuarter, Serial(1901, 7, 20), Serial(1901, 7, 23, 13, 58, 4)},
+        {mpLastQuarter, Serial(1900, 12, 10), Serial(1900, 12, 13, 22, 42, 8)},
+        {mpNewMoon, Serial(2078, 6, 1), Serial(2078, 6, 10, 1, 48, 42)},
+        {mpFullMoon, Serial(2078, 6, 1), Serial(2078, 6, 25, 10, 21, 25)},
     };
     for (const Case& c : cases) {
         EXPECT_NEAR(PhaseOnOrAfter(c.phase, c.from), c.expected, 20 * kSecond)
@@ -128,7 +137,9 @@ TEST(PhaseSearches, PrincipalPhasesFollowInTheirCycle) {
 TEST(IntermediatePhases, ReachTheirAgeOfTheLunation) {
     for (TMoonPhase p : {mpWaxingCrescent, mpWaxingGibbous, mpWaningGibbous, mpWaningCrescent}) {
         const double t = PhaseOnOrAfter(p, Serial(2010, 6, 1));
-        EXPECT_NEAR(MoonAge(t), static_cast<int>(p) * 29.530589L / 8, 1e-6L) << MoonPhaseName(p);
+        // The age is reached at the dynamical instant, Delta T after the universal one.
+        const double dynamical = t + static_cast<double>(DeltaTSeconds(DecimalYear(t)) / 86400);
+        EXPECT_NEAR(MoonAge(dynamical), static_cast<int>(p) * 29.530589L / 8, 1e-6L) << MoonPhaseName(p);
         EXPECT_LT(t - Serial(2010, 6, 1), 29.6) << MoonPhaseName(p);
     }
 }

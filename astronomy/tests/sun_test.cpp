@@ -134,23 +134,62 @@ TEST(TwilightSolarPosition, FollowsTheLowAccuracyMethod) {
     EXPECT_TRUE(std::isfinite(static_cast<double>(old.EclLongitude)));
 }
 
+// The sun's longitude at the dynamical instant is the target within 1e-7 degree (less than
+// a hundredth of a second of time).
 TEST(SeasonStart, ReachesTheTargetLongitudes) {
-    for (int season = 0; season < 4; ++season) {
-        const double t = SeasonStart(2000, season);
-        const long double target = season == 0 ? 270 : (season - 1) * 90.0L;
-        EXPECT_LE(std::fabs(AsDouble(AngleDifference(SolarPosition(t).EclLongitude, target))),
-                  3e-10);
+    for (int year : {1753, 1899, 2000, 2078}) {
+        for (int season = 0; season < 4; ++season) {
+            const double t = SeasonStartDynamical(static_cast<std::int16_t>(year), season);
+            const long double target = season == 0 ? 270 : (season - 1) * 90.0L;
+            EXPECT_LE(std::fabs(AsDouble(AngleDifference(SolarPosition(t).EclLongitude, target))),
+                      1e-7)
+                << year << " season " << season;
+        }
     }
 }
 
-// Meeus table 27.C and example 27.a give the instants in dynamical time; with no
-// dynamical-time correction the instants agree with them to the minute.
+// The instant iterated with the complete series alone, as a reference for the abridged
+// search and its one refinement.
+double SeasonByCompleteSeries(int year, int season) {
+    const long double target = season == 0 ? 270 : (season - 1) * 90.0L;
+    double t = SeasonStartDynamical(static_cast<std::int16_t>(year), season) + 0.3;
+    for (int i = 0; i < 100; ++i) {
+        const long double lambda = SolarPosition(t).EclLongitude;
+        if (std::fabs(AsDouble(AngleDifference(lambda, target))) <= 3e-10) break;
+        t = static_cast<double>(t + 58.0L * SinDeg(target - lambda));
+    }
+    return t;
+}
+
+TEST(SeasonStart, AgreesWithTheCompleteSeriesIterationWithinTenMilliseconds) {
+    for (int year = 1753; year <= 2078; year += 25) {
+        for (int season = 0; season < 4; ++season) {
+            const double fast = SeasonStartDynamical(static_cast<std::int16_t>(year), season);
+            EXPECT_NEAR((fast - SeasonByCompleteSeries(year, season)) * 86400, 0, 0.01)
+                << year << " season " << season;
+        }
+    }
+}
+
+// Universal Time is the dynamical instant less Delta T: 74 s in 2024, 144 s in 2074.
+TEST(SeasonStart, IsTheDynamicalInstantLessDeltaT) {
+    struct Case { int year; double deltaT; };
+    for (const Case c : {Case{2024, 74.0}, Case{2074, 144.1}, Case{1900, -2.8}}) {
+        const auto year = static_cast<std::int16_t>(c.year);
+        EXPECT_NEAR((SeasonStartDynamical(year, ssSpring) - SeasonStart(year, ssSpring)) * 86400,
+                    c.deltaT, 1.0)
+            << c.year;
+    }
+}
+
+// Meeus table 27.C and example 27.a give the instants in dynamical time; they agree with
+// them to the minute.
 TEST(SeasonStart, LandsOnTheKnownDates) {
     struct Case { int year, season, month, day, hour, minute; };
     for (const Case c : {Case{2000, ssSpring, 3, 20, 7, 36}, Case{2000, ssSummer, 6, 21, 1, 48},
                          Case{2000, ssAutumn, 9, 22, 17, 28}, Case{2000, ssWinter, 12, 21, 13, 38},
                          Case{1962, ssSummer, 6, 21, 21, 25}}) {
-        const double t = SeasonStart(static_cast<std::int16_t>(c.year), c.season);
+        const double t = SeasonStartDynamical(static_cast<std::int16_t>(c.year), c.season);
         const double expected =
             EncodeSerialDate(c.year, c.month, c.day) + (c.hour * 60 + c.minute) / 1440.0;
         EXPECT_NEAR(t, expected, 2.0 / 1440) << c.year << " season " << c.season;

@@ -13,8 +13,8 @@
 namespace orvanto::bio {
 namespace {
 
-using testing::TempFolder;
-using testing::WriteFileBytes;
+using test::TempFolder;
+using test::WriteFileBytes;
 
 std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

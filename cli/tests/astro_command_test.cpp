@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -113,6 +116,72 @@ TEST_F(AstroCommandTest, RejectsBadArguments) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_TRUE(run.out.empty());
     }
+}
+
+// The text of a PDF file as pdftotext reads it, one line per printed line.
+std::string PdfText(const fs::path& pdf) {
+    const fs::path text = pdf.string() + ".txt";
+    const std::string command = "pdftotext -layout '" + pdf.string() + "' '" + text.string() + "'";
+    if (std::system(command.c_str()) != 0) return {};
+    std::ifstream in(text);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> NonEmptyLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\f')) line.pop_back();
+        const auto first = line.find_first_not_of(" \f");
+        if (first != std::string::npos) lines.push_back(line.substr(first));
+    }
+    return lines;
+}
+
+// --pdf writes the printed report: the same lines as the text report, in the same order,
+// in Times (Liberation Serif) with the title and the headings in bold.
+TEST_F(AstroCommandTest, WritesThePrintedReportIntoAPdfFile) {
+    const std::vector<std::string> place = {"--date", "2026-12-11", "--time", "14:00", "--lat",
+                                            "-33.8678", "--lon", "151.2073", "--zone-hours", "11"};
+    const CliRun text = Run(place);
+    ASSERT_EQ(text.status, 0) << text.err;
+    std::vector<std::string> args = place;
+    const fs::path pdf = dir_ / "report.pdf";
+    args.insert(args.end(), {"--pdf", pdf.string()});
+    const CliRun run = Run(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    ASSERT_TRUE(fs::exists(pdf));
+    // pdftotext -layout keeps the two blanks after a season caption and the ", " between
+    // the years; it may widen runs of blanks, so the lines are compared without them.
+    const auto squeeze = [](std::string line) {
+        std::string out;
+        for (char c : line)
+            if (c != ' ' || out.empty() || out.back() != ' ') out += c;
+        return out;
+    };
+    std::vector<std::string> expected;
+    for (const std::string& line : NonEmptyLines(text.out)) expected.push_back(squeeze(line));
+    std::vector<std::string> printed;
+    for (const std::string& line : NonEmptyLines(PdfText(pdf))) printed.push_back(squeeze(line));
+    EXPECT_EQ(printed, expected);
+    ASSERT_FALSE(printed.empty());
+    EXPECT_EQ(printed.front(), "Orvanto Astronomical Report");
+
+    const fs::path fontList = dir_ / "fonts.txt";
+    ASSERT_EQ(std::system(("pdffonts '" + pdf.string() + "' > '" + fontList.string() + "'").c_str()), 0);
+    const std::string fonts = orvanto::testing::ReadFile(fontList);
+    EXPECT_NE(fonts.find("Serif-Bold"), std::string::npos) << fonts;
+    EXPECT_NE(fonts.find("Serif "), std::string::npos) << fonts;
+}
+
+TEST_F(AstroCommandTest, APdfThatCannotBeWrittenIsAnError) {
+    const CliRun run = Run({"--date", "2026-12-11", "--lat", "0", "--lon", "0", "--pdf",
+                            (dir_ / "no-such-folder" / "report.pdf").string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot write"), std::string::npos) << run.err;
+    const CliRun both = Run({"--events", "--pdf", (dir_ / "x.pdf").string()});
+    EXPECT_EQ(both.status, 2) << both.err;
 }
 
 }  // namespace

@@ -12,9 +12,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-using orvanto::testing::CliRun;
-using orvanto::testing::ReadFile;
-using orvanto::testing::TempFolder;
+using orvanto::test::CliRun;
+using orvanto::test::ReadFile;
+using orvanto::test::TempFolder;
 
 // The width and height in a PNG file's header, or {0, 0} for no PNG.
 std::pair<std::uint32_t, std::uint32_t> PngSize(const std::string& bytes) {
@@ -34,7 +34,7 @@ protected:
 
     // The drawing application keeps its runtime files in the test's folder.
     CliRun RunCli(const std::vector<std::string>& args) const {
-        return orvanto::testing::RunCli(dir_, "bio", args, std::nullopt,
+        return orvanto::test::RunCli(dir_, "bio", args, std::nullopt,
                                         "HOME=" + dir_.string() + " XDG_RUNTIME_DIR=" + dir_.string());
     }
 

@@ -30,10 +30,10 @@ TEST_F(EclipsesCommandTest, ListsTheEclipsesOf2000InTimeOrder) {
     const CliRun run = Run({"--from", "2000-01-01", "--count", "2"});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::vector<std::string> expected = {
-        "2000-01-21 04:45:02\tlunar\tTotal",
-        "2000-02-05 12:50:43\tsolar\tPartial",
-        "2000-07-01 19:33:33\tsolar\tPartial",
-        "2000-07-16 13:56:55\tlunar\tTotal",
+        "2000-01-21 04:43:58\tlunar\tTotal",
+        "2000-02-05 12:49:39\tsolar\tPartial",
+        "2000-07-01 19:32:29\tsolar\tPartial",
+        "2000-07-16 13:55:51\tlunar\tTotal",
     };
     EXPECT_EQ(run.Lines(), expected);
 }
@@ -57,11 +57,26 @@ TEST_F(EclipsesCommandTest, NamesEachKindInTheWindowsWords) {
 TEST_F(EclipsesCommandTest, ListsOnlyEclipsesAtOrAfterMidnightOfTheDate) {
     const CliRun run = Run({"--from", "2000-01-22", "--count", "1"});
     ASSERT_EQ(run.Lines().size(), 2u);
-    EXPECT_EQ(run.Lines()[0], "2000-02-05 12:50:43\tsolar\tPartial");
-    EXPECT_EQ(run.Lines()[1], "2000-07-16 13:56:55\tlunar\tTotal");
+    EXPECT_EQ(run.Lines()[0], "2000-02-05 12:49:39\tsolar\tPartial");
+    EXPECT_EQ(run.Lines()[1], "2000-07-16 13:55:51\tlunar\tTotal");
     const CliRun same = Run({"--from", "2000-01-21", "--count", "1"});
     ASSERT_EQ(same.Lines().size(), 2u);
-    EXPECT_EQ(same.Lines()[0], "2000-01-21 04:45:02\tlunar\tTotal");
+    EXPECT_EQ(same.Lines()[0], "2000-01-21 04:43:58\tlunar\tTotal");
+}
+
+// Before 30 December 1899 the instants are read as the engine counts them: the eclipses of
+// 1753 on their own days (the total lunar eclipse of 1753 was partial; the hybrid solar
+// eclipse of 3 May 1753 peaked at 07:39 UT).
+TEST_F(EclipsesCommandTest, ListsTheEclipsesOf1753OnTheirDays) {
+    const CliRun run = Run({"--from", "1753-01-01", "--count", "2"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> expected = {
+        "1753-04-17 18:32:48\tlunar\tPartial",
+        "1753-05-03 07:39:22\tsolar\tCircular total",
+        "1753-10-12 08:51:14\tlunar\tPartial",
+        "1753-10-26 10:21:29\tsolar\tCircular total",
+    };
+    EXPECT_EQ(run.Lines(), expected);
 }
 
 TEST_F(EclipsesCommandTest, AListingOfManyYearsIsWellFormed) {

@@ -13,8 +13,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using orvanto::testing::CliRun;
-using orvanto::testing::TempFolder;
+using orvanto::test::CliRun;
+using orvanto::test::TempFolder;
 
 // DayNumber of some dates of the tests.
 constexpr int k28February2005 = 732448;
@@ -30,7 +30,7 @@ protected:
     void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
     CliRun Run(const std::vector<std::string>& args) const {
-        return orvanto::testing::RunCli(dir_, "events", args, std::nullopt, "LC_ALL=C");
+        return orvanto::test::RunCli(dir_, "events", args, std::nullopt, "LC_ALL=C");
     }
 
     std::string WriteSettings(const std::vector<std::string>& reminders, int dateFormat = 1) const {
@@ -46,7 +46,7 @@ protected:
         const fs::path text = dir_ / "pdf.txt";
         const std::string command = "pdftotext -layout '" + pdf.string() + "' '" + text.string() + "'";
         if (std::system(command.c_str()) != 0) return {};
-        return orvanto::testing::ReadFile(text);
+        return orvanto::test::ReadFile(text);
     }
 
     TempFolder folder_{"orvanto-events"};

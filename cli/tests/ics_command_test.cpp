@@ -4,7 +4,7 @@
 
 #include "cli/tests/cli_run.h"
 
-namespace orvanto::testing {
+namespace orvanto::test {
 namespace {
 
 constexpr const char* kSettings =
@@ -67,4 +67,4 @@ TEST(IcsCommands, BadArguments) {
 }
 
 }  // namespace
-}  // namespace orvanto::testing
+}  // namespace orvanto::test

@@ -15,8 +15,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using orvanto::testing::CliRun;
-using orvanto::testing::TempFolder;
+using orvanto::test::CliRun;
+using orvanto::test::TempFolder;
 
 class LocaleNumbersTest : public ::testing::TestWithParam<const char*> {
 protected:
@@ -25,14 +25,14 @@ protected:
         if (std::system("command -v localedef >/dev/null 2>&1") != 0) GTEST_SKIP() << "no localedef";
         const std::string name = std::string(GetParam()) + ".UTF-8";
         const std::string command = "localedef --no-archive -i " + std::string(GetParam()) + " -f UTF-8 " +
-                                    orvanto::testing::Quoted((dir_ / name).string()) + " >/dev/null 2>&1";
+                                    orvanto::test::Quoted((dir_ / name).string()) + " >/dev/null 2>&1";
         std::system(command.c_str());
         if (!fs::exists(dir_ / name / "LC_NUMERIC")) GTEST_SKIP() << "the locale sources are not installed";
-        locale_ = "LOCPATH=" + orvanto::testing::Quoted(dir_.string()) + " LC_ALL=" + name + " LANG=" + name;
+        locale_ = "LOCPATH=" + orvanto::test::Quoted(dir_.string()) + " LC_ALL=" + name + " LANG=" + name;
     }
 
     CliRun Run(const std::vector<std::string>& args, const std::string& environment) {
-        return orvanto::testing::RunCli(dir_, "astro", args, std::nullopt, environment + " TZ=UTC");
+        return orvanto::test::RunCli(dir_, "astro", args, std::nullopt, environment + " TZ=UTC");
     }
 
     TempFolder folder_{"orvanto-locale"};

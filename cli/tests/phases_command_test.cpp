@@ -31,20 +31,34 @@ TEST_F(PhasesCommandTest, ListsThePhasesOfJanuary2000) {
     const CliRun run = Run({"--from", "2000-01-01", "--count", "5"});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::vector<std::string> expected = {
-        "2000-01-06 18:14:45\tNew Moon",     "2000-01-14 13:35:09\tFirst Quarter",
-        "2000-01-21 04:41:27\tFull Moon",    "2000-01-28 07:57:50\tLast Quarter",
-        "2000-02-05 13:04:21\tNew Moon",
+        "2000-01-06 18:13:41\tNew Moon",     "2000-01-14 13:34:05\tFirst Quarter",
+        "2000-01-21 04:40:23\tFull Moon",    "2000-01-28 07:56:46\tLast Quarter",
+        "2000-02-05 13:03:17\tNew Moon",
     };
     EXPECT_EQ(run.Lines(), expected);
     EXPECT_EQ(run.err, "");
 }
 
+// Before 30 December 1899 the serial dates are negative; they are read linearly, so each
+// phase keeps its own day and time (an independent ephemeris gives 14:33:53, 16:57:02,
+// 10:50:38, 05:55:00 and 09:53:15 UT).
+TEST_F(PhasesCommandTest, ListsThePhasesOfJanuary1753OnTheirDays) {
+    const CliRun run = Run({"--from", "1753-01-01", "--count", "5"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> expected = {
+        "1753-01-04 14:33:54\tNew Moon",     "1753-01-12 16:56:58\tFirst Quarter",
+        "1753-01-19 10:50:27\tFull Moon",    "1753-01-26 05:54:56\tLast Quarter",
+        "1753-02-03 09:53:17\tNew Moon",
+    };
+    EXPECT_EQ(run.Lines(), expected);
+}
+
 TEST_F(PhasesCommandTest, StartsAtMidnightOfTheDateAndTakesTheEarliestPhase) {
-    // The new moon of 6 January 2000 is at 18:14; from the 6th it is still the first.
+    // The new moon of 6 January 2000 is at 18:13; from the 6th it is still the first.
     EXPECT_EQ(Run({"--count", "1", "--from", "2000-01-06"}).Lines(),
-              std::vector<std::string>{"2000-01-06 18:14:45\tNew Moon"});
+              std::vector<std::string>{"2000-01-06 18:13:41\tNew Moon"});
     EXPECT_EQ(Run({"--from", "2000-01-07", "--count", "1"}).Lines(),
-              std::vector<std::string>{"2000-01-14 13:35:09\tFirst Quarter"});
+              std::vector<std::string>{"2000-01-14 13:34:05\tFirst Quarter"});
 }
 
 // A long listing keeps the cycle and the format, with a quarter of a lunation between lines.

@@ -15,9 +15,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-using orvanto::testing::CliRun;
-using orvanto::testing::Quoted;
-using orvanto::testing::TempFolder;
+using orvanto::test::CliRun;
+using orvanto::test::Quoted;
+using orvanto::test::TempFolder;
 
 // DayNumber of 14 February 2014 and of 16 February 2015.
 constexpr int k14February2014 = 735721;
@@ -88,7 +88,7 @@ protected:
         const std::string environment = "LC_ALL=C XDG_RUNTIME_DIR=" + Quoted(dir_.string()) +
                                         " HOME=" + Quoted(dir_.string()) + " XDG_CONFIG_HOME=" +
                                         Quoted((dir_ / "config").string());
-        return orvanto::testing::RunCli(dir_ / "", "print", args, std::nullopt, environment);
+        return orvanto::test::RunCli(dir_ / "", "print", args, std::nullopt, environment);
     }
 
     std::string Pdf() const { return (dir_ / "out.pdf").string(); }
@@ -237,7 +237,7 @@ TEST_F(PrintCommandTest, BadArgumentsAreUsageErrors) {
              {"month", "--from", "2015-01", "--count", "x"}, {"month", "--from", "2015-01", "--holidays", "over"},
              {"month", "--from", "2015-01", "--events", "left"}, {"month", "--from", "2015-01", "--paper", "A3"},
              {"month", "--from", "2015-01", "--bogus"}, {"month", "--from"}}) {
-        const CliRun run = orvanto::testing::RunCli(dir_, "print", [&] {
+        const CliRun run = orvanto::test::RunCli(dir_, "print", [&] {
             std::vector<std::string> all = args;
             all.push_back("--pdf");
             all.push_back(Pdf());
@@ -247,12 +247,12 @@ TEST_F(PrintCommandTest, BadArgumentsAreUsageErrors) {
         EXPECT_EQ(run.err.rfind("orvanto-cli print: ", 0), 0u) << run.err;
         EXPECT_FALSE(fs::exists(Pdf()));
     }
-    const CliRun noPdf = orvanto::testing::RunCli(dir_, "print", {"month", "--from", "2015-01"}, std::nullopt, "LC_ALL=C");
+    const CliRun noPdf = orvanto::test::RunCli(dir_, "print", {"month", "--from", "2015-01"}, std::nullopt, "LC_ALL=C");
     EXPECT_EQ(noPdf.status, 2);
 }
 
 TEST_F(PrintCommandTest, AFileThatCannotBeWrittenIsReported) {
-    const CliRun run = orvanto::testing::RunCli(
+    const CliRun run = orvanto::test::RunCli(
         dir_, "print", {"month", "--from", "2015-01", "--settings", WriteSettings(""), "--pdf", (dir_ / "no/such/x.pdf").string()},
         std::nullopt, "LC_ALL=C XDG_RUNTIME_DIR=" + Quoted(dir_.string()));
     EXPECT_EQ(run.status, 1);

@@ -12,8 +12,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using orvanto::testing::CliRun;
-using orvanto::testing::TempFolder;
+using orvanto::test::CliRun;
+using orvanto::test::TempFolder;
 
 struct CommandCase {
     const char* command;
@@ -34,7 +34,7 @@ TEST(SettingsOptionTest, AFileThatCannotBeMadeEndsWithStatusTwo) {
         std::vector<std::string> args = c.args;
         args.push_back("--settings");
         args.push_back(unusable);
-        const CliRun run = orvanto::testing::RunCli(folder, c.command, args, std::string(), "LC_ALL=C TZ=UTC");
+        const CliRun run = orvanto::test::RunCli(folder, c.command, args, std::string(), "LC_ALL=C TZ=UTC");
         EXPECT_EQ(run.status, 2) << c.command << ": " << run.err;
         EXPECT_EQ(run.out, "") << c.command;
         EXPECT_NE(run.err.find("neither exists nor can be created"), std::string::npos) << c.command << ": " << run.err;

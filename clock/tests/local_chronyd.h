@@ -12,7 +12,7 @@
 
 #include "clock/tests/sntp_test_support.h"
 
-namespace orvanto::testing {
+namespace orvanto::test {
 
 class LocalChronyd {
 public:
@@ -59,4 +59,4 @@ private:
     std::string problem_;
 };
 
-}  // namespace orvanto::testing
+}  // namespace orvanto::test

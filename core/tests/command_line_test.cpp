@@ -90,26 +90,26 @@ TEST(ResolveSettingsPathTest, RelativeFolderIsTakenFromTheCurrentFolder) {
 }
 
 TEST(ResolveSettingsPathTest, AnExistingFileWhoseExtensionDiffersOnlyInCaseIsTheOneMeant) {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     const std::string program = folder.File("orvanto");
     // Nothing there: the built name.
     EXPECT_EQ(ResolveSettingsPath("cal.txt", program), folder.File("cal.INI"));
-    testing::WriteFileBytes(folder.File("cal.Ini"), "");
+    test::WriteFileBytes(folder.File("cal.Ini"), "");
     EXPECT_EQ(ResolveSettingsPath("cal.txt", program), folder.File("cal.Ini"));
-    testing::WriteFileBytes(folder.File("cal.ini"), "");
+    test::WriteFileBytes(folder.File("cal.ini"), "");
     EXPECT_EQ(ResolveSettingsPath("cal.ini", program), folder.File("cal.ini"));
-    testing::WriteFileBytes(folder.File("cal.INI"), "");
+    test::WriteFileBytes(folder.File("cal.INI"), "");
     EXPECT_EQ(ResolveSettingsPath("cal.ini", program), folder.File("cal.INI"));
     // Only the extension's case: another name is another file.
-    testing::WriteFileBytes(folder.File("Other.ini"), "");
+    test::WriteFileBytes(folder.File("Other.ini"), "");
     EXPECT_EQ(ResolveSettingsPath("other", program), folder.File("other.INI"));
     EXPECT_EQ(ResolveSettingsPath(std::nullopt, program), folder.File("ORVANTO.INI"));
-    testing::WriteFileBytes(folder.File("ORVANTO.ini"), "");
+    test::WriteFileBytes(folder.File("ORVANTO.ini"), "");
     EXPECT_EQ(ResolveSettingsPath(std::nullopt, program), folder.File("ORVANTO.ini"));
 }
 
 TEST(ChooseSettingsPathTest, ANamedFileMustExistOrBeCreatable) {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     const std::string program = folder.File("orvanto");
     EXPECT_EQ(ChooseSettingsPath(std::nullopt, program), folder.File("ORVANTO.INI"));
     EXPECT_EQ(ChooseSettingsPath(folder.File("new.ini"), program), folder.File("new.INI"));

@@ -95,7 +95,7 @@ protected:
         ::unsetenv("LOCPATH");
         ::unsetenv("LC_ALL");
     }
-    testing::TempFolder folder_;
+    test::TempFolder folder_;
 };
 
 TEST_P(DecimalNumberLocaleTest, NumbersKeepThePoint) {

@@ -43,7 +43,7 @@ TEST(FileLocations, UserFoldersFollowTheXdgRules) {
 }
 
 TEST(FileLocations, AProgramFolderHoldingTheSettingsFileIsPortable) {
-    testing::TempFolder folder;
+    test::TempFolder folder;
     const std::string program = folder.File("orvanto");
     const EnvironmentLookup environment = EnvironmentOf({{"HOME", "/home/ann"}});
 
@@ -52,7 +52,7 @@ TEST(FileLocations, AProgramFolderHoldingTheSettingsFileIsPortable) {
     EXPECT_EQ(installed.settingsFolder, "/home/ann/.config/orvanto");
     EXPECT_EQ(installed.wallpaperFolder, "/home/ann/.local/share/orvanto");
 
-    testing::WriteFileBytes(folder.File("ORVANTO.INI"), "[Settings]\n");
+    test::WriteFileBytes(folder.File("ORVANTO.INI"), "[Settings]\n");
     const FileFolders portable = LocateFileFolders(program, environment);
     EXPECT_TRUE(portable.portable);
     EXPECT_EQ(portable.settingsFolder, folder.Path().string());
@@ -70,12 +70,12 @@ TEST(FileLocations, CompanionsStayBesideANamedSettingsFile) {
 }
 
 TEST(FileLocations, EnsureFolderCreatesParents) {
-    testing::TempFolder folder;
+    test::TempFolder folder;
     const std::string nested = folder.File("a/b/orvanto");
     EXPECT_TRUE(EnsureFolder(nested));
     EXPECT_TRUE(std::filesystem::is_directory(nested));
     EXPECT_TRUE(EnsureFolder(nested));
-    testing::WriteFileBytes(folder.File("file"), "x");
+    test::WriteFileBytes(folder.File("file"), "x");
     EXPECT_FALSE(EnsureFolder(folder.File("file/sub")));
 }
 

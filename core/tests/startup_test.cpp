@@ -47,7 +47,7 @@ TEST_F(StartupTest, LowerCaseNameOpensTheFileThatExists) {
     // "orvanto /home/ann/cal.ini" with that file present uses it, and no
     // second file "cal.INI" is created or announced.
     const std::string existing = folder_.File("cal.ini");
-    testing::WriteFileBytes(existing, "[Settings]\nDateFormat=2\n");
+    test::WriteFileBytes(existing, "[Settings]\nDateFormat=2\n");
     const auto state = Start({existing});
     ASSERT_TRUE(state);
     EXPECT_EQ(state->settingsPath, existing);

@@ -13,7 +13,7 @@ namespace orvanto {
 namespace {
 
 using ::testing::ElementsAre;
-using orvanto::testing::At;
+using orvanto::test::At;
 
 const int k5March2005 = DayNumber(2005, 3, 5);
 const int k20March2005 = DayNumber(2005, 3, 20);
@@ -269,9 +269,9 @@ TEST(EventListReplace, TheEditedRecordMovesToItsDate) {
 }
 
 TEST(EventListSave, RenumbersEachDayAndKeepsOtherLines) {
-    testing::ReminderTempFolder folder;
+    test::ReminderTempFolder folder;
     const std::string path = folder.File("ORVANTO.INI");
-    testing::WriteText(path, testing::SettingsText({"DateFormat=1"}, {}));
+    test::WriteText(path, test::SettingsText({"DateFormat=1"}, {}));
     EventList list = LoadEventList({At(k5March2005, '4', "10000,0,9999,00000000,c"),
                                     At(k5March2005, '2', "10000,0,9999,00000000,a"),
                                     At(k5March2005, '7', "10000,0,9999,00000000,b"), "junk/0=not a record",
@@ -280,7 +280,7 @@ TEST(EventListSave, RenumbersEachDayAndKeepsOtherLines) {
     SortEventsByColumn(list.entries, kMessageColumn, false);
     IniFile settings(path);
     SaveEventList(list, settings);
-    EXPECT_THAT(testing::ReminderSection(path),
+    EXPECT_THAT(test::ReminderSection(path),
                 ElementsAre(At(k5March2005, '0', "10000,0,9999,00000000,a"),
                             At(k5March2005, '1', "10000,0,9999,00000000,b"),
                             At(k5March2005, '2', "10000,0,9999,00000000,c"),

@@ -130,7 +130,7 @@ TEST(WriteBackRemindersTest, LinesOfTheFileThatDidNotChangeKeepTheirBytes) {
     ASSERT_EQ(lines.size(), 3u);
     DeleteMark(lines, 2);
     WriteBackReminders(lines, settings);
-    EXPECT_EQ(testing::ReadText(path), kept + "# last note\r\n");
+    EXPECT_EQ(test::ReadText(path), kept + "# last note\r\n");
     EXPECT_EQ(settings.ReadInteger("Settings", "DateFormat", -1), 1);
     EXPECT_EQ(ReminderSection(path).size(), 2u);
 }

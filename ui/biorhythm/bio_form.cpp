@@ -21,7 +21,7 @@
 #include "calendar/serial_date.h"
 #include "core/ini_file.h"
 #include "core/settings_keys.h"
-#include "ui/help_window.h"
+#include "ui/help/help_window.h"
 #include "ui/widgets/fonts.h"
 
 namespace orvanto {

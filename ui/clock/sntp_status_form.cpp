@@ -4,7 +4,7 @@
 #include <QScreen>
 
 #include "clock/clock_status_texts.h"
-#include "ui/glyphs.h"
+#include "ui/main/glyphs.h"
 #include "ui/widgets/fonts.h"
 
 namespace orvanto {

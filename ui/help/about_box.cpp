@@ -9,7 +9,7 @@
 
 #include <cstdio>
 
-#include "ui/help_window.h"
+#include "ui/help/help_window.h"
 #include "ui/widgets/fonts.h"
 
 namespace orvanto {

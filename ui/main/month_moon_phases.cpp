@@ -2,6 +2,7 @@
 // (Meeus, Astronomical Algorithms, ch. 49).
 #include "ui/main/month_moon_phases.h"
 
+#include "astronomy/julian_day.h"
 #include "astronomy/moon_phases.h"
 #include "calendar/serial_date.h"
 
@@ -36,14 +37,15 @@ std::vector<MoonPhaseMark> MonthMoonPhases(int year, int month, int biasMinutes)
     double lastRecorded = -1e9;
     for (int step = 0; step < kMaxSteps && static_cast<int>(marks.size()) < kMaxPhases; ++step) {
         const double local = candidate - biasMinutes / 1440.0;
-        const CivilDate date = DecodeDate(local);
+        const astro::SerialDateTime when = astro::DecodeSerialDateTime(local);
+        const astro::CalendarDate& date = when.date;
         if (date.year == year && date.month == month && local > lastRecorded) {
-            marks.push_back(MoonPhaseMark{date.day, TimeOf(local), code});
+            marks.push_back(MoonPhaseMark{date.day, when.timeOfDay, code});
             lastRecorded = local;
         }
         code = (code + 2) % 8;
         candidate = Phase(code, local);
-        const CivilDate next = DecodeDate(candidate - biasMinutes / 1440.0);
+        const astro::CalendarDate next = astro::DecodeSerialDateTime(candidate - biasMinutes / 1440.0).date;
         if (next.year != year || next.month != month) break;
     }
     return marks;

@@ -8,8 +8,8 @@
 
 #include "core/ini_file.h"
 #include "places/personal_city_file.h"
-#include "ui/help_window.h"
-#include "ui/message_prompt.h"
+#include "ui/help/help_window.h"
+#include "ui/app/message_prompt.h"
 #include "ui/places/region_form.h"
 #include "ui/widgets/fonts.h"
 

@@ -28,7 +28,7 @@
 #include "ical/ical_export.h"
 #include "ical/ical_import.h"
 #include "reminders/reminder_store.h"
-#include "ui/help_window.h"
+#include "ui/help/help_window.h"
 #include "ui/reminders/list_form.h"
 #include "ui/widgets/fonts.h"
 

@@ -9,7 +9,7 @@
 #include <QShowEvent>
 #include <QTimer>
 
-#include "ui/help_window.h"
+#include "ui/help/help_window.h"
 #include "ui/widgets/fonts.h"
 
 namespace orvanto {

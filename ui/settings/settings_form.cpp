@@ -17,7 +17,7 @@
 #include "places/feedback.h"
 #include "platform/connection_state.h"
 #include "platform/host_lookup.h"
-#include "ui/help_window.h"
+#include "ui/help/help_window.h"
 #include "ui/widgets/fonts.h"
 
 namespace orvanto {

@@ -20,7 +20,7 @@
 #include "platform/autostart_entry.h"
 #include "platform/desktop_background.h"
 #include "platform/pinger.h"
-#include "ui/wallpaper.h"
+#include "ui/main/wallpaper.h"
 #include "ui/widgets/bevel_button.h"
 
 namespace orvanto {

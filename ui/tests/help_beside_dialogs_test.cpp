@@ -14,11 +14,11 @@
 #include <functional>
 
 #include "core/scripted_prompt.h"
-#include "ui/about_box.h"
-#include "ui/add_rem_form.h"
-#include "ui/help_window.h"
-#include "ui/message_prompt.h"
-#include "ui/remind_form.h"
+#include "ui/help/about_box.h"
+#include "ui/reminders/add_rem_form.h"
+#include "ui/help/help_window.h"
+#include "ui/app/message_prompt.h"
+#include "ui/reminders/remind_form.h"
 #include "ui/tests/ui_test_support.h"
 
 // The input entry of the platform layer that Qt's own test tools use: a

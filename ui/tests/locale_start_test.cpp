@@ -15,7 +15,7 @@
 #include "core/scripted_prompt.h"
 #include "core/settings_keys.h"
 #include "core/startup.h"
-#include "ui/main_window.h"
+#include "ui/main/main_window.h"
 #include "ui/tests/ui_test_support.h"
 #include "ui/widgets/ext_label.h"
 

@@ -26,7 +26,7 @@
 #include "calendar/serial_date.h"
 #include "core/scripted_prompt.h"
 #include "ui/biorhythm/bio_form.h"
-#include "ui/help_window.h"
+#include "ui/help/help_window.h"
 #include "ui/tests/ui_test_support.h"
 
 namespace orvanto {

@@ -67,7 +67,7 @@ protected:
         return form_->findChild<BevelButton*>(QString::fromLatin1(name));
     }
     bool WaitFor(const std::function<bool()>& condition, int limitMs = 4000) {
-        return orvanto::testing::SpinUntil(condition, limitMs);
+        return orvanto::test::SpinUntil(condition, limitMs);
     }
 
     test::SettingsFolder folder_;
@@ -181,12 +181,12 @@ TEST_F(StatusFormTest, TheAutomaticChoiceNeverStartsWhileCorrectionIsOff) {
 
 // A client's request reflected back (mode 3) is no answer: the clock stays.
 TEST_F(StatusFormTest, AReflectedRequestIsRefused) {
-    orvanto::testing::FakeSntpPeer peer;
-    peer.SetAnswer([](const orvanto::testing::FakeSntpPeer::Request& request) {
-        SntpPacket reply = orvanto::testing::FakeSntpPeer::Packet(request);
+    orvanto::test::FakeSntpPeer peer;
+    peer.SetAnswer([](const orvanto::test::FakeSntpPeer::Request& request) {
+        SntpPacket reply = orvanto::test::FakeSntpPeer::Packet(request);
         std::copy(reply.begin() + 40, reply.begin() + 48, reply.begin() + 24);  // echo the marker
         reply[1] = 2;
-        return orvanto::testing::Bytes(reply);  // byte 0 stays 0x0B: version 1, mode 3
+        return orvanto::test::Bytes(reply);  // byte 0 stays 0x0B: version 1, mode 3
     });
     SystemClock clock;
     MakeService(kFixedServer, clock, peer.PortText());
@@ -214,7 +214,7 @@ protected:
         }
         return false;
     }
-    orvanto::testing::LocalChronyd server_;
+    orvanto::test::LocalChronyd server_;
     SystemClock clock_;
 };
 
@@ -232,7 +232,7 @@ TEST_F(StatusFormChronydTest, CorrectTimeNowCorrectsAtTheNextTick) {
     EXPECT_TRUE(Line("RoundtripLabel").startsWith(QStringLiteral("Roundtrip delay: ")));
 
     service_->Tick();  // within the minute: nothing new
-    orvanto::testing::SpinFor(200);
+    orvanto::test::SpinFor(200);
     EXPECT_EQ(setter_.Requests().size(), before);
 
     Button("CorrectNowBut")->click();

@@ -20,7 +20,7 @@
 
 #include "core/scripted_prompt.h"
 #include "platform/connection_state.h"
-#include "ui/help_window.h"
+#include "ui/help/help_window.h"
 #include "ui/settings/settings_form.h"
 #include "ui/tests/ui_test_support.h"
 
