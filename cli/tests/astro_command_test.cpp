@@ -170,7 +170,7 @@ TEST_F(AstroCommandTest, WritesThePrintedReportIntoAPdfFile) {
 
     const fs::path fontList = dir_ / "fonts.txt";
     ASSERT_EQ(std::system(("pdffonts '" + pdf.string() + "' > '" + fontList.string() + "'").c_str()), 0);
-    const std::string fonts = orvanto::testing::ReadFile(fontList);
+    const std::string fonts = orvanto::test::ReadFile(fontList);
     EXPECT_NE(fonts.find("Serif-Bold"), std::string::npos) << fonts;
     EXPECT_NE(fonts.find("Serif "), std::string::npos) << fonts;
 }

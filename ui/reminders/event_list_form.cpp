@@ -913,6 +913,10 @@ void TEditRem::Refuse(const EventCommit& commit) {
         focus = every_->edit;
         page = general_;
         break;
+    case EntryField::Warning:
+        focus = warning_->edit;
+        page = general_;
+        break;
     case EntryField::Hour:
         focus = hour_->edit;
         break;

@@ -15,6 +15,7 @@
 #include "core/scripted_prompt.h"
 #include "core/settings_keys.h"
 #include "core/startup.h"
+#include "ui/app/window_launcher.h"
 #include "ui/main/main_window.h"
 #include "ui/tests/ui_test_support.h"
 #include "ui/widgets/ext_label.h"
@@ -49,13 +50,16 @@ protected:
         const auto start = PrepareStart({settings_.Path()}, settings_.Folder() + "/orvanto", clock, false, prompt);
         if (!start) return QString();
         test::CountingSound sound;
-        MainWindowContext context;
+        AppEvents events;
+        AppContext context;
         context.settingsPath = start->state.settingsPath;
         context.clock = &clock;
         context.prompt = &prompt;
         context.sound = &sound;
+        context.events = &events;
         context.timeZoneBias = [](bool) { return -60; };
-        const auto window = std::make_unique<TForm1>(context);
+        WindowLauncher launcher(context);
+        const auto window = std::make_unique<TForm1>(context, launcher);
         const auto* label = window->findChild<ExtLabel*>(QStringLiteral("ExtLabel1"));
         return label ? label->Text() : QString();
     }

@@ -33,6 +33,7 @@ public:
 
     void SetGlyph(const QPixmap& glyph, const QString& name = QString());
     QString GlyphName() const { return glyphName_; }
+    bool HasGlyph() const { return !glyph_.isNull(); }
 
     // A flat button draws no bevel until the mouse is over it (tool buttons).
     void SetFlat(bool flat);
