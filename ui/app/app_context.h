@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "calendar/civil_date.h"
 #include "core/clock.h"
 #include "core/prompt.h"
 #include "core/sound.h"
@@ -44,6 +45,9 @@ struct AppContext {
     // window keeps it current.
     int dateFormat = 2;
     AppEvents* events = nullptr;
+    // The day the calendar shows (its month, and the day kept when stepping);
+    // windows that open at a date start there.
+    CivilDate shownDay{};
 };
 
 }  // namespace orvanto

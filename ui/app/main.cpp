@@ -23,6 +23,8 @@
 #include "ui/app/message_prompt.h"
 #include "ui/app/program_services.h"
 #include "ui/app/window_launcher.h"
+#include "ui/clock/clock_correction_service.h"
+#include "ui/clock/sntp_status_form.h"
 #include "ui/help/help_window.h"
 #include "ui/main/main_window.h"
 #include "ui/main/wallpaper.h"
@@ -71,6 +73,12 @@ int main(int argc, char** argv) {
     context.events = &events;
     WindowLauncher launcher(context);
     AddProgramWindows(launcher);
+    // Clock correction runs in the calendar when "TimeCorrection" is on; its
+    // status window reads the running service.
+    ClockCorrectionService clockService(context);
+    launcher.SetOpener(AppWindow::ClockStatus, [&clockService](AppContext& app, QWidget* parent) {
+        TSNTPStatusForm::Open(app, parent, clockService);
+    });
 
     MainWindowStart windowStart;
     windowStart.checkAndMinimize = start->state.mode == StartupMode::CheckAndMinimize;
@@ -79,17 +87,23 @@ int main(int argc, char** argv) {
     prompt.SetParent(&window);
     prompt.SetThemeIndex(context.themeIndex);
     // The window has read the new settings first: its boxes take the new theme.
-    QObject::connect(&events, &AppEvents::SettingsChanged, &window,
-                     [&prompt, &context] { prompt.SetThemeIndex(context.themeIndex); });
+    QObject::connect(&events, &AppEvents::SettingsChanged, &window, [&prompt, &context, &clockService] {
+        prompt.SetThemeIndex(context.themeIndex);
+        clockService.SettingsChanged();
+    });
+    QObject::connect(&events, &AppEvents::SecondTick, &clockService, &ClockCorrectionService::Tick);
+    // A corrected clock may have moved the date.
+    QObject::connect(&clockService, &ClockCorrectionService::TimeChanged, &window,
+                     [&window] { window.ShowMonth(window.Today()); });
 
     // The wallpaper is the window's picture, made again at each change of date.
     const std::string programFolder = std::filesystem::path(start->state.programPath).parent_path().string();
     const std::unique_ptr<DesktopBackground> desktop = MakeDesktopBackground();
     MainWindowHooks hooks;
-    hooks.dateChanged = [&window, programFolder, &desktop] {
+    hooks.dateChanged = [&window, programFolder, &desktop, &prompt] {
         const MainWindowSettings& settings = window.Settings();
         GenerateWallpaper(window, WallpaperOptions{settings.wallpaper, settings.wpx, settings.wpy}, programFolder,
-                          *desktop);
+                          *desktop, &prompt);
     };
     window.SetHooks(hooks);
     // The window hides in the tray: the program ends when the window closes,
@@ -105,6 +119,7 @@ int main(int argc, char** argv) {
     window.ShowMonth(window.Today());
     window.ShowPendingText();
     if (start->state.skipEventLoop) return 0;
+    clockService.Start(start->state.skipEventLoop);
 
     if (windowStart.checkAndMinimize)
         window.StartMinimized();

@@ -6,10 +6,18 @@
 
 #include <utility>
 
+#include "calendar/serial_date.h"
 #include "core/settings.h"
+#include "ui/astronomy/moon_form.h"
+#include "ui/biorhythm/bio_form.h"
 #include "ui/help/about_box.h"
 #include "ui/help/help_window.h"
+#include "ui/places/distance_form.h"
+#include "ui/printing/print_box.h"
 #include "ui/reminders/add_rem_form.h"
+#include "ui/reminders/event_list_form.h"
+#include "ui/reminders/log_form.h"
+#include "ui/settings/settings_form.h"
 
 namespace orvanto {
 
@@ -33,6 +41,28 @@ bool OpenAddReminderDialog(AppContext& context, const CivilDate& day, bool timed
     return OpenAddReminder(add, day, timed, parent);
 }
 
+bool IsShowingToday(const AppContext& context) {
+    const CivilDate today = DecodeDate(context.clock->LocalNow());
+    return context.shownDay.year == today.year && context.shownDay.month == today.month;
+}
+
+// The astronomical data of the day the calendar shows, or of today (and the
+// clock's time) while the calendar shows this month.
+void OpenAstronomy(AppContext& context, QWidget* parent) {
+    TMoonForm::Open(context, parent,
+                    IsShowingToday(context) ? std::nullopt : std::optional<CivilDate>(context.shownDay));
+}
+
+// Printing starts at the month the calendar shows.
+void OpenPrint(AppContext& context, QWidget* parent) {
+    if (context.shownDay.year == 0)
+        TPrintBox::Open(context, parent);
+    else
+        TPrintBox::Open(context, parent, context.shownDay.month, context.shownDay.year);
+}
+
+void OpenHistoryViewer(AppContext& context, QWidget* parent) { TLogForm::Open(context, parent); }
+
 struct WindowEntry {
     AppWindow window;
     void (*open)(AppContext& context, QWidget* parent);
@@ -41,6 +71,13 @@ struct WindowEntry {
 // One line per window: the window and its `Open` function.
 const WindowEntry kWindowOpeners[] = {
     {AppWindow::About, &OpenAbout},
+    {AppWindow::Settings, &TSettingsForm::Open},
+    {AppWindow::EventList, &TEditRem::Open},
+    {AppWindow::HistoryViewer, &OpenHistoryViewer},
+    {AppWindow::Astronomy, &OpenAstronomy},
+    {AppWindow::Distances, &TDist1::Open},
+    {AppWindow::Biorhythm, &TBioForm::Open},
+    {AppWindow::Print, &OpenPrint},
 };
 
 }  // namespace
@@ -67,6 +104,10 @@ void WindowLauncher::ShowHelp(const std::string& topic) {
 
 void AddProgramWindows(WindowLauncher& launcher) {
     for (const WindowEntry& entry : kWindowOpeners) launcher.SetOpener(entry.window, entry.open);
+    // The settings dialog's "View" shows the history file in its viewer.
+    TSettingsForm::SetHistoryViewer([&launcher](const std::string& path, QWidget* parent) {
+        TLogForm::Open(launcher.Context(), parent, path);
+    });
     launcher.SetAddReminderOpener(&OpenAddReminderDialog);
     launcher.SetHelpOpener([](const std::string& topic) { ShowHelpTopic(topic); });
 }

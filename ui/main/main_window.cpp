@@ -349,6 +349,7 @@ void TForm1::ShowMonth(const CivilDate& date) {
     yearTitle_->setText(QString::number(date.year));
     months_[date.month - 1]->setChecked(true);
     monthView_->Show(date);
+    context_.shownDay = date;
     setUpdatesEnabled(true);
     QApplication::restoreOverrideCursor();
 }

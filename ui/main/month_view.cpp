@@ -5,12 +5,12 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include <charconv>
 #include <cmath>
 
 #include "calendar/serial_date.h"
 #include "calendar/week_number.h"
 #include "calendar/weekday.h"
+#include "core/decimal_number.h"
 #include "reminders/month_index.h"
 #include "ui/main/date_calculator.h"
 #include "ui/main/glyphs.h"
@@ -31,15 +31,7 @@ constexpr std::array<int, 7> kColumnLefts = {16, 64, 112, 160, 208, 256, 304};
 constexpr std::array<int, 6> kRowTops = {140, 172, 204, 236, 268, 300};
 
 // A degrees text of the settings file ("51.4667", "-3.70"); anything else is 0.
-double DegreesOf(const std::string& text) {
-    std::string_view digits = text;
-    while (!digits.empty() && (digits.front() == ' ' || digits.front() == '\t')) digits.remove_prefix(1);
-    if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    (void)end;
-    return error == std::errc() && std::isfinite(value) ? value : 0.0;
-}
+double DegreesOf(const std::string& text) { return ParseDecimal(text).value_or(0.0); }
 
 DayColors DayColorsFrom(const ColourSettings& c) {
     DayColors d;
