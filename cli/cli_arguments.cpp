@@ -6,6 +6,7 @@
 
 #include "calendar/serial_date.h"
 #include "calendar/valid_date.h"
+#include "core/file_locations.h"
 #include "core/startup.h"
 
 namespace orvanto::cli {
@@ -41,7 +42,7 @@ std::optional<double> ParseIsoDateSerial(std::string_view text) {
 std::string DefaultSettingsPath() {
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return ResolveSettingsPath(std::nullopt, error ? std::string("orvanto-cli") : program.string());
+    return ResolveSettingsPath(std::nullopt, FilesAnchor(error ? std::string("orvanto-cli") : program.string()));
 }
 
 std::string SettingsPathOrDefault(const std::optional<std::string>& named) {

@@ -65,6 +65,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string name = argv[1];
+    if (name == "--version") {
+        std::printf("orvanto-cli %s\n", ORVANTO_VERSION);
+        return 0;
+    }
     if (name == "--help" || name == "-h" || name == "help") {
         PrintUsage(stdout);
         return 0;

@@ -66,7 +66,12 @@ function(orvanto_room)
                                ORVANTO_BINARY_DIR="${CMAKE_BINARY_DIR}"
                                ORVANTO_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
     # Test names carry the parameter's name, never its bytes.
+    # The user's folders point into the build tree: a test that reaches for
+    # the default settings, wallpaper or autostart folder never touches the
+    # real user's files.
+    set(test_home ${CMAKE_BINARY_DIR}/test-home)
+    set(test_folders "HOME=${test_home};XDG_CONFIG_HOME=${test_home}/.config;XDG_DATA_HOME=${test_home}/.local/share")
     gtest_discover_tests(${ROOM_NAME}_tests DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES NO_PRETTY_TYPES
-                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ROOM_TEST_ENVIRONMENT}")
+                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${test_folders};${ROOM_TEST_ENVIRONMENT}")
   endif()
 endfunction()

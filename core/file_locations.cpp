@@ -60,6 +60,12 @@ FileFolders LocateFileFolders(const std::string& programPath, const EnvironmentL
     return FileFolders{UserConfigFolder(environment), UserDataFolder(environment), false};
 }
 
+std::string FilesAnchor(const std::string& programPath, const EnvironmentLookup& environment) {
+    const FileFolders folders = LocateFileFolders(programPath, environment);
+    if (folders.portable) return programPath;
+    return (std::filesystem::path(folders.settingsFolder) / std::filesystem::path(programPath).filename()).string();
+}
+
 std::string CompanionFolder(const std::string& settingsPath) {
     return std::filesystem::path(settingsPath).parent_path().string();
 }

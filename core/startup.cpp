@@ -1,9 +1,11 @@
 #include "core/startup.h"
 
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 
 #include "core/decimal_number.h"
+#include "core/file_locations.h"
 #include "core/settings_keys.h"
 
 namespace orvanto {
@@ -23,6 +25,8 @@ std::optional<StartupState> BeginStartup(const std::vector<std::string>& argumen
                                          bool twelveHourClock, Prompt& prompt) {
     const CommandLine line = ParseCommandLine(arguments);
     const auto refuse = [&](const std::string& argument) {
+        // Said on the terminal too, for a start from a shell or a script.
+        std::fprintf(stderr, "orvanto: %s\n", InvalidParameterText(argument).c_str());
         prompt.ShowMessage(MessageKind::Error, kApplicationTitle, InvalidParameterText(argument));
         return std::optional<StartupState>();
     };
@@ -32,9 +36,15 @@ std::optional<StartupState> BeginStartup(const std::vector<std::string>& argumen
     state.mode = line.mode;
     state.skipEventLoop = line.skipEventLoop;
     state.programPath = programPath;
-    const std::optional<std::string> settingsPath = ChooseSettingsPath(line.settingsName, programPath);
+    // An installed program keeps its files in the user's folders: the
+    // settings folder is made when the file will lie in it.
+    const FileFolders folders = LocateFileFolders(programPath, ProcessEnvironment);
+    const bool besideProgram = !line.settingsName || line.settingsName->find('/') == std::string::npos;
+    if (besideProgram && !folders.portable) EnsureFolder(folders.settingsFolder);
+    const std::optional<std::string> settingsPath = ChooseSettingsPath(line.settingsName, FilesAnchor(programPath));
     if (!settingsPath) return refuse(*line.settingsName);
     state.settingsPath = *settingsPath;
+    state.wallpaperFolder = WallpaperFolder(state.settingsPath, line.settingsName.has_value(), folders);
 
     state.todaySerial = TodaySerial(clock);
     state.twelveHourClock = twelveHourClock;

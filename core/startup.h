@@ -26,6 +26,9 @@ struct StartupState {
     bool skipEventLoop = false;
     std::string settingsPath;  // full path of the settings file of this run
     std::string programPath;   // full path of the running program
+    // Where the wallpaper bitmap goes: beside a named or portable settings
+    // file, else the user's data folder.
+    std::string wallpaperFolder;
     // Today as a whole serial date (days since 30 December 1899), taken once;
     // the calendar turns it into a date or a day number.
     int todaySerial = 0;

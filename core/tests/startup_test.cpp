@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "core/scripted_prompt.h"
 #include "core/settings_keys.h"
@@ -13,34 +15,84 @@ namespace {
 
 using Shown = ScriptedPrompt::Shown;
 
+// An environment variable set for the life of the object.
+class VariableScope {
+public:
+    VariableScope(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name)) previous_ = old;
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~VariableScope() {
+        if (previous_)
+            ::setenv(name_, previous_->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+    VariableScope(const VariableScope&) = delete;
+    VariableScope& operator=(const VariableScope&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> previous_;
+};
+
+// The program lies in a folder of its own that holds no ORVANTO.INI (an
+// installed program), and the user's folders lie in the temporary folder.
 class StartupTest : public ::testing::Test {
 protected:
     std::optional<StartupState> Start(const std::vector<std::string>& arguments) {
         return BeginStartup(arguments, programPath_, clock_, false, prompt_);
     }
+    // The user's config folder of the program.
+    std::string ConfigFile(const std::string& name) const { return folder_.File("config/orvanto/" + name); }
 
     test::TempFolder folder_;
+    VariableScope config_{"XDG_CONFIG_HOME", folder_.File("config")};
+    VariableScope data_{"XDG_DATA_HOME", folder_.File("data")};
     std::string programPath_ = folder_.File("orvanto");
     FakeClock clock_{46367.75};  // 11 December 2026, 18:00
     ScriptedPrompt prompt_;
 };
 
-TEST_F(StartupTest, PlainStartUsesOrvantoIniBesideTheProgram) {
+TEST_F(StartupTest, PlainStartUsesOrvantoIniInTheUserConfigFolder) {
     const auto state = Start({});
     ASSERT_TRUE(state);
     EXPECT_EQ(state->mode, StartupMode::Normal);
     EXPECT_FALSE(state->skipEventLoop);
-    EXPECT_EQ(state->settingsPath, folder_.File("ORVANTO.INI"));
+    EXPECT_EQ(state->settingsPath, ConfigFile("ORVANTO.INI"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder_.File("config/orvanto")));
+    EXPECT_EQ(state->wallpaperFolder, folder_.File("data/orvanto"));
     EXPECT_EQ(state->programPath, programPath_);
     EXPECT_EQ(state->todaySerial, 46367);  // 11 December 2026
     EXPECT_TRUE(prompt_.Log().empty());
 }
 
-TEST_F(StartupTest, NameWithExtensionResolvesBesideTheProgram) {
+TEST_F(StartupTest, APortableFolderKeepsEveryFileBesideTheProgram) {
+    test::WriteFileBytes(folder_.File("ORVANTO.INI"), "[Settings]\n");
+    const auto state = Start({"myfile.txt"});
+    ASSERT_TRUE(state);
+    EXPECT_EQ(Start({})->settingsPath, folder_.File("ORVANTO.INI"));
+    EXPECT_EQ(state->settingsPath, folder_.File("myfile.INI"));
+    EXPECT_EQ(state->wallpaperFolder, folder_.Path().string());
+    EXPECT_FALSE(std::filesystem::exists(folder_.File("config")));
+}
+
+TEST_F(StartupTest, NameWithExtensionResolvesWhereOrvantoIniLies) {
     const auto state = Start({"myfile.txt", "-M"});
     ASSERT_TRUE(state);
-    EXPECT_EQ(state->settingsPath, folder_.File("myfile.INI"));
+    EXPECT_EQ(state->settingsPath, ConfigFile("myfile.INI"));
     EXPECT_EQ(state->mode, StartupMode::CheckAndMinimize);
+}
+
+TEST_F(StartupTest, ANamedSettingsFileKeepsItsCompanionsBesideIt) {
+    const std::string named = folder_.File("team/cal.INI");
+    std::filesystem::create_directories(folder_.File("team"));
+    const auto state = Start({named});
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->settingsPath, named);
+    EXPECT_EQ(state->wallpaperFolder, folder_.File("team"));
+    // Nothing is made in the user's folders for it.
+    EXPECT_FALSE(std::filesystem::exists(folder_.File("config")));
 }
 
 TEST_F(StartupTest, LowerCaseNameOpensTheFileThatExists) {
@@ -192,7 +244,7 @@ class PrepareStartTest : public StartupTest {};
 TEST_F(PrepareStartTest, PlainStartCreatesAnnouncesAndAsksForTheCity) {
     const auto prepared = PrepareStart({}, programPath_, clock_, true, prompt_);
     ASSERT_TRUE(prepared);
-    const std::string path = folder_.File("ORVANTO.INI");
+    const std::string path = ConfigFile("ORVANTO.INI");
     EXPECT_EQ(prepared->state.settingsPath, path);
     EXPECT_TRUE(prepared->state.twelveHourClock);
     EXPECT_EQ(test::ReadFileBytes(path), DefaultSettingsContent());
@@ -217,11 +269,12 @@ TEST_F(PrepareStartTest, BadArgumentEndsWithNothingWritten) {
 }
 
 TEST_F(PrepareStartTest, UnwritableSettingsFolderEndsWithTheWriteError) {
-    // The program's folder is a regular file, so nothing can be created beside it.
+    // The user's config folder is a regular file, so nothing can be created in it.
     const std::string blocker = folder_.File("not-a-folder");
     test::WriteFileBytes(blocker, "");
-    EXPECT_FALSE(PrepareStart({}, blocker + "/orvanto", clock_, false, prompt_));
-    EXPECT_EQ(prompt_.Texts(), std::vector<std::string>{"Unable to write to " + blocker + "/ORVANTO.INI"});
+    const VariableScope config("XDG_CONFIG_HOME", blocker);
+    EXPECT_FALSE(PrepareStart({}, programPath_, clock_, false, prompt_));
+    EXPECT_EQ(prompt_.Texts(), std::vector<std::string>{"Unable to write to " + blocker + "/orvanto/ORVANTO.INI"});
 }
 
 }  // namespace

@@ -81,5 +81,33 @@ run() { env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" X
 run "$unpacked/usr/bin/orvanto-cli" date 2026-12-11 | grep -q '^DayNumber: 740404$' ||
     fail "the packaged orvanto-cli did not run"
 
+# --help and --version answer on the terminal, without a display.
+[ "$(run "$unpacked/usr/bin/orvanto" --version)" = "orvanto 1.0.0" ] || fail "orvanto --version"
+[ "$(run "$unpacked/usr/bin/orvanto-cli" --version)" = "orvanto-cli 1.0.0" ] || fail "orvanto-cli --version"
+run "$unpacked/usr/bin/orvanto" --help | grep -q '^usage: orvanto \[-C | -M\] \[SETTINGS\]$' || fail "orvanto --help"
+
+# The installed program keeps its files in the user's folders and nowhere
+# else. The first start writes the settings file and then waits on its
+# first-start box, so it is ended after a while.
+before=$(cd "$unpacked" && find . | LC_ALL=C sort)
+run timeout 10 "$unpacked/usr/bin/orvanto" -C >/dev/null 2>&1 || true
+[ -f "$home/.config/orvanto/ORVANTO.INI" ] || fail "the first start made no $home/.config/orvanto/ORVANTO.INI"
+[ "$(cd "$unpacked" && find . | LC_ALL=C sort)" = "$before" ] || fail "the program wrote into its install tree"
+made=$(cd "$home" && find . -type f | LC_ALL=C sort | tr '\n' ' ')
+[ "$made" = "./.config/orvanto/ORVANTO.INI " ] || fail "the first start made other files: $made"
+# With a city chosen no box waits: -C checks the reminders and ends.
+printf '\n[Location]\nLatitude=40.4168\nLongitude=-3.7038\n' >>"$home/.config/orvanto/ORVANTO.INI"
+run timeout 20 "$unpacked/usr/bin/orvanto" -C || fail "orvanto -C did not end by itself"
+
+# A portable copy (its folder holds ORVANTO.INI) keeps its files beside it.
+portable="$work/portable"
+mkdir -p "$portable/bin" "$portable/lib/orvanto"
+cp "$unpacked/usr/bin/orvanto" "$portable/bin/"
+cp "$unpacked/usr/lib/orvanto/libcities.so" "$portable/lib/orvanto/"
+cp "$home/.config/orvanto/ORVANTO.INI" "$portable/bin/ORVANTO.INI"
+rm -rf "$home/.config"
+run timeout 20 "$portable/bin/orvanto" -C || fail "the portable copy did not end by itself"
+[ ! -e "$home/.config/orvanto" ] || fail "the portable copy wrote into the user's folders"
+
 echo "$failures failures"
 [ "$failures" -eq 0 ]

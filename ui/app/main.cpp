@@ -6,12 +6,15 @@
 #include <QLocale>
 #include <QTimer>
 
-#include <filesystem>
+#include <cstdio>
+
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/clock.h"
+#include "core/file_locations.h"
+#include "core/program_info.h"
 #include "core/startup.h"
 #include "core/time_format.h"
 #include "core/time_zone.h"
@@ -51,12 +54,25 @@ void RunStartupReminderPass(const StartupState& state, AppContext& context) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // "--help" and "--version" answer on the terminal, before any window or
+    // display is needed.
+    switch (FindInfoRequest(arguments)) {
+    case InfoRequest::Help:
+        std::fputs(ProgramHelpText().c_str(), stdout);
+        return 0;
+    case InfoRequest::Version:
+        std::fputs(ProgramVersionText("orvanto", ORVANTO_VERSION).c_str(), stdout);
+        return 0;
+    case InfoRequest::None:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
 
     MessagePrompt prompt;
     SystemClock clock;
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
     const std::optional<PreparedStart> start =
         PrepareStart(arguments, RunningProgramPath(argv[0]), clock, SystemTwelveHourClock(), prompt);
     if (!start) return 1;
@@ -97,12 +113,13 @@ int main(int argc, char** argv) {
                      [&window] { window.ShowMonth(window.Today()); });
 
     // The wallpaper is the window's picture, made again at each change of date.
-    const std::string programFolder = std::filesystem::path(start->state.programPath).parent_path().string();
+    const std::string wallpaperFolder = start->state.wallpaperFolder;
     const std::unique_ptr<DesktopBackground> desktop = MakeDesktopBackground();
     MainWindowHooks hooks;
-    hooks.dateChanged = [&window, programFolder, &desktop, &prompt] {
+    hooks.dateChanged = [&window, wallpaperFolder, &desktop, &prompt] {
         const MainWindowSettings& settings = window.Settings();
-        GenerateWallpaper(window, WallpaperOptions{settings.wallpaper, settings.wpx, settings.wpy}, programFolder,
+        if (settings.wallpaper != 0) EnsureFolder(wallpaperFolder);
+        GenerateWallpaper(window, WallpaperOptions{settings.wallpaper, settings.wpx, settings.wpy}, wallpaperFolder,
                           *desktop, &prompt);
     };
     window.SetHooks(hooks);

@@ -45,13 +45,17 @@ std::string ReadFile(const std::string& path) {
 
 TEST(ProgramStartTest, FirstStartInAnEmptyFolderCreatesTheFileWithRealBoxes) {
     const TempFolder folder;
+    // An installed program: its files go to the user's config folder.
+    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", folder.File("config").c_str());
     BoxAnswerer answerer;
     MessagePrompt prompt;
     const FakeClock clock(46367.5);
     const auto start = PrepareStart({"-C"}, folder.File("orvanto"), clock, false, prompt);
+    qputenv("XDG_CONFIG_HOME", previous);
     ASSERT_TRUE(start);
     EXPECT_TRUE(start->state.skipEventLoop);
-    const std::string path = folder.File("ORVANTO.INI");
+    const std::string path = folder.File("config/orvanto/ORVANTO.INI");
     EXPECT_EQ(ReadFile(path), DefaultSettingsContent());
     ASSERT_EQ(answerer.Seen().size(), 2u);
     // The path as it is: upper-cased, it would name a file that does not exist.
