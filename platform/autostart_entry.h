@@ -27,7 +27,7 @@ AutostartFolders DefaultAutostartFolders();
 // "Orvanto@ORVANTO.INI.desktop" for ".../ORVANTO.INI".
 std::string AutostartEntryName(const std::string& settingsPath);
 
-// One argument of an Exec line as the Desktop Entry Specification wants it:
+// One argument of an Exec line as freedesktop.org desktop entries want it:
 // quoted when it holds a blank or another reserved character, with '"', '`',
 // '$' and '\' escaped inside the quotes and '%' doubled. The string escapes of
 // the value itself are applied by AutostartEntryContent.
