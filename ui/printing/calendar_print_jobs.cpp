@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "astronomy/moon_phases.h"
+#include "astronomy/month_phases.h"
 #include "calendar/serial_date.h"
 #include "calendar/valid_date.h"
 #include "core/settings_keys.h"
@@ -14,18 +14,6 @@
 #include "ui/printing/year_page_layout.h"
 
 namespace orvanto {
-
-namespace {
-
-constexpr int kMaxPhases = 10;
-// A month never holds more than five phases; the walk is bounded anyway.
-constexpr int kMaxPhaseSteps = 16;
-
-double Phase(int code, double serial) {
-    return astro::PhaseOnOrAfter(static_cast<astro::TMoonPhase>(code), serial);
-}
-
-}  // namespace
 
 int EffectiveCount(const CalendarPrintRequest& request) {
     int count = request.count;
@@ -122,29 +110,8 @@ void ReadWeekSettings(const IniFile& settings, CalendarPrintOptions& options) {
 
 std::vector<PrintPhase> PrintMoonPhases(int year, int month, int biasMinutes) {
     std::vector<PrintPhase> phases;
-    const double firstOfMonth = EncodeDate(year, month, 1);
-    int code = 0;
-    double candidate = Phase(0, firstOfMonth);
-    for (int c : {2, 4, 6}) {
-        const double t = Phase(c, firstOfMonth);
-        if (t < candidate) {
-            candidate = t;
-            code = c;
-        }
-    }
-    double lastRecorded = -1e9;
-    for (int step = 0; step < kMaxPhaseSteps && static_cast<int>(phases.size()) < kMaxPhases; ++step) {
-        const double local = candidate - biasMinutes / 1440.0;
-        const CivilDate date = DecodeDate(local);
-        if (date.year == year && date.month == month && local > lastRecorded) {
-            phases.push_back({date.day, code});
-            lastRecorded = local;
-        }
-        code = (code + 2) % 8;
-        candidate = Phase(code, local);
-        const CivilDate next = DecodeDate(candidate - biasMinutes / 1440.0);
-        if (next.year != year || next.month != month) break;
-    }
+    for (const astro::MonthPhase& phase : astro::MonthPrincipalPhases(year, month, biasMinutes))
+        phases.push_back({phase.day, phase.phase});
     return phases;
 }
 
