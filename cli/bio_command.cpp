@@ -9,6 +9,7 @@
 
 #include "biorhythm/bio_chart.h"
 #include "calendar/valid_date.h"
+#include "cli/cli_arguments.h"
 #include "cli/commands.h"
 #include "cli/offscreen_app.h"
 #include "ui/biorhythm/chart_image.h"
@@ -29,16 +30,6 @@ std::optional<int> Digits(const std::string& text, std::size_t position, std::si
     int value = 0;
     std::from_chars(text.data() + position, text.data() + position + count, value);
     return value;
-}
-
-// "YYYY-MM-DD", a real date of 1753-2078.
-std::optional<CivilDate> ParseDate(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-    const auto year = Digits(text, 0, 4);
-    const auto month = Digits(text, 5, 2);
-    const auto day = Digits(text, 8, 2);
-    if (!year || !month || !day || !IsValidDate(*day, *month, *year)) return std::nullopt;
-    return CivilDate{*year, *month, *day};
 }
 
 // "YYYY-MM", a month of 1753-2078.
@@ -77,7 +68,7 @@ std::optional<Request> ParseArgs(const Args& args, std::string& error) {
         }
         const std::string& value = args[++i];
         if (option == "--birth") {
-            request.birth = ParseDate(value);
+            request.birth = ParseIsoDate(value);
             if (!request.birth) {
                 error = "expected a birth date YYYY-MM-DD from 1753-01-01 to 2078-12-31, not '" + value + "'";
                 return std::nullopt;

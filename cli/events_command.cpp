@@ -7,22 +7,19 @@
 // tabs, or with --json an array of objects with named fields. --pdf writes the
 // printed event list into a PDF file instead (the range defaults to today
 // until 31 December of this year, as in the print dialog).
-#include <charconv>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 #include <set>
 #include <string>
-#include <string_view>
-#include <system_error>
 
 #include "calendar/day_number.h"
 #include "calendar/serial_date.h"
 #include "calendar/valid_date.h"
+#include "cli/cli_arguments.h"
 #include "cli/commands.h"
 #include "cli/offscreen_app.h"
+#include "cli/settings_option.h"
 #include "core/clock.h"
-#include "core/command_line.h"
 #include "core/ini_file.h"
 #include "core/settings_keys.h"
 #include "core/time_format.h"
@@ -50,28 +47,11 @@ struct EventsOptions {
     std::optional<EventPrintColumns> columns;
 };
 
-std::string DefaultSettingsPath() {
-    std::error_code error;
-    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return ResolveSettingsPath(std::nullopt, error ? std::string("orvanto-cli") : program.string());
-}
-
-std::optional<int> ParseNumber(std::string_view text, int low, int high) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end || value < low || value > high) return std::nullopt;
-    return value;
-}
-
 // "YYYY-MM-DD" of the years 1753 to 2078 as a DayNumber.
 std::optional<int> ParseDay(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-    const auto year = ParseNumber(std::string_view(text).substr(0, 4), kFirstCalendarYear, kLastCalendarYear);
-    const auto month = ParseNumber(std::string_view(text).substr(5, 2), 1, 12);
-    const auto day = ParseNumber(std::string_view(text).substr(8, 2), 1, 31);
-    if (!year || !month || !day || !IsValidDate(*day, *month, *year)) return std::nullopt;
-    return DayNumber(*year, *month, *day);
+    const std::optional<CivilDate> date = ParseIsoDate(text);
+    if (!date) return std::nullopt;
+    return DayNumber(date->year, date->month, date->day);
 }
 
 std::optional<int> ParseType(const std::string& text) {
@@ -170,7 +150,8 @@ int RunEventsCommand(const Args& args) {
         if (i + 1 >= args.size()) return UsageError(kCommand, arg + " needs a value");
         const std::string& value = args[++i];
         if (arg == "--settings") {
-            o.settingsPath = value;
+            o.settingsPath = NamedSettingsFile(value);
+            if (!o.settingsPath) return UsageError(kCommand, UnusableSettingsFileText(value));
         } else if (arg == "--from" || arg == "--to") {
             const auto day = ParseDay(value);
             if (!day) return UsageError(kCommand, arg + " takes a date YYYY-MM-DD of 1753 to 2078, not '" + value + "'");
@@ -192,7 +173,7 @@ int RunEventsCommand(const Args& args) {
     if (o.columns && !o.pdf) return UsageError(kCommand, "--columns goes with --pdf");
     if (o.json && o.pdf) return UsageError(kCommand, "--json and --pdf exclude each other");
 
-    const IniFile settings(o.settingsPath ? *o.settingsPath : DefaultSettingsPath());
+    const IniFile settings(SettingsPathOrDefault(o.settingsPath));
     EventTextStyle style;
     style.dateFormat = ReadSettingInteger(settings, kSettingsSection, "DateFormat", SettingsReader::MainWindow);
     style.twelveHour = SystemTwelveHourClock();

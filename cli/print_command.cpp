@@ -5,15 +5,14 @@
 // file, one page per print job the dialog would start.
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 #include <string>
-#include <system_error>
 
 #include "calendar/valid_date.h"
+#include "cli/cli_arguments.h"
 #include "cli/commands.h"
 #include "cli/offscreen_app.h"
-#include "core/command_line.h"
+#include "cli/settings_option.h"
 #include "core/ini_file.h"
 #include "core/prompt.h"
 #include "core/time_format.h"
@@ -36,12 +35,6 @@ std::optional<int> ParseNumber(std::string_view text, int low, int high) {
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error != std::errc() || stop != end || value < low || value > high) return std::nullopt;
     return value;
-}
-
-std::string DefaultSettingsPath() {
-    std::error_code error;
-    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return ResolveSettingsPath(std::nullopt, error ? std::string("orvanto-cli") : program.string());
 }
 
 // Message boxes of a run without a screen go to standard error.
@@ -121,6 +114,11 @@ std::optional<std::string> ReadArgs(const Args& args, PrintArgs& out) {
 int RunPrintCommand(const Args& args) {
     PrintArgs given;
     if (const auto error = ReadArgs(args, given)) return UsageError(kCommand, *error);
+    std::optional<std::string> settingsPath;
+    if (given.settings) {
+        settingsPath = NamedSettingsFile(*given.settings);
+        if (!settingsPath) return UsageError(kCommand, UnusableSettingsFileText(*given.settings));
+    }
     if (!given.layout || !given.from || !given.pdf) return UsageError(kCommand, kUsage);
 
     CalendarPrintRequest request;
@@ -152,7 +150,7 @@ int RunPrintCommand(const Args& args) {
     else if (given.paper == "Letter") pdf.paper = QPageSize::Letter;
     else return UsageError(kCommand, "--paper must be A4 or Letter, not '" + given.paper + "'");
 
-    const IniFile settings(given.settings ? *given.settings : DefaultSettingsPath());
+    const IniFile settings(SettingsPathOrDefault(settingsPath));
     const PrintSettings saved = ReadPrintSettings(settings);
     CalendarPrintOptions& options = request.options;
     options.moon = given.moon.value_or(saved.printMoon);
