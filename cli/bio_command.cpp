@@ -11,8 +11,8 @@
 #include "calendar/valid_date.h"
 #include "cli/cli_arguments.h"
 #include "cli/commands.h"
-#include "cli/offscreen_app.h"
-#include "ui/biorhythm/chart_image.h"
+#include "cli/drawn_output.h"
+#include "cli/qt_module.h"
 
 namespace orvanto::cli {
 
@@ -98,10 +98,13 @@ std::optional<Request> ParseArgs(const Args& args, std::string& error) {
 
 }  // namespace
 
-int RunBioCommand(const Args& args) {
+int RunBioCommand(const Args& args) { return RunBioCommand(args, nullptr); }
+
+int RunBioCommand(const Args& args, BioPngWriter writePng) {
     std::string error;
     const std::optional<Request> request = ParseArgs(args, error);
     if (!request) return UsageError(kCommand, error);
+    if (!request->png.empty() && !writePng) return RunInQtModule(kCommand, args);
 
     const bio::ChartSubject subject{request->name, *request->birth, request->month->year, request->month->month};
     // The window draws nothing for a birth date of today; here every month is drawn.
@@ -110,14 +113,8 @@ int RunBioCommand(const Args& args) {
     if (request->png.empty()) {
         bio::NoLettering lettering;
         chart.Draw(subject, noToday, bio::ChartOptions{}, bio::LightChartColours(), lettering);
-    } else {
-        EnsureDrawingApplication();
-        QtChartLettering lettering;
-        chart.Draw(subject, noToday, bio::ChartOptions{}, DesktopChartColours(request->dark), lettering);
-        if (!ChartQImage(chart.Image()).save(QString::fromStdString(request->png), "PNG")) {
-            std::fprintf(stderr, "orvanto-cli %s: Unable to write to %s\n", kCommand, request->png.c_str());
-            return 1;
-        }
+    } else if (const int status = writePng(chart, subject, noToday, request->dark, request->png)) {
+        return status;
     }
     for (int day = 1; day <= chart.Days(); ++day) {
         std::printf("%04d-%02d-%02d %d %d %d\n", subject.year, subject.month, day,

@@ -17,7 +17,8 @@
 #include "calendar/valid_date.h"
 #include "cli/cli_arguments.h"
 #include "cli/commands.h"
-#include "cli/offscreen_app.h"
+#include "cli/drawn_output.h"
+#include "cli/qt_module.h"
 #include "cli/settings_option.h"
 #include "core/clock.h"
 #include "core/ini_file.h"
@@ -26,8 +27,6 @@
 #include "reminders/event_list.h"
 #include "reminders/event_list_print.h"
 #include "reminders/reminder_store.h"
-#include "ui/printing/print_painter.h"
-#include "ui/reminders/list_form.h"
 
 namespace orvanto::cli {
 
@@ -117,26 +116,11 @@ void PrintJson(const std::vector<const EventListEntry*>& rows) {
     std::printf(rows.empty() ? "]\n" : "\n]\n");
 }
 
-int WritePdf(const EventList& list, const EventsOptions& o, const EventTextStyle& style) {
-    const CivilDate today = DecodeDate(SystemClock().LocalNow());
-    EventPrintOptions options;
-    options.from = o.from ? *o.from : DayNumber(today);
-    options.to = o.to ? *o.to : DayNumber(today.year, 12, 31);
-    options.type = o.type;
-    if (o.columns) options.columns = *o.columns;
-    EnsureDrawingApplication();
-    PdfPrinter pdf(*o.pdf, PdfOptions{});
-    pdf.Paint(LayoutEventList(list.entries, options, style, pdf.Geometry(), pdf.Measure()));
-    if (!pdf.Finish()) {
-        std::fprintf(stderr, "orvanto-cli %s: cannot write %s\n", kCommand, o.pdf->c_str());
-        return 1;
-    }
-    return 0;
-}
-
 }  // namespace
 
-int RunEventsCommand(const Args& args) {
+int RunEventsCommand(const Args& args) { return RunEventsCommand(args, nullptr); }
+
+int RunEventsCommand(const Args& args, EventsPdfWriter writePdf) {
     EventsOptions o;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -172,13 +156,23 @@ int RunEventsCommand(const Args& args) {
     if (o.from && o.to && *o.from > *o.to) return UsageError(kCommand, "--from is after --to");
     if (o.columns && !o.pdf) return UsageError(kCommand, "--columns goes with --pdf");
     if (o.json && o.pdf) return UsageError(kCommand, "--json and --pdf exclude each other");
+    if (o.pdf && !writePdf) return RunInQtModule(kCommand, args);
 
     const IniFile settings(SettingsPathOrDefault(o.settingsPath));
     EventTextStyle style;
     style.dateFormat = ReadSettingInteger(settings, kSettingsSection, "DateFormat", SettingsReader::MainWindow);
     style.twelveHour = SystemTwelveHourClock();
     const EventList list = LoadEventList(ReadReminderLines(settings), style);
-    if (o.pdf) return WritePdf(list, o, style);
+    if (o.pdf) {
+        // The range defaults to today until 31 December of this year, as in the print dialog.
+        const CivilDate today = DecodeDate(SystemClock().LocalNow());
+        EventPrintOptions options;
+        options.from = o.from ? *o.from : DayNumber(today);
+        options.to = o.to ? *o.to : DayNumber(today.year, 12, 31);
+        options.type = o.type;
+        if (o.columns) options.columns = *o.columns;
+        return writePdf(list, options, style, *o.pdf);
+    }
 
     EventPrintOptions filter;
     filter.from = o.from ? *o.from : 0;

@@ -11,7 +11,8 @@
 #include "calendar/valid_date.h"
 #include "cli/cli_arguments.h"
 #include "cli/commands.h"
-#include "cli/offscreen_app.h"
+#include "cli/qt_module/drawn_output.h"
+#include "cli/qt_module/offscreen_app.h"
 #include "cli/settings_option.h"
 #include "core/ini_file.h"
 #include "core/prompt.h"
@@ -19,7 +20,7 @@
 #include "core/time_zone.h"
 #include "ui/printing/calendar_printer.h"
 
-namespace orvanto::cli {
+namespace orvanto::cli::qt_module {
 
 namespace {
 
@@ -181,4 +182,4 @@ int RunPrintCommand(const Args& args) {
     return 0;
 }
 
-}  // namespace orvanto::cli
+}  // namespace orvanto::cli::qt_module
