@@ -28,7 +28,8 @@
 #include "astronomy/twilight.h"
 #include "astronomy/vsop87.h"
 #include "cli/commands.h"
-#include "cli/offscreen_app.h"
+#include "cli/drawn_output.h"
+#include "cli/qt_module.h"
 #include "cli/settings_option.h"
 #include "core/clock.h"
 #include "core/decimal_number.h"
@@ -37,8 +38,6 @@
 #include "core/time_format.h"
 #include "core/time_zone.h"
 #include "places/city_library.h"
-#include "ui/astronomy/astro_report_print.h"
-#include "ui/printing/print_painter.h"
 
 namespace orvanto::cli {
 
@@ -206,26 +205,15 @@ void PrintEvents(double day, long double latitude, long double eastLongitude) {
                 static_cast<double>(earth.B), static_cast<double>(earth.R));
 }
 
-// The printed report on A4, three quarters of an inch in from the top and the left (a
-// printer's own margins do this on paper).
-int WriteReportPdf(const astro::TAstroValues& values, const std::string& path) {
-    EnsureDrawingApplication();
-    PdfPrinter printer(path, PdfOptions{});
-    const int margin = printer.Geometry().dotsPerInch * 3 / 4;
-    printer.Paint(AstroReportDocument(values, printer.Measure(), ReportOrigin{margin, margin}));
-    if (!printer.Finish()) {
-        std::fprintf(stderr, "orvanto-cli %s: cannot write %s\n", kCommand, path.c_str());
-        return 1;
-    }
-    return 0;
-}
-
 }  // namespace
 
-int RunAstroCommand(const Args& args) {
+int RunAstroCommand(const Args& args) { return RunAstroCommand(args, nullptr); }
+
+int RunAstroCommand(const Args& args, AstroPdfWriter writePdf) {
     AstroOptions o;
     if (const std::optional<std::string> error = ParseArguments(args, o))
         return UsageError(kCommand, *error);
+    if (o.pdf && !writePdf) return RunInQtModule(kCommand, args);
 
     const IniFile ini(SettingsPathOrDefault(o.settingsPath));
     const auto text = [&](std::string_view section, std::string_view key) {
@@ -285,7 +273,7 @@ int RunAstroCommand(const Args& args) {
     in.universalHours = universalHours;
 
     const astro::TAstroValues values = astro::ComputeAstroValues(in);
-    if (o.pdf) return WriteReportPdf(values, *o.pdf);
+    if (o.pdf) return writePdf(values, *o.pdf);
     std::fputs(astro::AstroReportText(values).c_str(), stdout);
     return 0;
 }

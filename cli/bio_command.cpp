@@ -9,9 +9,10 @@
 
 #include "biorhythm/bio_chart.h"
 #include "calendar/valid_date.h"
+#include "cli/cli_arguments.h"
 #include "cli/commands.h"
-#include "cli/offscreen_app.h"
-#include "ui/biorhythm/chart_image.h"
+#include "cli/drawn_output.h"
+#include "cli/qt_module.h"
 
 namespace orvanto::cli {
 
@@ -29,16 +30,6 @@ std::optional<int> Digits(const std::string& text, std::size_t position, std::si
     int value = 0;
     std::from_chars(text.data() + position, text.data() + position + count, value);
     return value;
-}
-
-// "YYYY-MM-DD", a real date of 1753-2078.
-std::optional<CivilDate> ParseDate(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-    const auto year = Digits(text, 0, 4);
-    const auto month = Digits(text, 5, 2);
-    const auto day = Digits(text, 8, 2);
-    if (!year || !month || !day || !IsValidDate(*day, *month, *year)) return std::nullopt;
-    return CivilDate{*year, *month, *day};
 }
 
 // "YYYY-MM", a month of 1753-2078.
@@ -77,7 +68,7 @@ std::optional<Request> ParseArgs(const Args& args, std::string& error) {
         }
         const std::string& value = args[++i];
         if (option == "--birth") {
-            request.birth = ParseDate(value);
+            request.birth = ParseIsoDate(value);
             if (!request.birth) {
                 error = "expected a birth date YYYY-MM-DD from 1753-01-01 to 2078-12-31, not '" + value + "'";
                 return std::nullopt;
@@ -107,10 +98,13 @@ std::optional<Request> ParseArgs(const Args& args, std::string& error) {
 
 }  // namespace
 
-int RunBioCommand(const Args& args) {
+int RunBioCommand(const Args& args) { return RunBioCommand(args, nullptr); }
+
+int RunBioCommand(const Args& args, BioPngWriter writePng) {
     std::string error;
     const std::optional<Request> request = ParseArgs(args, error);
     if (!request) return UsageError(kCommand, error);
+    if (!request->png.empty() && !writePng) return RunInQtModule(kCommand, args);
 
     const bio::ChartSubject subject{request->name, *request->birth, request->month->year, request->month->month};
     // The window draws nothing for a birth date of today; here every month is drawn.
@@ -119,14 +113,8 @@ int RunBioCommand(const Args& args) {
     if (request->png.empty()) {
         bio::NoLettering lettering;
         chart.Draw(subject, noToday, bio::ChartOptions{}, bio::LightChartColours(), lettering);
-    } else {
-        EnsureDrawingApplication();
-        QtChartLettering lettering;
-        chart.Draw(subject, noToday, bio::ChartOptions{}, DesktopChartColours(request->dark), lettering);
-        if (!ChartQImage(chart.Image()).save(QString::fromStdString(request->png), "PNG")) {
-            std::fprintf(stderr, "orvanto-cli %s: Unable to write to %s\n", kCommand, request->png.c_str());
-            return 1;
-        }
+    } else if (const int status = writePng(chart, subject, noToday, request->dark, request->png)) {
+        return status;
     }
     for (int day = 1; day <= chart.Days(); ++day) {
         std::printf("%04d-%02d-%02d %d %d %d\n", subject.year, subject.month, day,

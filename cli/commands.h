@@ -1,6 +1,7 @@
 // The commands of orvanto-cli. Each takes the arguments after its name and
 // returns the process exit status (2 for bad arguments, with a one-line usage
-// error on stderr).
+// error on stderr). print and sntp, and the drawn output of astro, events and
+// bio, run in the Qt module (cli/qt_module.h).
 #pragma once
 
 #include <string>

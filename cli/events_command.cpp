@@ -7,30 +7,26 @@
 // tabs, or with --json an array of objects with named fields. --pdf writes the
 // printed event list into a PDF file instead (the range defaults to today
 // until 31 December of this year, as in the print dialog).
-#include <charconv>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 #include <set>
 #include <string>
-#include <string_view>
-#include <system_error>
 
 #include "calendar/day_number.h"
 #include "calendar/serial_date.h"
 #include "calendar/valid_date.h"
+#include "cli/cli_arguments.h"
 #include "cli/commands.h"
-#include "cli/offscreen_app.h"
+#include "cli/drawn_output.h"
+#include "cli/qt_module.h"
+#include "cli/settings_option.h"
 #include "core/clock.h"
-#include "core/command_line.h"
 #include "core/ini_file.h"
 #include "core/settings_keys.h"
 #include "core/time_format.h"
 #include "reminders/event_list.h"
 #include "reminders/event_list_print.h"
 #include "reminders/reminder_store.h"
-#include "ui/printing/print_painter.h"
-#include "ui/reminders/list_form.h"
 
 namespace orvanto::cli {
 
@@ -50,28 +46,11 @@ struct EventsOptions {
     std::optional<EventPrintColumns> columns;
 };
 
-std::string DefaultSettingsPath() {
-    std::error_code error;
-    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return ResolveSettingsPath(std::nullopt, error ? std::string("orvanto-cli") : program.string());
-}
-
-std::optional<int> ParseNumber(std::string_view text, int low, int high) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end || value < low || value > high) return std::nullopt;
-    return value;
-}
-
 // "YYYY-MM-DD" of the years 1753 to 2078 as a DayNumber.
 std::optional<int> ParseDay(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-    const auto year = ParseNumber(std::string_view(text).substr(0, 4), kFirstCalendarYear, kLastCalendarYear);
-    const auto month = ParseNumber(std::string_view(text).substr(5, 2), 1, 12);
-    const auto day = ParseNumber(std::string_view(text).substr(8, 2), 1, 31);
-    if (!year || !month || !day || !IsValidDate(*day, *month, *year)) return std::nullopt;
-    return DayNumber(*year, *month, *day);
+    const std::optional<CivilDate> date = ParseIsoDate(text);
+    if (!date) return std::nullopt;
+    return DayNumber(date->year, date->month, date->day);
 }
 
 std::optional<int> ParseType(const std::string& text) {
@@ -137,26 +116,11 @@ void PrintJson(const std::vector<const EventListEntry*>& rows) {
     std::printf(rows.empty() ? "]\n" : "\n]\n");
 }
 
-int WritePdf(const EventList& list, const EventsOptions& o, const EventTextStyle& style) {
-    const CivilDate today = DecodeDate(SystemClock().LocalNow());
-    EventPrintOptions options;
-    options.from = o.from ? *o.from : DayNumber(today);
-    options.to = o.to ? *o.to : DayNumber(today.year, 12, 31);
-    options.type = o.type;
-    if (o.columns) options.columns = *o.columns;
-    EnsureDrawingApplication();
-    PdfPrinter pdf(*o.pdf, PdfOptions{});
-    pdf.Paint(LayoutEventList(list.entries, options, style, pdf.Geometry(), pdf.Measure()));
-    if (!pdf.Finish()) {
-        std::fprintf(stderr, "orvanto-cli %s: cannot write %s\n", kCommand, o.pdf->c_str());
-        return 1;
-    }
-    return 0;
-}
-
 }  // namespace
 
-int RunEventsCommand(const Args& args) {
+int RunEventsCommand(const Args& args) { return RunEventsCommand(args, nullptr); }
+
+int RunEventsCommand(const Args& args, EventsPdfWriter writePdf) {
     EventsOptions o;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -170,7 +134,8 @@ int RunEventsCommand(const Args& args) {
         if (i + 1 >= args.size()) return UsageError(kCommand, arg + " needs a value");
         const std::string& value = args[++i];
         if (arg == "--settings") {
-            o.settingsPath = value;
+            o.settingsPath = NamedSettingsFile(value);
+            if (!o.settingsPath) return UsageError(kCommand, UnusableSettingsFileText(value));
         } else if (arg == "--from" || arg == "--to") {
             const auto day = ParseDay(value);
             if (!day) return UsageError(kCommand, arg + " takes a date YYYY-MM-DD of 1753 to 2078, not '" + value + "'");
@@ -191,13 +156,23 @@ int RunEventsCommand(const Args& args) {
     if (o.from && o.to && *o.from > *o.to) return UsageError(kCommand, "--from is after --to");
     if (o.columns && !o.pdf) return UsageError(kCommand, "--columns goes with --pdf");
     if (o.json && o.pdf) return UsageError(kCommand, "--json and --pdf exclude each other");
+    if (o.pdf && !writePdf) return RunInQtModule(kCommand, args);
 
-    const IniFile settings(o.settingsPath ? *o.settingsPath : DefaultSettingsPath());
+    const IniFile settings(SettingsPathOrDefault(o.settingsPath));
     EventTextStyle style;
     style.dateFormat = ReadSettingInteger(settings, kSettingsSection, "DateFormat", SettingsReader::MainWindow);
     style.twelveHour = SystemTwelveHourClock();
     const EventList list = LoadEventList(ReadReminderLines(settings), style);
-    if (o.pdf) return WritePdf(list, o, style);
+    if (o.pdf) {
+        // The range defaults to today until 31 December of this year, as in the print dialog.
+        const CivilDate today = DecodeDate(SystemClock().LocalNow());
+        EventPrintOptions options;
+        options.from = o.from ? *o.from : DayNumber(today);
+        options.to = o.to ? *o.to : DayNumber(today.year, 12, 31);
+        options.type = o.type;
+        if (o.columns) options.columns = *o.columns;
+        return writePdf(list, options, style, *o.pdf);
+    }
 
     EventPrintOptions filter;
     filter.from = o.from ? *o.from : 0;

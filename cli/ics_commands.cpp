@@ -7,10 +7,8 @@
 // event it had to convert or leave out, and writes the settings file once
 // (not at all with --dry-run). A file that is no iCalendar text is refused
 // with the line where it goes wrong, and nothing changes.
-#include <charconv>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -20,8 +18,9 @@
 
 #include "calendar/day_number.h"
 #include "calendar/valid_date.h"
+#include "cli/cli_arguments.h"
 #include "cli/commands.h"
-#include "core/command_line.h"
+#include "cli/settings_option.h"
 #include "core/ini_file.h"
 #include "ical/ical_export.h"
 #include "ical/ical_import.h"
@@ -32,27 +31,11 @@ namespace orvanto::cli {
 
 namespace {
 
-std::string DefaultSettings() {
-    std::error_code error;
-    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return ResolveSettingsPath(std::nullopt, error ? std::string("orvanto-cli") : program.string());
-}
-
-std::optional<int> Number(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 // "YYYY-MM-DD" from 1753 to 2078 as a DayNumber.
 std::optional<int> DayNumberOf(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-    const auto year = Number(std::string_view(text).substr(0, 4));
-    const auto month = Number(std::string_view(text).substr(5, 2));
-    const auto day = Number(std::string_view(text).substr(8, 2));
-    if (!year || !month || !day || !IsValidDate(*day, *month, *year)) return std::nullopt;
-    return DayNumber(*year, *month, *day);
+    const std::optional<CivilDate> date = ParseIsoDate(text);
+    if (!date) return std::nullopt;
+    return DayNumber(date->year, date->month, date->day);
 }
 
 int CurrentYear() {
@@ -92,7 +75,8 @@ int RunExportCommand(const Args& args) {
         if (arg == "--ics") {
             icsPath = value;
         } else if (arg == "--settings") {
-            settingsPath = value;
+            settingsPath = NamedSettingsFile(value);
+            if (!settingsPath) return UsageError(kCommand, UnusableSettingsFileText(value));
         } else if (arg == "--type") {
             const auto types = TypesOf(value);
             if (!types) return UsageError(kCommand, "--type must be reminders, holidays, bookmarks or all");
@@ -105,7 +89,7 @@ int RunExportCommand(const Args& args) {
     }
     if (!icsPath) return UsageError(kCommand, "--ics FILE is required");
 
-    const IniFile settings(settingsPath ? *settingsPath : DefaultSettings());
+    const IniFile settings(SettingsPathOrDefault(settingsPath));
     if (from) options.fromDate = *from;
     if (to) options.toDate = *to;
     options.fromYear = from ? DateFromDayNumber(*from).year : CurrentYear();
@@ -136,7 +120,8 @@ int RunImportCommand(const Args& args) {
             dryRun = true;
         } else if (arg == "--settings") {
             if (i + 1 >= args.size()) return UsageError(kCommand, "--settings needs a value");
-            settingsPath = args[++i];
+            settingsPath = NamedSettingsFile(args[++i]);
+            if (!settingsPath) return UsageError(kCommand, UnusableSettingsFileText(args[i]));
         } else if (!arg.empty() && arg[0] == '-') {
             return UsageError(kCommand, "unexpected argument '" + arg + "'");
         } else if (icsPath) {
@@ -159,7 +144,7 @@ int RunImportCommand(const Args& args) {
         return 1;
     }
 
-    IniFile settings(settingsPath ? *settingsPath : DefaultSettings());
+    IniFile settings(SettingsPathOrDefault(settingsPath));
     IcsImportOutcome outcome;
     try {
         outcome = AddImportedRecords(settings, reading.records, dryRun);

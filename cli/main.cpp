@@ -50,15 +50,6 @@ void PrintUsage(std::FILE* out) {
 
 }  // namespace
 
-namespace orvanto::cli {
-
-int UsageError(const std::string& command, const std::string& message) {
-    std::fprintf(stderr, "orvanto-cli %s: %s\n", command.c_str(), message.c_str());
-    return 2;
-}
-
-}  // namespace orvanto::cli
-
 int main(int argc, char** argv) {
     if (argc < 2) {
         PrintUsage(stderr);

@@ -1,7 +1,9 @@
 # Installation (GNU layout) and the Debian package.
 #
 # orvanto and orvanto-cli go into bin; libcities.so into a private library
-# folder (<libdir>/orvanto) that both programs find through their run path; the
+# folder (<libdir>/orvanto) that both programs find through their run path,
+# with libcli-qt.so, the module orvanto-cli loads for its commands that draw
+# or need Qt's network (found through the same run path); the
 # help pages and pictures are compiled into the programs. Desktop integration:
 # the menu entry, the hicolor icons, the AppStream metainfo, the manual pages
 # and the bash completion of orvanto-cli.
@@ -14,7 +16,7 @@ set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 set_target_properties(orvanto orvanto-cli PROPERTIES
                       INSTALL_RPATH "$ORIGIN/../${ORVANTO_PRIVATE_LIBDIR}")
 install(TARGETS orvanto orvanto-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS cities LIBRARY DESTINATION ${ORVANTO_PRIVATE_LIBDIR})
+install(TARGETS cities cli-qt LIBRARY DESTINATION ${ORVANTO_PRIVATE_LIBDIR})
 
 install(FILES ${packaging}/${ORVANTO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging}/${ORVANTO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -78,13 +78,15 @@ inline CliRun RunCli(const TempFolder& folder, const std::string& command, const
     return RunCli(folder.Path(), command, args, input, environment);
 }
 
-// A copy of the built program (with the cities library beside it) in the
-// folder, so that a settings file can lie beside the program; the copy's path.
-inline std::filesystem::path CopyProgramInto(const std::filesystem::path& folder) {
+// A copy of the built program (with the cities library and, unless withQtModule
+// is false, the Qt module beside it) in the folder, so that a settings file
+// can lie beside the program; the copy's path.
+inline std::filesystem::path CopyProgramInto(const std::filesystem::path& folder, bool withQtModule = true) {
     const std::filesystem::path program(ORVANTO_CLI);
     const auto copy = std::filesystem::copy_options::overwrite_existing;
     std::filesystem::copy_file(program, folder / program.filename(), copy);
     std::filesystem::copy_file(program.parent_path() / "libcities.so", folder / "libcities.so", copy);
+    if (withQtModule) std::filesystem::copy_file(program.parent_path() / "libcli-qt.so", folder / "libcli-qt.so", copy);
     return folder / program.filename();
 }
 

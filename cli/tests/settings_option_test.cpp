@@ -24,11 +24,20 @@ TEST(SettingsOptionTest, AFileThatCannotBeMadeEndsWithStatusTwo) {
     TempFolder folder("orvanto-settings-option");
     ASSERT_FALSE(folder.Path().empty());
     const std::string unusable = (folder.Path() / "no-such-folder" / "cal.ini").string();
+    const std::string output = (folder.Path() / "written").string();
     const std::vector<CommandCase> cases = {
         {"holidays", {"2024"}},
         {"month", {"2024", "12"}},
         {"check", {"--today", "2026-12-11", "--now", "09:00"}},
         {"astro", {"--date", "2026-12-11"}},
+        {"astro", {"--date", "2026-12-11", "--pdf", output}},
+        {"events", {}},
+        {"events", {"--json"}},
+        {"events", {"--from", "2026-12-01", "--to", "2026-12-31", "--pdf", output}},
+        {"export", {"--ics", output}},
+        {"import", {output}},
+        {"import", {output, "--dry-run"}},
+        {"print", {"month", "--from", "2026-12", "--pdf", output}},
     };
     for (const CommandCase& c : cases) {
         std::vector<std::string> args = c.args;
@@ -39,6 +48,7 @@ TEST(SettingsOptionTest, AFileThatCannotBeMadeEndsWithStatusTwo) {
         EXPECT_EQ(run.out, "") << c.command;
         EXPECT_NE(run.err.find("neither exists nor can be created"), std::string::npos) << c.command << ": " << run.err;
         EXPECT_FALSE(fs::exists(folder.Path() / "no-such-folder")) << c.command;
+        EXPECT_FALSE(fs::exists(output)) << c.command;
     }
 }
 

@@ -22,6 +22,7 @@ expected_files() {
 usr/bin/orvanto
 usr/bin/orvanto-cli
 usr/lib/orvanto/libcities.so
+usr/lib/orvanto/libcli-qt.so
 usr/share/applications/org.orvanto.Orvanto.desktop
 usr/share/bash-completion/completions/orvanto-cli
 usr/share/icons/hicolor/128x128/apps/org.orvanto.Orvanto.png
@@ -48,6 +49,11 @@ diff -u "$work/expected" "$work/installed" || fail "installed files differ from 
 readelf -d "$destdir/usr/bin/orvanto" | grep -q 'RUNPATH.*\$ORIGIN/\.\./lib/orvanto' ||
     fail "orvanto has no run path to its private library folder"
 readelf -d "$destdir/usr/bin/orvanto" | grep -q 'NEEDED.*libcities\.so' || fail "orvanto does not need libcities.so"
+readelf -d "$destdir/usr/bin/orvanto-cli" | grep -q 'RUNPATH.*\$ORIGIN/\.\./lib/orvanto' ||
+    fail "orvanto-cli has no run path to its private library folder"
+# orvanto-cli starts without Qt; its module holds the commands that need it.
+! readelf -d "$destdir/usr/bin/orvanto-cli" | grep -q 'NEEDED.*libQt' || fail "orvanto-cli needs a Qt library"
+readelf -d "$destdir/usr/lib/orvanto/libcli-qt.so" | grep -q 'NEEDED.*libQt6Gui' || fail "libcli-qt.so does not need Qt"
 
 # 2. The validators accept the desktop entry and the metainfo.
 desktop-file-validate "$destdir/usr/share/applications/org.orvanto.Orvanto.desktop" ||
@@ -80,6 +86,22 @@ run() { env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" X
     QT_QPA_PLATFORM=offscreen "$@"; }
 run "$unpacked/usr/bin/orvanto-cli" date 2026-12-11 | grep -q '^DayNumber: 740404$' ||
     fail "the packaged orvanto-cli did not run"
+# A drawn output loads the module from the private library folder.
+run "$unpacked/usr/bin/orvanto-cli" bio --birth 1990-05-17 --month 2026-12 --png "$work/chart.png" >/dev/null ||
+    fail "the packaged orvanto-cli did not draw through its module"
+[ "$(head -c 4 "$work/chart.png" 2>/dev/null | tail -c 3)" = PNG ] || fail "the packaged module wrote no PNG chart"
+# Without the module, such a command says so and ends with status 1; the plain
+# commands still run.
+rm "$unpacked/usr/lib/orvanto/libcli-qt.so"
+status=0
+run "$unpacked/usr/bin/orvanto-cli" print month --from 2026-12 --pdf "$work/month.pdf" >/dev/null 2>"$work/nomodule.err" ||
+    status=$?
+[ "$status" -eq 1 ] || fail "print without the module ended with status $status, not 1"
+grep -q 'cannot load the module libcli-qt.so' "$work/nomodule.err" ||
+    fail "print without the module did not say so: $(cat "$work/nomodule.err")"
+[ ! -e "$work/month.pdf" ] || fail "print without the module wrote a file"
+run "$unpacked/usr/bin/orvanto-cli" date 2026-12-11 | grep -q '^DayNumber: 740404$' ||
+    fail "orvanto-cli without the module did not run a plain command"
 
 # --help and --version answer on the terminal, without a display.
 [ "$(run "$unpacked/usr/bin/orvanto" --version)" = "orvanto 1.0.0" ] || fail "orvanto --version"

@@ -16,10 +16,11 @@
 
 #include "clock/sntp_client.h"
 #include "cli/commands.h"
+#include "cli/qt_module/drawn_output.h"
 #include "core/clock.h"
 #include "platform/host_lookup.h"
 
-namespace orvanto::cli {
+namespace orvanto::cli::qt_module {
 
 namespace {
 
@@ -181,4 +182,4 @@ int RunSntpCommand(const Args& args) {
     return 1;
 }
 
-}  // namespace orvanto::cli
+}  // namespace orvanto::cli::qt_module

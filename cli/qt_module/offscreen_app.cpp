@@ -1,9 +1,9 @@
 // The drawing application of orvanto-cli.
-#include "cli/offscreen_app.h"
+#include "cli/qt_module/offscreen_app.h"
 
 #include <QGuiApplication>
 
-namespace orvanto::cli {
+namespace orvanto::cli::qt_module {
 
 void EnsureDrawingApplication() {
     if (QCoreApplication::instance()) return;
@@ -15,4 +15,4 @@ void EnsureDrawingApplication() {
     (void)application;
 }
 
-}  // namespace orvanto::cli
+}  // namespace orvanto::cli::qt_module

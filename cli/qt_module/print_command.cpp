@@ -5,22 +5,22 @@
 // file, one page per print job the dialog would start.
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 #include <string>
-#include <system_error>
 
 #include "calendar/valid_date.h"
+#include "cli/cli_arguments.h"
 #include "cli/commands.h"
-#include "cli/offscreen_app.h"
-#include "core/command_line.h"
+#include "cli/qt_module/drawn_output.h"
+#include "cli/qt_module/offscreen_app.h"
+#include "cli/settings_option.h"
 #include "core/ini_file.h"
 #include "core/prompt.h"
 #include "core/time_format.h"
 #include "core/time_zone.h"
 #include "ui/printing/calendar_printer.h"
 
-namespace orvanto::cli {
+namespace orvanto::cli::qt_module {
 
 namespace {
 
@@ -36,12 +36,6 @@ std::optional<int> ParseNumber(std::string_view text, int low, int high) {
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error != std::errc() || stop != end || value < low || value > high) return std::nullopt;
     return value;
-}
-
-std::string DefaultSettingsPath() {
-    std::error_code error;
-    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return ResolveSettingsPath(std::nullopt, error ? std::string("orvanto-cli") : program.string());
 }
 
 // Message boxes of a run without a screen go to standard error.
@@ -121,6 +115,11 @@ std::optional<std::string> ReadArgs(const Args& args, PrintArgs& out) {
 int RunPrintCommand(const Args& args) {
     PrintArgs given;
     if (const auto error = ReadArgs(args, given)) return UsageError(kCommand, *error);
+    std::optional<std::string> settingsPath;
+    if (given.settings) {
+        settingsPath = NamedSettingsFile(*given.settings);
+        if (!settingsPath) return UsageError(kCommand, UnusableSettingsFileText(*given.settings));
+    }
     if (!given.layout || !given.from || !given.pdf) return UsageError(kCommand, kUsage);
 
     CalendarPrintRequest request;
@@ -152,7 +151,7 @@ int RunPrintCommand(const Args& args) {
     else if (given.paper == "Letter") pdf.paper = QPageSize::Letter;
     else return UsageError(kCommand, "--paper must be A4 or Letter, not '" + given.paper + "'");
 
-    const IniFile settings(given.settings ? *given.settings : DefaultSettingsPath());
+    const IniFile settings(SettingsPathOrDefault(settingsPath));
     const PrintSettings saved = ReadPrintSettings(settings);
     CalendarPrintOptions& options = request.options;
     options.moon = given.moon.value_or(saved.printMoon);
@@ -183,4 +182,4 @@ int RunPrintCommand(const Args& args) {
     return 0;
 }
 
-}  // namespace orvanto::cli
+}  // namespace orvanto::cli::qt_module
