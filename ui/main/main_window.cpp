@@ -224,9 +224,10 @@ void TForm1::BuildToolButtons() {
         button->setObjectName(QString::fromLatin1(tool.name));
         button->setToolTip(QString::fromLatin1(tool.hint));
         button->setGeometry(tool.left, tool.top, tool.width, 25);
-        const QPixmap glyph = ToolGlyphPixmap(tool.glyph);
-        button->setIcon(QIcon(glyph));
-        button->setIconSize(glyph.size());
+        const ToolGlyph glyph = tool.glyph;
+        const QSize size(kToolGlyphSize, kToolGlyphSize);
+        button->setIcon(DrawnIcon([glyph](qreal ratio) { return ToolGlyphPixmap(glyph, ratio); }, size));
+        button->setIconSize(size);
         tools_.push_back(button);
     }
     // The navigation buttons; the others are commands.

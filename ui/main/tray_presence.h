@@ -72,6 +72,11 @@ signals:
     void RestoreRequested();
 
 private:
+    // Time for the compositor to map a window shown for the first time
+    // before it is asked to minimize it.
+    static constexpr int kFirstMapWait = 200;
+    void MinimizeThroughCompositor();
+
     QWidget* window_;
     Sound& sound_;
     std::function<bool()> trayAvailable_;
