@@ -66,16 +66,33 @@ void TrayPresence::Minimize(bool minToTray, const PendingHint& hint) {
 
 void TrayPresence::MinimizeThroughCompositor() {
     if (window_->isVisible()) {
+        deactivatedSinceMinimize_ = !window_->isActiveWindow();
         window_->showMinimized();
         return;
     }
+    deactivatedSinceMinimize_ = false;
     window_->show();
     QTimer::singleShot(kFirstMapWait, window_, [this] {
         if (!inTaskBar_) return;
         changingState_ = true;
+        deactivatedSinceMinimize_ = !window_->isActiveWindow();
         window_->showMinimized();
         changingState_ = false;
     });
+}
+
+// Wayland tells a client neither that its window was minimized nor that it
+// came back; it only activates the window again when the user picks it in
+// the dock or task list. Activation after the window lost the focus to the
+// minimize is that way back.
+void TrayPresence::ActivationChanged(bool active) {
+    if (!inTaskBar_ || PlatformPlacesWindows()) return;
+    if (!active) {
+        deactivatedSinceMinimize_ = true;
+    } else if (deactivatedSinceMinimize_) {
+        deactivatedSinceMinimize_ = false;
+        emit RestoreRequested();
+    }
 }
 
 void TrayPresence::Restore(const QString& caption) {

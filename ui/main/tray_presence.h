@@ -63,6 +63,10 @@ public:
     void Clicked();
     void DoubleClicked();
 
+    // The window gained or lost the focus: on Wayland the way back from the
+    // task bar (RestoreRequested).
+    void ActivationChanged(bool active);
+
     // Whether a state change of the window is ours (not the desktop's).
     bool ChangingState() const { return changingState_; }
     int ScreenHeight() const;
@@ -88,6 +92,7 @@ private:
     bool inTaskBar_ = false;
     bool changingState_ = false;
     bool doubleClicked_ = false;
+    bool deactivatedSinceMinimize_ = false;
     int shuffleTicks_ = 0;
 };
 
