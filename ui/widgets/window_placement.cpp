@@ -2,6 +2,7 @@
 #include "ui/widgets/window_placement.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
@@ -20,8 +21,11 @@ TransientParentKeeper::TransientParentKeeper(QWidget* mainWindow, QObject* paren
 
 bool TransientParentKeeper::Adopt(QWidget* window) const {
     if (!window || !window->isWindow() || window == mainWindow_) return false;
+    // Dialogs of every window type (the history viewer is a dialog with a
+    // full window frame) and tool windows; the help window, an ordinary
+    // window, stays on its own.
     const Qt::WindowType type = window->windowType();
-    if (type != Qt::Dialog && type != Qt::Tool && type != Qt::Sheet) return false;
+    if (!qobject_cast<QDialog*>(window) && type != Qt::Dialog && type != Qt::Tool && type != Qt::Sheet) return false;
     QWindow* handle = window->windowHandle();
     if (!handle || handle->transientParent()) return false;
     QWidget* owner = QApplication::activeWindow();

@@ -44,6 +44,11 @@ TEST(WindowPlacement, ADialogWithoutParentOpensOverTheShownMainWindow) {
     EXPECT_EQ(tool.windowHandle()->transientParent(), main.windowHandle());
     tool.hide();
 
+    QDialog framed(nullptr, Qt::Window | Qt::WindowTitleHint);
+    framed.show();
+    EXPECT_EQ(framed.windowHandle()->transientParent(), main.windowHandle()) << "a dialog with a full frame";
+    framed.hide();
+
     QMessageBox box(QMessageBox::Information, QStringLiteral("Orvanto"), QStringLiteral("Text"));
     box.show();
     EXPECT_EQ(box.windowHandle()->transientParent(), main.windowHandle());
