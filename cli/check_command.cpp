@@ -1,10 +1,13 @@
-// orvanto-cli check [--settings FILE] [--today YYYY-MM-DD] [--now HH:MM[:SS]]:
+// orvanto-cli check [--settings FILE] [--today YYYY-MM-DD] [--now HH:MM[:SS]]
+//                   [--answer ok|keep|nokeep]:
 // the start-up reminder pass in a terminal, for a cron job or a console user.
 // Each popup is printed as a block (caption label, memo text, keep box) and
 // answered by one line of standard input: empty or "ok" (OK with the keep box
-// as shown), "keep", "nokeep" or "warn N" (warn again in N minutes); the end
-// of input answers "ok". The settings file changes exactly as the program
-// would change it.
+// as shown), "keep", "nokeep" or "warn N" (warn again in N minutes). Nobody
+// may have seen a popup that the end of input answers (a cron job, input from
+// /dev/null), so it leaves the record untouched. "--answer" answers every
+// popup the same way without reading standard input. The settings file
+// changes exactly as the program would change it.
 #include <cctype>
 #include <charconv>
 #include <cstdio>
@@ -24,6 +27,7 @@
 #include "core/sound.h"
 #include "core/time_format.h"
 #include "reminders/date_steps.h"
+#include "reminders/reminder_popup.h"
 #include "reminders/startup_pass.h"
 
 namespace orvanto::cli {
@@ -84,10 +88,31 @@ const char* KindWord(MessageKind kind) {
     }
 }
 
+// One answer for every popup, chosen with "--answer".
+enum class FixedAnswer { None, Ok, Keep, NoKeep };
+
+std::optional<FixedAnswer> ParseFixedAnswer(const std::string& text) {
+    if (text == "ok") return FixedAnswer::Ok;
+    if (text == "keep") return FixedAnswer::Keep;
+    if (text == "nokeep") return FixedAnswer::NoKeep;
+    return std::nullopt;
+}
+
+// The answer that leaves the popup's record as it is. The box "Keep reminder"
+// keeps a due or missed record when ticked; the box of an advance warning
+// ("Reschedule now!", "Erase now!") consumes the record when ticked, so it
+// stays unticked. A box that cannot be changed keeps its state.
+ReminderPopupAnswer UntouchedAnswer(const ReminderPopupRequest& request) {
+    if (!request.keepEnabled) return {request.keepChecked, 0};
+    return {request.keepCaption == kKeepReminderCaption, 0};
+}
+
 // The prompt of a terminal: messages and popups on standard output, answers
-// from standard input.
+// from standard input or the one answer of "--answer".
 class TerminalPrompt : public Prompt {
 public:
+    explicit TerminalPrompt(FixedAnswer fixed) : fixed_(fixed) {}
+
     void ShowMessage(MessageKind kind, const std::string&, const std::string& text) override {
         std::cout << KindWord(kind) << ": " << text << "\n\n" << std::flush;
     }
@@ -110,9 +135,17 @@ public:
                   << (request.keepEnabled ? "" : " (disabled)") << "\n"
                   << "Answer: ok, keep, nokeep or warn N\n"
                   << std::flush;
+        if (fixed_ != FixedAnswer::None) {
+            const ReminderPopupAnswer answer = Fixed(request);
+            std::cout << "Answered: " << FixedWord() << "\n\n" << std::flush;
+            return answer;
+        }
         for (;;) {
             std::string line;
-            if (!std::getline(std::cin, line)) return {request.keepChecked, 0};
+            if (!std::getline(std::cin, line)) {
+                std::cout << "End of input: the reminder stays as it is\n\n" << std::flush;
+                return UntouchedAnswer(request);
+            }
             if (const auto answer = ReadAnswer(Lower(Trimmed(line)), request)) {
                 std::cout << "\n" << std::flush;
                 return *answer;
@@ -122,6 +155,24 @@ public:
     }
 
 private:
+    // "--answer ok": OK with the box as shown; "keep": the record stays as it
+    // is; "nokeep": the box unticked.
+    ReminderPopupAnswer Fixed(const ReminderPopupRequest& request) const {
+        switch (fixed_) {
+        case FixedAnswer::Keep: return UntouchedAnswer(request);
+        case FixedAnswer::NoKeep: return {!request.keepEnabled && request.keepChecked, 0};
+        default: return {request.keepChecked, 0};
+        }
+    }
+
+    const char* FixedWord() const {
+        switch (fixed_) {
+        case FixedAnswer::Keep: return "keep";
+        case FixedAnswer::NoKeep: return "nokeep";
+        default: return "ok";
+        }
+    }
+
     static std::optional<ReminderPopupAnswer> ReadAnswer(const std::string& answer,
                                                          const ReminderPopupRequest& request) {
         const bool canChangeKeep = request.keepEnabled;
@@ -136,6 +187,8 @@ private:
         }
         return std::nullopt;
     }
+
+    FixedAnswer fixed_ = FixedAnswer::None;
 };
 
 }  // namespace
@@ -144,9 +197,10 @@ int RunCheckCommand(const Args& args) {
     std::optional<std::string> settingsPath;
     std::optional<double> date;
     std::optional<double> time;
+    FixedAnswer fixedAnswer = FixedAnswer::None;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg != "--settings" && arg != "--today" && arg != "--now") {
+        if (arg != "--settings" && arg != "--today" && arg != "--now" && arg != "--answer") {
             return UsageError(kCommand, "unexpected argument '" + arg + "'");
         }
         if (i + 1 >= args.size()) return UsageError(kCommand, arg + " needs a value");
@@ -157,6 +211,10 @@ int RunCheckCommand(const Args& args) {
         } else if (arg == "--today") {
             date = ParseIsoDateSerial(value);
             if (!date) return UsageError(kCommand, "--today must be a date YYYY-MM-DD from 1753 to 2078, not '" + value + "'");
+        } else if (arg == "--answer") {
+            const auto answer = ParseFixedAnswer(value);
+            if (!answer) return UsageError(kCommand, "--answer must be ok, keep or nokeep, not '" + value + "'");
+            fixedAnswer = *answer;
         } else {
             time = ParseTime(value);
             if (!time) return UsageError(kCommand, "--now must be a time HH:MM or HH:MM:SS, not '" + value + "'");
@@ -166,7 +224,7 @@ int RunCheckCommand(const Args& args) {
     const SystemClock systemClock;
     const double now = systemClock.LocalNow();
     FakeClock clock(CombineDateTime(date ? *date : DateOf(now), time ? *time : TimeOf(now)));
-    TerminalPrompt prompt;
+    TerminalPrompt prompt(fixedAnswer);
     SilentSound sound;
     ReminderServices services{prompt, sound, clock};
     TimeStyle timeStyle;

@@ -77,9 +77,8 @@ TEST_F(CheckCommandTest, EveryAnswer) {
                   Record(kToday, '0', "10000,0,9999,00000000,Today"));
     // Kept: keep. Warned: warn 30 (a copy for 12:30, the next occurrence
     // today). Today: an answer of no form is asked again, then nokeep.
-    // Birthday: keep ("Reschedule now!"). Warned again, due today: end of
-    // input, ok.
-    const CliRun run = Check("keep\nwarn 30\nfoo\nnokeep\nkeep\n");
+    // Birthday: keep ("Reschedule now!"). Warned again, due today: ok.
+    const CliRun run = Check("keep\nwarn 30\nfoo\nnokeep\nkeep\nok\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("Just 2 days for\nBirthday  \n[ ] Reschedule now!\n"), std::string::npos) << run.out;
     EXPECT_NE(run.err.find("answer ok, keep, nokeep or warn N"), std::string::npos);
@@ -107,8 +106,86 @@ TEST_F(CheckCommandTest, DelayResStartsWithTheKeepBoxTicked) {
     EXPECT_EQ(Reminders(), Record(kToday, '0', "10000,0,0930,00000000,Standup"));
 }
 
+// Nobody saw a popup that the end of input answers: every record stays as it
+// was, whatever its box reads, and the file is not rewritten.
+TEST_F(CheckCommandTest, EndOfInputLeavesEveryRecordUntouched) {
+    const std::string reminders = Record(kToday - 3, '0', "10000,0,9999,00000000,Missed one-time") +
+                                  Record(kToday - 1, '0', "11013,0,9999,00000000,Missed daily") +
+                                  Record(kToday, '0', "10000,0,0930,00000000,Passed today") +
+                                  Record(kToday, '1', "10000,0,9999,00000000,Untimed today") +
+                                  Record(kToday + 2, '0', "11010,3,9999,00000000,Birthday") +
+                                  Record(kToday + 1, '0', "10000,2,9999,00000000,Dentist");
+    WriteSettings(reminders);
+    const std::string before = ReadFile(settings_);
+    struct Case {
+        const char* name;
+        std::string input;
+    };
+    for (const Case& c : {Case{"no input", ""}, Case{"one answer, then the end", "keep\n"},
+                          Case{"a last line without its line feed", "keep"}}) {
+        SCOPED_TRACE(c.name);
+        WriteSettings(reminders);
+        const CliRun run = Check(c.input);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(ReadFile(settings_), before);
+        EXPECT_FALSE(std::filesystem::exists(dir_ / "history.txt"));
+    }
+    const CliRun run = Check("");
+    // Six popups, each one ended by the end of input.
+    std::size_t count = 0;
+    for (std::size_t at = run.out.find("End of input: the reminder stays as it is\n"); at != std::string::npos;
+         at = run.out.find("End of input", at + 1)) {
+        ++count;
+    }
+    EXPECT_EQ(count, 6u) << run.out;
+}
+
+// "--answer" answers every popup without reading standard input.
+TEST_F(CheckCommandTest, AnswerOptionAnswersEveryPopup) {
+    const std::string missed = Record(kToday - 1, '0', "10000,0,9999,00000000,Missed");
+    const std::string daily = Record(kToday - 1, '1', "11013,0,9999,00000000,Daily");
+    const std::string birthday = Record(kToday + 2, '0', "11010,3,9999,00000000,Birthday");
+    const std::string dentist = Record(kToday + 1, '0', "10000,2,9999,00000000,Dentist");
+    // The file as rewritten after the missed records were consumed, sorted
+    // and renumbered.
+    const std::string consumed = dentist + Record(kToday + 1, '1', "11013,0,9999,00000000,Daily") + birthday;
+    struct Case {
+        std::string answer;
+        std::string extra;      // settings lines
+        std::string reminders;  // the section afterwards
+    };
+    const Case cases[] = {
+        // The records stay; the advance warnings' "Reschedule now!" and
+        // "Erase now!" stay unticked.
+        {"keep", "", missed + daily + birthday + dentist},
+        // Missed records are consumed (the daily one also at its new date,
+        // today); advance warnings stay.
+        {"nokeep", "", consumed},
+        // OK with the boxes as shown: the same as nokeep without "DelayRes".
+        {"ok", "", consumed},
+        // With "DelayRes" the keep boxes of missed and due popups start ticked.
+        {"ok", "DelayRes=1\n", missed + daily + birthday + dentist},
+        {"nokeep", "DelayRes=1\n", consumed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer + " " + c.extra);
+        WriteSettings(missed + daily + birthday + dentist, c.extra);
+        // Lines on standard input are not read.
+        const CliRun run = RunCli({"--settings", settings_, "--today", "2026-12-11", "--now", "12:00", "--answer",
+                                   c.answer},
+                                  "keep\nkeep\nkeep\nkeep\nkeep\n");
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find("Answered: " + c.answer + "\n"), std::string::npos) << run.out;
+        EXPECT_EQ(run.out.find("End of input"), std::string::npos) << run.out;
+        EXPECT_EQ(Reminders(), c.reminders);
+    }
+}
+
 TEST_F(CheckCommandTest, BadArgumentsAreUsageErrors) {
-    for (const auto& args : std::vector<std::vector<std::string>>{{"--today", "2026-13-01"},
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--answer", "yes"},
+                                                                  {"--answer", "warn 5"},
+                                                                  {"--answer"},
+                                                                  {"--today", "2026-13-01"},
                                                                   {"--today", "11/12/2026"},
                                                                   {"--now", "25:00"},
                                                                   {"--now"},

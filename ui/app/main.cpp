@@ -31,6 +31,7 @@
 #include "ui/help/help_window.h"
 #include "ui/main/main_window.h"
 #include "ui/main/wallpaper.h"
+#include "ui/widgets/window_placement.h"
 
 namespace {
 
@@ -100,6 +101,10 @@ int main(int argc, char** argv) {
     windowStart.checkAndMinimize = start->state.mode == StartupMode::CheckAndMinimize;
     windowStart.checkAndQuit = start->state.skipEventLoop;
     TForm1 window(context, launcher, windowStart);
+    // Dialogs and tool windows open over the calendar, also those made
+    // without a parent (message boxes, the reminder popup of the start).
+    TransientParentKeeper transientParents(&window);
+    app.installEventFilter(&transientParents);
     prompt.SetParent(&window);
     prompt.SetThemeIndex(context.themeIndex);
     // The window has read the new settings first: its boxes take the new theme.

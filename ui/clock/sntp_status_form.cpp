@@ -54,7 +54,8 @@ TSNTPStatusForm::TSNTPStatusForm(const AppContext& context, ClockCorrectionServi
     correctNow_->setObjectName(QStringLiteral("CorrectNowBut"));
     correctNow_->setToolTip(Text(kCorrectNowHint));
     correctNow_->SetFlat(true);
-    correctNow_->SetGlyph(ToolGlyphPixmap(ToolGlyph::Clock), QStringLiteral("Clock"));
+    correctNow_->SetGlyph(PictureMaker([](qreal ratio) { return ToolGlyphPixmap(ToolGlyph::Clock, ratio); }),
+                          QStringLiteral("Clock"));
     correctNow_->setGeometry(400, 74, 30, 30);
 
     ok_ = new BevelButton(this);

@@ -75,9 +75,10 @@ QString LogoName(LogoColoring coloring) {
     return QString();
 }
 
-QPixmap LogoPicture(LogoColoring coloring) {
+QPixmap LogoPicture(LogoColoring coloring, qreal devicePixelRatio) {
     const LogoPalette colors = PaletteOf(coloring);
-    QPixmap picture(kLogoSize);
+    QPixmap picture = BlankPicture(kLogoSize, devicePixelRatio);
+    const QRect area(QPoint(0, 0), kLogoSize);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -85,11 +86,11 @@ QPixmap LogoPicture(LogoColoring coloring) {
     band.setColorAt(0, colors.light);
     band.setColorAt(0.55, colors.dark);
     band.setColorAt(1, colors.dark.darker(130));
-    p.fillRect(picture.rect(), band);
+    p.fillRect(area, band);
     QRadialGradient glow(QPointF(200, 20), 170);
     glow.setColorAt(0, QColor(255, 255, 255, 90));
     glow.setColorAt(1, QColor(255, 255, 255, 0));
-    p.fillRect(picture.rect(), glow);
+    p.fillRect(area, glow);
     DrawEmblem(p, colors);
 
     QFont name = PixelFont(FontFace::TimesNewRoman, 52, true);
@@ -138,7 +139,7 @@ TAboutBox::TAboutBox(int themeIndex, int dateFormat, Sound& sound, QWidget* pare
     MakeModalToItsParent(*this);
     setFont(PixelFont(FontFace::Verdana, 13));
 
-    image_ = new QLabel(this);
+    image_ = new DrawnPictureLabel(this);
     image_->setObjectName(QStringLiteral("Image1"));
     image_->setGeometry(QRect(QPoint(17, 44), kLogoSize));
 
@@ -172,7 +173,8 @@ void TAboutBox::ApplyTheme(int themeIndex) {
     const Theme& theme = Theme::ByIndex(themeIndex);
     ok_->SetColors(theme.Buttons(ButtonFamily::Day));
     coloring_ = LogoColoringForTheme(theme.Index());
-    image_->setPixmap(LogoPicture(coloring_));
+    const LogoColoring coloring = coloring_;
+    image_->SetPicture([coloring](qreal ratio) { return LogoPicture(coloring, ratio); });
 }
 
 void TAboutBox::showEvent(QShowEvent* event) {

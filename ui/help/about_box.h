@@ -21,8 +21,8 @@ enum class LogoColoring { Blue, Sepia, Steel };
 LogoColoring LogoColoringForTheme(int themeIndex);
 // "LOGOBLUE", "LOGOSEPIA", "LOGOSTEEL".
 QString LogoName(LogoColoring coloring);
-// The logo, 315 x 106, drawn at run time.
-QPixmap LogoPicture(LogoColoring coloring);
+// The logo, 315 x 106, drawn at run time at a device pixel ratio.
+QPixmap LogoPicture(LogoColoring coloring, qreal devicePixelRatio = 1.0);
 
 struct ReleaseDate {
     int day = 0;
@@ -53,7 +53,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QLabel* image_;
+    DrawnPictureLabel* image_;
     QLabel* version_;
     QLabel* summary_;
     BevelButton* ok_;

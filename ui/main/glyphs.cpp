@@ -5,23 +5,21 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "ui/widgets/drawn_picture.h"
+
 namespace orvanto {
 
 namespace {
 
 const QColor kMoonYellow(255, 255, 0);
 
-QPixmap Blank(int size) {
-    QPixmap image(size, size);
-    image.fill(Qt::transparent);
-    return image;
-}
+QPixmap Blank(int size, qreal devicePixelRatio) { return BlankPicture(QSize(size, size), devicePixelRatio); }
 
 }  // namespace
 
-QPixmap MoonGlyphPixmap(MoonGlyph glyph) {
+QPixmap MoonGlyphPixmap(MoonGlyph glyph, qreal devicePixelRatio) {
     if (glyph == MoonGlyph::None) return QPixmap();
-    QPixmap image = Blank(8);
+    QPixmap image = Blank(kMoonGlyphSize, devicePixelRatio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QRectF disc(0.5, 0.5, 7, 7);
@@ -53,8 +51,8 @@ QPixmap MoonGlyphPixmap(MoonGlyph glyph) {
     return image;
 }
 
-QPixmap ToolGlyphPixmap(ToolGlyph glyph) {
-    QPixmap image = Blank(16);
+QPixmap ToolGlyphPixmap(ToolGlyph glyph, qreal devicePixelRatio) {
+    QPixmap image = Blank(kToolGlyphSize, devicePixelRatio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     const QPen ink(QColor(20, 20, 60), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);

@@ -31,6 +31,7 @@
 #include "ui/widgets/round_button.h"
 #include "ui/widgets/theme.h"
 #include "ui/widgets/trans_edit.h"
+#include "ui/widgets/window_placement.h"
 
 namespace orvanto {
 
@@ -224,9 +225,10 @@ void TForm1::BuildToolButtons() {
         button->setObjectName(QString::fromLatin1(tool.name));
         button->setToolTip(QString::fromLatin1(tool.hint));
         button->setGeometry(tool.left, tool.top, tool.width, 25);
-        const QPixmap glyph = ToolGlyphPixmap(tool.glyph);
-        button->setIcon(QIcon(glyph));
-        button->setIconSize(glyph.size());
+        const ToolGlyph glyph = tool.glyph;
+        const QSize size(kToolGlyphSize, kToolGlyphSize);
+        button->setIcon(DrawnIcon([glyph](qreal ratio) { return ToolGlyphPixmap(glyph, ratio); }, size));
+        button->setIconSize(size);
         tools_.push_back(button);
     }
     // The navigation buttons; the others are commands.
@@ -684,6 +686,12 @@ void TForm1::StartMinimized() {
 
 void TForm1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (!PlatformPlacesWindows()) {
+        // Wayland reports no minimized state: a state change never means the
+        // window came back, its activation does.
+        if (event->type() == QEvent::ActivationChange) presence_->ActivationChanged(isActiveWindow());
+        if (event->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMinimized)) return;
+    }
     if (event->type() != QEvent::WindowStateChange || presence_->ChangingState()) return;
     // The desktop's own minimize and restore (task bar, window menu) take the
     // same way as the window's buttons.

@@ -7,6 +7,7 @@
 #include "ui/main/main_window.h"
 #include "ui/main/month_view.h"
 #include "ui/main/tray_presence.h"
+#include "ui/widgets/window_placement.h"
 
 namespace orvanto {
 
@@ -32,7 +33,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
     // position it will come back to is the one to keep.
     const QPoint at = presence_->Away() ? presence_->RestorePosition() : pos();
     try {
-        SaveWindowPosition(ini_, at.y(), at.x(), presence_->ScreenHeight(), createdTop_);
+        // On Wayland the program cannot learn where its window is: the
+        // position in the file is left as it was.
+        if (PlatformPlacesWindows()) SaveWindowPosition(ini_, at.y(), at.x(), presence_->ScreenHeight(), createdTop_);
         if (colorsChanged_) WriteColours(ini_, settings_.colours);
     } catch (const EIniFileError& error) {
         context_.prompt->ShowMessage(MessageKind::Error, kApplicationTitle, error.what());

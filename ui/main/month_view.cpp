@@ -219,7 +219,9 @@ void MonthView::ApplyCell(BevelButton* button, const DayCell& cell) {
         button->SetHotTrack(true, theme.Color(ThemeRole::DayHotTrack));
         button->SetFontColor(ColorFromValue(cell.color));
         button->setToolTip(HintText(cell.hint));
-        button->SetGlyph(MoonGlyphPixmap(cell.glyph), QString::fromLatin1(MoonGlyphName(cell.glyph)));
+        const MoonGlyph glyph = cell.glyph;
+        button->SetGlyph(PictureMaker([glyph](qreal ratio) { return MoonGlyphPixmap(glyph, ratio); }),
+                         QString::fromLatin1(MoonGlyphName(glyph)));
         return;
     }
 }

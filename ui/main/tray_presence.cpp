@@ -9,6 +9,7 @@
 
 #include "core/sound.h"
 #include "ui/main/tray_icons.h"
+#include "ui/widgets/window_placement.h"
 
 namespace orvanto {
 
@@ -37,7 +38,8 @@ int TrayPresence::ScreenHeight() const {
 }
 
 void TrayPresence::Minimize(bool minToTray, const PendingHint& hint) {
-    if (window_->y() != ScreenHeight()) restorePosition_ = window_->pos();
+    const bool placesWindows = PlatformPlacesWindows();
+    if (placesWindows && window_->y() != ScreenHeight()) restorePosition_ = window_->pos();
     sound_.PlayEvent("Minimize");
     shuffleTicks_ = 0;
     changingState_ = true;
@@ -49,10 +51,48 @@ void TrayPresence::Minimize(bool minToTray, const PendingHint& hint) {
     } else {
         inTaskBar_ = true;
         ShowPending(minToTray, hint);
-        window_->move(window_->x(), ScreenHeight());
-        window_->showMinimized();
+        if (placesWindows) {
+            window_->move(window_->x(), ScreenHeight());
+            window_->showMinimized();
+        } else {
+            // Wayland: the compositor iconifies the window (the dock or task
+            // list shows it); a window never shown yet is shown first, since
+            // only a mapped window can be minimized.
+            MinimizeThroughCompositor();
+        }
     }
     changingState_ = false;
+}
+
+void TrayPresence::MinimizeThroughCompositor() {
+    if (window_->isVisible()) {
+        deactivatedSinceMinimize_ = !window_->isActiveWindow();
+        window_->showMinimized();
+        return;
+    }
+    deactivatedSinceMinimize_ = false;
+    window_->show();
+    QTimer::singleShot(kFirstMapWait, window_, [this] {
+        if (!inTaskBar_) return;
+        changingState_ = true;
+        deactivatedSinceMinimize_ = !window_->isActiveWindow();
+        window_->showMinimized();
+        changingState_ = false;
+    });
+}
+
+// Wayland tells a client neither that its window was minimized nor that it
+// came back; it only activates the window again when the user picks it in
+// the dock or task list. Activation after the window lost the focus to the
+// minimize is that way back.
+void TrayPresence::ActivationChanged(bool active) {
+    if (!inTaskBar_ || PlatformPlacesWindows()) return;
+    if (!active) {
+        deactivatedSinceMinimize_ = true;
+    } else if (deactivatedSinceMinimize_) {
+        deactivatedSinceMinimize_ = false;
+        emit RestoreRequested();
+    }
 }
 
 void TrayPresence::Restore(const QString& caption) {
@@ -67,7 +107,7 @@ void TrayPresence::Restore(const QString& caption) {
         inTaskBar_ = false;
         window_->showNormal();
     }
-    window_->move(restorePosition_);
+    if (PlatformPlacesWindows()) window_->move(restorePosition_);
     window_->raise();
     window_->activateWindow();
     changingState_ = false;

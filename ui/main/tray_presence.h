@@ -63,6 +63,10 @@ public:
     void Clicked();
     void DoubleClicked();
 
+    // The window gained or lost the focus: on Wayland the way back from the
+    // task bar (RestoreRequested).
+    void ActivationChanged(bool active);
+
     // Whether a state change of the window is ours (not the desktop's).
     bool ChangingState() const { return changingState_; }
     int ScreenHeight() const;
@@ -72,6 +76,11 @@ signals:
     void RestoreRequested();
 
 private:
+    // Time for the compositor to map a window shown for the first time
+    // before it is asked to minimize it.
+    static constexpr int kFirstMapWait = 200;
+    void MinimizeThroughCompositor();
+
     QWidget* window_;
     Sound& sound_;
     std::function<bool()> trayAvailable_;
@@ -83,6 +92,7 @@ private:
     bool inTaskBar_ = false;
     bool changingState_ = false;
     bool doubleClicked_ = false;
+    bool deactivatedSinceMinimize_ = false;
     int shuffleTicks_ = 0;
 };
 

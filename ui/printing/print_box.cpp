@@ -139,7 +139,8 @@ BevelButton* TPrintBox::MakeLayoutButton(const char* name, const QString& text, 
     bold.setBold(true);
     button->setFont(bold);
     button->setGeometry(QRect(QPoint(x, kLayoutButtonTop), kLayoutButtonSize));
-    button->SetGlyph(LayoutGlyphPixmap(layout, devicePixelRatioF()), QString::fromLatin1(name));
+    button->SetGlyph(PictureMaker([layout](qreal ratio) { return LayoutGlyphPixmap(layout, ratio); }),
+                     QString::fromLatin1(name));
     layouts_->addButton(button, static_cast<int>(layout));
     return button;
 }

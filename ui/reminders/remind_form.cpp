@@ -24,9 +24,8 @@ constexpr int kDescriptionSmallest = 4;
 
 }  // namespace
 
-QPixmap BellPicture() {
-    QPixmap picture(32, 32);
-    picture.fill(Qt::transparent);
+QPixmap BellPicture(qreal devicePixelRatio) {
+    QPixmap picture = BlankPicture(QSize(32, 32), devicePixelRatio);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath bell;
@@ -63,9 +62,9 @@ TRemindForm::TRemindForm(const ReminderPopupRequest& request, int themeIndex, QW
 }
 
 void TRemindForm::BuildControls() {
-    bell_ = new QLabel(this);
+    bell_ = new DrawnPictureLabel(this);
     bell_->setObjectName(QStringLiteral("Bell"));
-    bell_->setPixmap(BellPicture());
+    bell_->SetPicture([](qreal ratio) { return BellPicture(ratio); });
     bell_->setGeometry(12, 36, 32, 32);
 
     memo_ = new QTextEdit(this);

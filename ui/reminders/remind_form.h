@@ -56,7 +56,7 @@ private:
     void StepMinutes(int step);
     int Minutes() const;
 
-    QLabel* bell_;
+    DrawnPictureLabel* bell_;
     QTextEdit* memo_;
     QCheckBox* keep_;
     QCheckBox* warnAgain_;
@@ -69,7 +69,7 @@ private:
     int descriptionPoints_ = 8;
 };
 
-// The bell drawn at run time for the popup (32 x 32).
-QPixmap BellPicture();
+// The bell drawn at run time for the popup (32 x 32) at a device pixel ratio.
+QPixmap BellPicture(qreal devicePixelRatio = 1.0);
 
 }  // namespace orvanto

@@ -37,8 +37,14 @@ void BevelButton::SetFontColor(const QColor& color) {
 
 void BevelButton::SetGlyph(const QPixmap& glyph, const QString& name) {
     glyph_ = glyph;
+    makeGlyph_ = nullptr;
     glyphName_ = glyph.isNull() ? QString() : name;
     update();
+}
+
+void BevelButton::SetGlyph(PictureMaker make, const QString& name) {
+    SetGlyph(make ? make(devicePixelRatioF()) : QPixmap(), name);
+    if (!glyph_.isNull()) makeGlyph_ = std::move(make);
 }
 
 void BevelButton::SetFlat(bool flat) {
@@ -72,7 +78,10 @@ void BevelButton::paintEvent(QPaintEvent*) {
     if (!flat_ || hot || sunken) DrawBevel(painter, rect(), colors_.light, colors_.shadow, sunken);
 
     const int shift = sunken ? 1 : 0;
-    if (!glyph_.isNull()) painter.drawPixmap(3 + shift, 3 + shift, glyph_);
+    const qreal ratio = devicePixelRatioF();
+    if (makeGlyph_ && !qFuzzyCompare(glyph_.devicePixelRatio(), ratio)) glyph_ = makeGlyph_(ratio);
+    // On a whole device pixel, so that the glyph is copied, not resampled.
+    if (!glyph_.isNull()) painter.drawPixmap(DeviceAligned(QPointF(3 + shift, 3 + shift), ratio), glyph_);
     if (!icon().isNull()) {
         const QSize size = iconSize();
         const QPoint at((width() - size.width()) / 2 + shift, (height() - size.height()) / 2 + shift);

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "ui/widgets/drawn_picture.h"
 #include "ui/widgets/theme.h"
 
 namespace orvanto {
@@ -32,6 +33,9 @@ public:
     QColor FontColor() const { return fontColor_; }
 
     void SetGlyph(const QPixmap& glyph, const QString& name = QString());
+    // A glyph drawn at the button's device pixel ratio, again whenever the
+    // button moves to a screen of another ratio.
+    void SetGlyph(PictureMaker make, const QString& name = QString());
     QString GlyphName() const { return glyphName_; }
     bool HasGlyph() const { return !glyph_.isNull(); }
 
@@ -59,6 +63,7 @@ private:
     bool hotTrackOn_ = true;
     QColor fontColor_ = Qt::black;
     QPixmap glyph_;
+    PictureMaker makeGlyph_;
     QString glyphName_;
     bool flat_ = false;
     bool hovered_ = false;

@@ -1,6 +1,9 @@
 // Font faces and their Linux stand-ins.
 #include "ui/widgets/fonts.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace orvanto {
 
 QString FontFamilyFor(FontFace face) {
@@ -27,7 +30,15 @@ QFont PixelFont(FontFace face, int pixelSize, bool bold) {
 
 QFont PointFont(FontFace face, int pointSize, bool bold) {
     QFont font(FontFamilyFor(face));
-    font.setPointSize(pointSize);
+    // Points as they are at 96 dpi: with high-DPI scaling off and a higher
+    // font resolution (Xft.dpi 192) the text keeps the size the fixed
+    // layouts were made for; with scaling on the resolution is 96 already.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    if (dpi > 96.0)
+        font.setPointSizeF(pointSize * 96.0 / dpi);
+    else
+        font.setPointSize(pointSize);
     font.setBold(bold);
     return font;
 }

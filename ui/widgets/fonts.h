@@ -14,7 +14,8 @@ QString FontFamilyFor(FontFace face);
 
 // A font of the face at a pixel height.
 QFont PixelFont(FontFace face, int pixelSize, bool bold = false);
-// A font of the face at a point size.
+// A font of the face at a point size, taken at 96 dpi (the same pixels on a
+// screen of a higher font resolution with scaling off).
 QFont PointFont(FontFace face, int pointSize, bool bold = false);
 
 }  // namespace orvanto
