@@ -19,7 +19,7 @@ const Command kCommands[] = {
     {"date", orvanto::cli::RunDateCommand, "date YYYY-MM-DD"},
     {"month", orvanto::cli::RunMonthCommand, "month YEAR MONTH [--settings FILE]"},
     {"check", orvanto::cli::RunCheckCommand,
-     "check [--settings FILE] [--today YYYY-MM-DD] [--now HH:MM[:SS]]"},
+     "check [--settings FILE] [--today YYYY-MM-DD] [--now HH:MM[:SS]] [--answer ok|keep|nokeep]"},
     {"astro", orvanto::cli::RunAstroCommand,
      "astro [--settings FILE] [--date YYYY-MM-DD] [--time HH:MM:SS] [--lat DEG --lon DEG] "
      "[--city NAME] [--zone-hours N] [--date-format 1|2] [--12h] [--minor-phases]"},
