@@ -1,5 +1,6 @@
 #include "ui/app/message_prompt.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -19,10 +20,20 @@ QMessageBox::Icon IconOf(MessageKind kind) {
     return QMessageBox::NoIcon;
 }
 
+// The window a box or popup belongs to: the dialog running on top (the event
+// list, the distance window, ...) while one is open, so that the box comes
+// over it and takes the keyboard; otherwise the given window. A box over the
+// main window while a dialog blocks it would get no key at all.
+QWidget* OwnerOf(QWidget* parent) {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return parent;
+}
+
 // Runs a box; true when the user chose OK.
 bool RunBox(QWidget* parent, MessageKind kind, const std::string& title, const std::string& text,
             QMessageBox::StandardButtons buttons) {
-    QMessageBox box(IconOf(kind), QString::fromStdString(title), QString::fromStdString(text), buttons, parent);
+    QMessageBox box(IconOf(kind), QString::fromStdString(title), QString::fromStdString(text), buttons,
+                    OwnerOf(parent));
     box.setObjectName(QStringLiteral("MessageBox"));
     MakeModalToItsParent(box);
     box.setTextFormat(Qt::PlainText);
@@ -50,7 +61,7 @@ std::optional<bool> MessagePrompt::PopupTextIsNarrow(const std::string& text, in
 }
 
 ReminderPopupAnswer MessagePrompt::Popup(const ReminderPopupRequest& request) {
-    TRemindForm form(request, themeIndex_, parent_);
+    TRemindForm form(request, themeIndex_, OwnerOf(parent_));
     form.exec();
     return form.Answer();
 }

@@ -1,10 +1,15 @@
 // HelpWindow: topic pages in a QTextBrowser.
 #include "ui/help/help_window.h"
 
+#include <algorithm>
+
 #include <QFile>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 // The pages are compiled into the program's static library; their resource
@@ -80,6 +85,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
 
 void HelpWindow::ShowTopic(const std::string& topic) { browser_->setSource(HelpTopicUrl(topic)); }
 
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void MakeModalToItsParent(QWidget& dialog) { dialog.setWindowModality(Qt::WindowModal); }
 
 void ShowHelpTopic(const std::string& topic) {
@@ -88,6 +101,14 @@ void ShowHelpTopic(const std::string& topic) {
         // No parent: a dialog modal to the main window does not block it.
         window = new HelpWindow;
         window->setAttribute(Qt::WA_DeleteOnClose);
+        // Near the right edge of the screen, wholly on it: beside the centred
+        // dialog it explains rather than where the window manager finds room.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            const int x = std::max(area.left(), area.right() - window->width() - 24);
+            const int y = std::max(area.top(), area.top() + (area.height() - window->height()) / 2);
+            window->move(x, y);
+        }
     }
     window->ShowTopic(topic);
     window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);

@@ -23,6 +23,10 @@ public:
     void ShowTopic(const std::string& topic);
     QTextBrowser* Browser() const { return browser_; }
 
+protected:
+    // Escape closes the window, as it closes every other window of the program.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTextBrowser* browser_;
 };

@@ -369,6 +369,13 @@ void TPrintBox::PressPrint() {
 
     SilentPrompt silent;
     Prompt& prompt = context_.prompt ? *context_.prompt : silent;
+    // A printer whose start failed stays "active" and refuses every later
+    // change, "Printer &Setup" included: one without a file to write is never
+    // started.
+    if (NoPrinter(Printer())) {
+        prompt.ShowMessage(MessageKind::Error, "Orvanto", kNoPrinterMessage);
+        return;
+    }
     const bool dst = ReadSettingBool(settings, kSettingsSection, "DSTCorrection", SettingsReader::MainWindow);
     const int bias = context_.timeZoneBias ? context_.timeZoneBias(dst) : 0;
     const TimeStyle timeStyle = context_.timeStyle;
@@ -379,7 +386,7 @@ void TPrintBox::PressPrint() {
     const bool printed = PrintCalendar(request, Printer(), source);
     QApplication::restoreOverrideCursor();
     if (!printed) {
-        prompt.ShowMessage(MessageKind::Error, "Orvanto", NoPrinter(Printer()) ? kNoPrinterMessage : kPrintFailedMessage);
+        prompt.ShowMessage(MessageKind::Error, "Orvanto", kPrintFailedMessage);
         return;
     }
     accept();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
@@ -244,6 +245,9 @@ void TAddRemForm::BuildControls() {
     connect(ok_, &QAbstractButton::clicked, this, &TAddRemForm::PressOk);
     connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(help_, &QAbstractButton::clicked, this, [] { ShowHelpTopic(kAddEventsHelpTopic); });
+    // F1 anywhere in the dialog is "&Help", as in the program's other windows.
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpKey, &QShortcut::activated, this, [] { ShowHelpTopic(kAddEventsHelpTopic); });
     // Enter presses OK (when it is enabled); Escape cancels.
     disconnect(DefaultButton(), &QPushButton::clicked, this, &QDialog::accept);
     connect(DefaultButton(), &QPushButton::clicked, this, [this] {

@@ -212,8 +212,11 @@ void TListForm::Open(AppContext& context, QWidget* parent, const std::vector<Eve
     form.setWindowModality(Qt::WindowModal);
     if (form.exec() != QDialog::Accepted) return;
 
-    // Without a queue (no CUPS printer) the print dialog offers a PDF file.
-    if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty()) {
+    // Without a queue (no CUPS printer: Qt's default is then a PDF writer
+    // without a file) the print dialog offers a PDF file.
+    const bool noQueue = printer.outputFormat() == QPrinter::NativeFormat ? printer.printerName().isEmpty()
+                                                                          : printer.outputFileName().isEmpty();
+    if (noQueue) {
         QPrintDialog dialog(&printer, parent);
         dialog.setWindowModality(Qt::WindowModal);
         if (dialog.exec() != QDialog::Accepted) return;

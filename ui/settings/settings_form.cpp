@@ -117,11 +117,15 @@ void TSettingsForm::Open(AppContext& context, QWidget* parent) {
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     const QSize windowSize = parent ? parent->window()->size() : kMainWindowSize;
     if (screen) services.positionRange = CustomPositionRange(screen->availableGeometry(), windowSize);
-    services.chooseFile = [parent](const FileChoice& choice) { return ChooseFileWithDialog(choice, parent); };
-    services.viewHistory = [parent](const std::string& path) { TheHistoryViewer()(path, parent); };
+    // The file dialogs and the history viewer open over this dialog, not
+    // beside it over the blocked main window: they get the focus and keep it.
+    QWidget* onTop = parent;
+    services.chooseFile = [&onTop](const FileChoice& choice) { return ChooseFileWithDialog(choice, onTop); };
+    services.viewHistory = [&onTop](const std::string& path) { TheHistoryViewer()(path, onTop); };
     services.wait = &WaitProcessingEvents;
 
     TSettingsForm form(context, std::move(services), parent);
+    onTop = &form;
     form.setWindowModality(Qt::WindowModal);
     form.exec();
 }

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <string>
 #include <vector>
@@ -49,6 +51,46 @@ TEST(MessagePromptTest, QuestionIsTrueForOkAndFalseForCancel) {
     EXPECT_FALSE(prompt.Ask(MessageKind::Warning, "Orvanto", "Exit?"));
     ASSERT_EQ(answerer.Seen().size(), 2u);
     EXPECT_EQ(answerer.Seen()[0].buttons.size(), 2u);
+}
+
+// A box asked for while a dialog runs over the main window belongs to that
+// dialog: it comes over it and gets the keys (over the blocked main window it
+// would get none).
+TEST(MessagePromptTest, ABoxWhileADialogRunsBelongsToTheDialog) {
+    test::Application();
+    QWidget main;
+    main.setObjectName(QStringLiteral("MainStandIn"));
+    main.show();
+    MessagePrompt prompt(&main);
+    QDialog dialog(&main);
+    dialog.setObjectName(QStringLiteral("RunningDialog"));
+    dialog.setWindowModality(Qt::WindowModal);
+    // Reads the owner of the box that comes up and closes it; gives up after
+    // a few seconds, so the test cannot hang on a box.
+    QString owner;
+    QTimer probe;
+    probe.setInterval(10);
+    int ticks = 0;
+    QObject::connect(&probe, &QTimer::timeout, &main, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            owner = box->parentWidget() ? box->parentWidget()->window()->objectName() : QStringLiteral("<none>");
+            box->accept();
+        }
+        if (!owner.isEmpty() || ++ticks > 300) probe.stop();
+    });
+    QTimer::singleShot(0, &dialog, [&] {
+        probe.start();
+        prompt.ShowMessage(MessageKind::Warning, "Orvanto", "Invalid Date");
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_EQ(owner, QStringLiteral("RunningDialog"));
+    // Without a dialog the box belongs to the main window.
+    owner.clear();
+    ticks = 0;
+    probe.start();
+    prompt.ShowMessage(MessageKind::Warning, "Orvanto", "Invalid Date");
+    EXPECT_EQ(owner, QStringLiteral("MainStandIn"));
 }
 
 }  // namespace

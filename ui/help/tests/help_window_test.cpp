@@ -1,5 +1,8 @@
 // The help window: every topic has a page of its own, links between pages.
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
@@ -47,6 +50,21 @@ TEST(HelpWindow, OneWindowOpensAtTheTopicAndFollowsLinks) {
     window->Browser()->backward();
     EXPECT_EQ(window->Browser()->source().fileName(), QStringLiteral("Configure.htm"));
     CloseHelpWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(OpenHelpWindow(), nullptr);
+}
+
+// Escape closes the help window wherever the focus is in it, as it closes the
+// program's other windows; the window opens wholly on the screen.
+TEST(HelpWindow, EscapeClosesItAndItOpensOnTheScreen) {
+    test::Application();
+    ShowHelpTopic("Configure.htm");
+    HelpWindow* window = OpenHelpWindow();
+    ASSERT_NE(window, nullptr);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(area.contains(window->geometry())) << window->geometry().x() << "," << window->geometry().y();
+    QTest::keyClick(window->Browser(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(OpenHelpWindow(), nullptr);
 }

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -281,6 +282,25 @@ TEST_F(PrintBoxTest, YearPagesStopAt2078) {
     const std::string info = Capture("pdfinfo '" + path.toStdString() + "' 2>/dev/null");
     EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
     EXPECT_NE(info.find("Orvanto Year Print"), std::string::npos) << info;
+}
+
+TEST_F(PrintBoxTest, AfterTheNoPrinterRefusalAFileChosenInSetupPrints) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("later.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);  // no file to write yet
+    auto box = OpenBox(11, 2000);
+    box->UsePrinter(&printer);
+    box->show();
+    Find<BevelButton>(*box, "PrintBut")->click();
+    ASSERT_EQ(prompt_.Log().size(), 1u);
+    // What the printer dialog of "Printer &Setup" does when a file is chosen.
+    printer.setOutputFileName(path);
+    EXPECT_EQ(printer.outputFileName(), path);
+    Find<BevelButton>(*box, "PrintBut")->click();
+    EXPECT_EQ(box->result(), QDialog::Accepted);
+    EXPECT_EQ(prompt_.Log().size(), 1u);
+    EXPECT_TRUE(QFileInfo::exists(path));
 }
 
 TEST_F(PrintBoxTest, APrinterThatCannotStartIsReportedAndTheDialogStays) {

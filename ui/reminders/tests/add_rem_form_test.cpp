@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -14,6 +16,7 @@
 #include "calendar/day_number.h"
 #include "calendar/serial_date.h"
 #include "core/scripted_prompt.h"
+#include "ui/help/help_window.h"
 #include "ui/reminders/add_rem_form.h"
 #include "ui/tests/ui_test_support.h"
 
@@ -254,6 +257,26 @@ TEST_F(AddRemFormTest, ArrowsStopAtTheBoundsAndLettersBeep) {
     QApplication::sendEvent(Get<QLineEdit>(&form, "WarningEdit"), &letter);
     EXPECT_EQ(sound_.beeps, 1);
     EXPECT_EQ(Get<QLineEdit>(&form, "WarningEdit")->text(), QStringLiteral("0"));
+}
+
+// F1 in the dialog, whichever control has the focus, opens its help topic.
+TEST_F(AddRemFormTest, F1OpensTheAddEventsTopic) {
+    TAddRemForm form(Context(), CivilDate{2005, 12, 25}, false);
+    form.show();
+    form.activateWindow();
+    for (int i = 0; i < 50 && QApplication::activeWindow() != &form; ++i) QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &form);
+    auto* message = form.findChild<QWidget*>(QStringLiteral("MessageMemo"));
+    ASSERT_NE(message, nullptr);
+    message->setFocus();
+    QTest::keyClick(message, Qt::Key_F1);
+    HelpWindow* help = OpenHelpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->Browser()->source(), QUrl(QStringLiteral("qrc:/help/AddEvents.htm")));
+    EXPECT_TRUE(form.isVisible());
+    CloseHelpWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    form.close();
 }
 
 }  // namespace

@@ -3,8 +3,11 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -12,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "calendar/day_number.h"
+#include "core/scripted_prompt.h"
 #include "ui/reminders/list_form.h"
 #include "ui/tests/ui_test_support.h"
 
@@ -172,6 +176,38 @@ TEST(ListForm, DefaultsAndChoices) {
     EXPECT_EQ(cancelled.result(), QDialog::Rejected);
     EXPECT_EQ(cancelled.findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))->displayFormat(),
               QStringLiteral("d/MM/yyyy"));
+}
+
+// On a machine without any printer "&Print" offers the print dialog with its
+// PDF file instead of failing with "The printer could not be started.".
+TEST(ListForm, WithoutAPrinterPrintOffersThePrintDialog) {
+    test::Application();
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed: nothing is sent to it";
+    test::SettingsFolder folder;
+    ScriptedPrompt prompt;
+    AppContext context;
+    context.settingsPath = folder.Path();
+    context.prompt = &prompt;
+    bool printDialogShown = false;
+    QTimer answer;
+    int ticks = 0;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
+            printDialogShown = true;
+            dialog->reject();
+        } else if (modal && modal->objectName() == QStringLiteral("TListForm")) {
+            modal->findChild<QAbstractButton*>(QStringLiteral("PrintButton"))->click();
+        } else if (modal) {
+            qobject_cast<QDialog*>(modal)->reject();
+        }
+        if (printDialogShown || ++ticks > 300) answer.stop();
+    });
+    answer.start(10);
+    TListForm::Open(context, nullptr, {});
+    answer.stop();
+    EXPECT_TRUE(printDialogShown);
+    EXPECT_TRUE(prompt.Log().empty());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gmock/gmock.h>
@@ -1155,6 +1156,57 @@ TEST(LogonGroupCaption, ALongSettingsNameIsShortenedInTheMiddle) {
     EXPECT_TRUE(caption.startsWith(QStringLiteral(" &What to do at logon  [KKK")));
     EXPECT_TRUE(caption.endsWith(QStringLiteral("-END.INI] ")));
     EXPECT_EQ(LogonGroupCaption("/x/cal.ini", metrics, 300), QStringLiteral(" &What to do at logon  [CAL.INI] "));
+}
+
+// The history viewer that "View" opens belongs to the dialog, not to the main
+// window the dialog blocks: it opens over the dialog and takes the focus.
+TEST_F(SettingsFormTest, ViewOpensTheHistoryViewerOverTheDialog) {
+    // The dialog's own services read the autostart folder and the desktop:
+    // both point into a temporary folder.
+    QTemporaryDir home;
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray oldBackend = qgetenv("GSETTINGS_BACKEND");
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+    qputenv("GSETTINGS_BACKEND", "memory");
+    const std::string history = folder_.Path() + ".log";
+    std::ofstream(history) << "12/01/2026 10:00 Dentist\n";
+    QWidget main;
+    main.show();
+    QString viewerOwner;
+    std::string viewed;
+    TSettingsForm::SetHistoryViewer([&](const std::string& path, QWidget* parent) {
+        viewed = path;
+        viewerOwner = parent ? parent->window()->objectName() : QStringLiteral("<none>");
+    });
+    QString formName;
+    // Looks for the running dialog a bounded number of times.
+    QTimer poll;
+    int polls = 0;
+    QObject::connect(&poll, &QTimer::timeout, &main, [&] {
+        QDialog* form = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QStringLiteral("TSettingsForm") && widget->isVisible())
+                form = qobject_cast<QDialog*>(widget);
+        }
+        if (!form) {
+            if (++polls > 200) poll.stop();
+            return;
+        }
+        poll.stop();
+        formName = form->objectName();
+        Get<QLineEdit>(form, "HistoryFileEdit")->setText(QString::fromStdString(history));
+        Get<QAbstractButton>(form, "HistoryViewButton")->click();
+        form->reject();
+    });
+    poll.start(10);
+    TSettingsForm::Open(context_, &main);
+    TSettingsForm::SetHistoryViewer(nullptr);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+    if (oldBackend.isNull()) qunsetenv("GSETTINGS_BACKEND");
+    else qputenv("GSETTINGS_BACKEND", oldBackend);
+    EXPECT_EQ(formName, QStringLiteral("TSettingsForm"));
+    EXPECT_EQ(viewed, history);
+    EXPECT_EQ(viewerOwner, QStringLiteral("TSettingsForm"));
 }
 
 }  // namespace
