@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdio>
 
+#include "calendar/date_text.h"
 #include "calendar/day_number.h"
-#include "core/date_text.h"
 #include "reminders/utf8_text.h"
 
 namespace orvanto {
@@ -93,14 +93,7 @@ std::string DateText(int dayNumber, int dateFormat) {
 
 std::string ShortDateText(int dayNumber, int dateFormat) {
     const CivilDate date = DateFromDayNumber(dayNumber);
-    const int year = ((date.year % 100) + 100) % 100;
-    char buffer[32];
-    if (MonthFirst(dateFormat)) {
-        std::snprintf(buffer, sizeof buffer, "%02d/%02d/%02d", date.month, date.day, year);
-    } else {
-        std::snprintf(buffer, sizeof buffer, "%02d/%02d/%02d", date.day, date.month, year);
-    }
-    return buffer;
+    return DateText(date.year, date.month, date.day, dateFormat, DateDigits::TwoDigitYear);
 }
 
 std::string EntryTimeText(int hour, int minute, const TimeStyle& style) {

@@ -18,6 +18,7 @@
 #include <functional>
 #include <optional>
 
+#include "calendar/date_text.h"
 #include "calendar/serial_date.h"
 #include "core/ini_file.h"
 #include "core/settings_keys.h"
@@ -120,7 +121,7 @@ void TBioForm::BuildControls() {
 
     birth_ = new QDateEdit(this);
     birth_->setObjectName(QStringLiteral("DateTimePicker1"));
-    birth_->setDisplayFormat(dateFormat_ == 1 ? QStringLiteral("M/dd/yyyy") : QStringLiteral("d/MM/yyyy"));
+    birth_->setDisplayFormat(QString::fromStdString(DatePickerPattern(dateFormat_)));
     birth_->setDateRange(QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
     birth_->setCalendarPopup(true);
     birth_->setGeometry(10, 100, 112, 22);

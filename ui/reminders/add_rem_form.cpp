@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "calendar/date_text.h"
 #include "calendar/day_number.h"
 #include "calendar/serial_date.h"
 #include "calendar/valid_date.h"
@@ -52,8 +53,8 @@ TAddRemForm::TAddRemForm(AddReminderContext context, const CivilDate& day, bool 
     setFont(PixelFont(FontFace::Tahoma, 11));
     BuildControls();
 
-    const int firstValue = context_.dateFormat == 1 ? day.month : day.day;
-    const int secondValue = context_.dateFormat == 1 ? day.day : day.month;
+    const int firstValue = MonthFirst(context_.dateFormat) ? day.month : day.day;
+    const int secondValue = MonthFirst(context_.dateFormat) ? day.day : day.month;
     first_->edit->setText(QString::number(firstValue));
     second_->edit->setText(QString::number(secondValue));
     year_->edit->setText(QString::number(day.year));
@@ -100,7 +101,7 @@ TAddRemForm::NumberField* TAddRemForm::MakeField(const char* name, int x, int y,
 }
 
 void TAddRemForm::BuildControls() {
-    const bool monthFirst = context_.dateFormat == 1;
+    const bool monthFirst = MonthFirst(context_.dateFormat);
     MakeLabel(QStringLiteral("&Date"), QRect(10, 36, 40, 16), this);
     first_ = MakeField("FirstDateEdit", 54, 34, 26, 2, 1, monthFirst ? 12 : 31, "Invalid Date", this);
     second_ = MakeField("SecondDateEdit", 98, 34, 26, 2, 1, monthFirst ? 31 : 12, "Invalid Date", this);
@@ -183,7 +184,7 @@ void TAddRemForm::BuildControls() {
     for (int m = 1; m <= 12; ++m) monthList_->addItem(QLocale(QLocale::English).standaloneMonthName(m));
     monthList_->setGeometry(260, 76, 104, 22);
 
-    const QString pickerFormat = context_.dateFormat == 1 ? QStringLiteral("M/dd/yyyy") : QStringLiteral("d/MM/yyyy");
+    const QString pickerFormat = QString::fromStdString(DatePickerPattern(context_.dateFormat));
     useStart_ = new QCheckBox(QStringLiteral("&Use start date"), advanced_);
     useStart_->setObjectName(QStringLiteral("UseStartBox"));
     useStart_->setGeometry(8, 8, 130, 20);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "calendar/civil_date.h"
+#include "calendar/date_text.h"
 #include "core/clock.h"
 #include "core/prompt.h"
 #include "core/sound.h"
@@ -86,10 +87,10 @@ private:
     void UpdateWeekday();
     void UpdateOk();
     int HourHigh() const { return context_.twelveHour ? 12 : 23; }
-    NumberField& MonthField() { return context_.dateFormat == 1 ? *first_ : *second_; }
-    NumberField& DayField() { return context_.dateFormat == 1 ? *second_ : *first_; }
-    const NumberField& MonthField() const { return context_.dateFormat == 1 ? *first_ : *second_; }
-    const NumberField& DayField() const { return context_.dateFormat == 1 ? *second_ : *first_; }
+    NumberField& MonthField() { return MonthFirst(context_.dateFormat) ? *first_ : *second_; }
+    NumberField& DayField() { return MonthFirst(context_.dateFormat) ? *second_ : *first_; }
+    const NumberField& MonthField() const { return MonthFirst(context_.dateFormat) ? *first_ : *second_; }
+    const NumberField& DayField() const { return MonthFirst(context_.dateFormat) ? *second_ : *first_; }
 
     AddReminderContext context_;
     std::vector<NumberField*> fields_;

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <array>
 
+#include "calendar/date_text.h"
 #include "calendar/day_number.h"
 #include "calendar/serial_date.h"
 #include "calendar/valid_date.h"
@@ -384,7 +385,7 @@ void TEditRem::Step(SpinField& field, int step) {
 }
 
 void TEditRem::BuildPanel() {
-    const bool monthFirst = style_.dateFormat == 1;
+    const bool monthFirst = MonthFirst(style_.dateFormat);
     panel_ = new QGroupBox(QStringLiteral(" Edit &Event "), this);
     panel_->setObjectName(QStringLiteral("GroupBox1"));
     panel_->setGeometry(8, 164, 393, 317);
@@ -476,7 +477,7 @@ QWidget* TEditRem::BuildGeneralPage() {
 QWidget* TEditRem::BuildAdvancedPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet2"));
-    const QString format = style_.dateFormat == 1 ? QStringLiteral("M/dd/yyyy") : QStringLiteral("d/MM/yyyy");
+    const QString format = QString::fromStdString(DatePickerPattern(style_.dateFormat));
     useStart_ = new QCheckBox(QStringLiteral("&Use start date"), page);
     useStart_->setObjectName(QStringLiteral("CheckBox2"));
     useStart_->setGeometry(8, 10, 170, 20);
@@ -707,7 +708,7 @@ void TEditRem::PressDelete() {
 // ---- the edit panel
 
 void TEditRem::FillPanel(const ReminderEntry& entry) {
-    const bool monthFirst = style_.dateFormat == 1;
+    const bool monthFirst = MonthFirst(style_.dateFormat);
     {
         std::vector<std::unique_ptr<QSignalBlocker>> blockers;
         for (QObject* object : std::initializer_list<QObject*>{type_, noRepeat_, repeatEvery_, repeatOn_, limit_,
@@ -749,7 +750,7 @@ void TEditRem::FillPanel(const ReminderEntry& entry) {
 }
 
 ReminderEntry TEditRem::PanelEntry() const {
-    const bool monthFirst = style_.dateFormat == 1;
+    const bool monthFirst = MonthFirst(style_.dateFormat);
     ReminderEntry entry;
     const int first = FieldNumber(first_->edit, 0);
     const int second = FieldNumber(second_->edit, 0);
