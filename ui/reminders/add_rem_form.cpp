@@ -11,6 +11,7 @@
 #include "calendar/date_text.h"
 #include "calendar/day_number.h"
 #include "calendar/serial_date.h"
+#include "calendar/twelve_hour.h"
 #include "calendar/valid_date.h"
 #include "calendar/weekday.h"
 #include "core/ini_file.h"
@@ -444,8 +445,9 @@ void TAddRemForm::FillTimeFields() {
     }
     int hour = time.hour;
     if (context_.twelveHour) {
-        amPm_->setCurrentIndex(hour >= 12 ? 1 : 0);
-        if (hour > 12) hour -= 12;
+        const TwelveHourTime shown = ToTwelveHour(hour, NoonRule::ZeroMidnight);
+        amPm_->setCurrentIndex(shown.afternoon ? 1 : 0);
+        hour = shown.hour;
     }
     hour_->edit->setText(QString::number(hour));
     minute_->edit->setText(QString::number(time.minute));
