@@ -79,7 +79,7 @@ public:
 private:
     bool Add(int date, std::uint8_t stepKind, bool calculated) {
         if (index_.entries.size() >= kMaxMonthIndexEntries) {
-            prompt_.ShowMessage(MessageKind::Warning, kReminderMessageTitle, kTooManyEventsMessage);
+            prompt_.ShowMessage(MessageKind::Warning, kMessageTitle, kTooManyEventsMessage);
             return false;
         }
         MonthIndexEntry entry;

@@ -40,7 +40,6 @@ constexpr int kSmallPrintScale = 3;
 constexpr int kLargePrintScale = 6;
 constexpr int kStripWidths[4] = {50, 95, 100, 104};
 const QColor kStripColours[4] = {Qt::black, Qt::red, Qt::blue, QColor(0, 128, 0)};
-constexpr const char* kTitle = "Orvanto";
 
 QLabel* MakeLabel(const QString& text, const QRect& at, QWidget* parent, QWidget* buddy = nullptr) {
     auto* label = new QLabel(text, parent);
@@ -430,7 +429,7 @@ void TBioForm::DeleteFavourite() {
         return;
     }
     const std::string question = "Delete \"" + favourites_.EntryAt(position) + "\"?";
-    if (!context_.prompt || !context_.prompt->Ask(MessageKind::Warning, kTitle, question)) return;
+    if (!context_.prompt || !context_.prompt->Ask(MessageKind::Warning, kMessageTitle, question)) return;
     favourites_.Remove(position);
     ShowFavourites(-1);
     WriteFavourites();
@@ -544,11 +543,11 @@ void TBioForm::Beep() {
 }
 
 void TBioForm::Warn(const std::string& text) {
-    if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Warning, kTitle, text);
+    if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Warning, kMessageTitle, text);
 }
 
 void TBioForm::ShowError(const std::string& text) {
-    if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, kTitle, text);
+    if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, text);
 }
 
 }  // namespace orvanto

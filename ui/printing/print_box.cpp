@@ -362,7 +362,7 @@ void TPrintBox::PressPrint() {
         WritePrintSettings(settings, {LastTypeOf(request.layout), moon_->isChecked(), holidays_->isChecked(),
                                       events_->isChecked()});
     } catch (const EIniFileError& error) {
-        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", error.what());
+        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, error.what());
         return;
     }
 
@@ -378,7 +378,7 @@ void TPrintBox::PressPrint() {
     const bool printed = PrintCalendar(request, Printer(), source);
     QApplication::restoreOverrideCursor();
     if (!printed) {
-        prompt.ShowMessage(MessageKind::Error, "Orvanto", NoPrinter(Printer()) ? kNoPrinterMessage : kPrintFailedMessage);
+        prompt.ShowMessage(MessageKind::Error, kMessageTitle, NoPrinter(Printer()) ? kNoPrinterMessage : kPrintFailedMessage);
         return;
     }
     accept();

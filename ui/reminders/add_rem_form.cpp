@@ -294,7 +294,7 @@ void TAddRemForm::Step(NumberField& field, int step) {
 
 void TAddRemForm::Refuse(QWidget* focus, const std::string& message, QWidget* page) {
     if (context_.sound) context_.sound->Beep();
-    if (!message.empty() && context_.prompt) context_.prompt->ShowMessage(MessageKind::Warning, "Orvanto", message);
+    if (!message.empty() && context_.prompt) context_.prompt->ShowMessage(MessageKind::Warning, kMessageTitle, message);
     if (page) pages_->setCurrentWidget(page);
     if (focus) focus->setFocus();
 }
@@ -517,7 +517,7 @@ void TAddRemForm::PressOk() {
         try {
             stored_ = InsertReminder(settings, DayNumber(entry.year, entry.month, entry.day), result.value, services);
         } catch (const std::exception& error) {
-            context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", error.what());
+            context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, error.what());
         }
     }
     checking_ = true;  // closing moves the focus: no more field checks

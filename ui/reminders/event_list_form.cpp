@@ -676,7 +676,7 @@ void TEditRem::FindNext(const QString& text, bool matchCase) {
     const auto row = FindEventRow(list_.entries, text.toStdString(), matchCase, from);
     if (!row) {
         if (context_.prompt) {
-            context_.prompt->ShowMessage(MessageKind::Warning, "Orvanto",
+            context_.prompt->ShowMessage(MessageKind::Warning, kMessageTitle,
                                          "Search string \"" + text.toStdString() + "\" not found.");
         }
         return;
@@ -689,12 +689,12 @@ void TEditRem::PressDelete() {
     const auto row = SelectedRow();
     if (!row) {
         if (context_.sound) context_.sound->PlayEvent("SystemExclamation");
-        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Information, "Orvanto", kSelectEventFirst);
+        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Information, kMessageTitle, kSelectEventFirst);
         return;
     }
     if (context_.sound) context_.sound->PlayEvent("SystemQuestion");
     const std::string question = "Delete \"" + list_.entries[*row].record.text + "\"?";
-    if (!context_.prompt || !context_.prompt->Ask(MessageKind::Warning, "Orvanto", question)) return;
+    if (!context_.prompt || !context_.prompt->Ask(MessageKind::Warning, kMessageTitle, question)) return;
     list_.entries.erase(list_.entries.begin() + static_cast<std::ptrdiff_t>(*row));
     changed_ = true;
     ClearPanel();
@@ -901,7 +901,7 @@ void TEditRem::Refuse(const EventCommit& commit) {
     QWidget* page = nullptr;
     if (commit.tooManyForDay) {
         if (sound) sound->PlayEvent("SystemExclamation");
-        if (prompt) prompt->ShowMessage(MessageKind::Error, "Orvanto", commit.message);
+        if (prompt) prompt->ShowMessage(MessageKind::Error, kMessageTitle, commit.message);
         focus->setFocus();
         return;
     }
@@ -938,7 +938,7 @@ void TEditRem::Refuse(const EventCommit& commit) {
         break;
     }
     if (commit.message.empty() && sound) sound->Beep();
-    if (!commit.message.empty() && prompt) prompt->ShowMessage(MessageKind::Warning, "Orvanto", commit.message);
+    if (!commit.message.empty() && prompt) prompt->ShowMessage(MessageKind::Warning, kMessageTitle, commit.message);
     if (page) pages_->setCurrentWidget(page);
     focus->setFocus();
 }
@@ -950,7 +950,7 @@ bool TEditRem::Save() {
     try {
         SaveEventList(list_, settings);
     } catch (const std::exception& error) {
-        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", error.what());
+        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, error.what());
         return false;
     }
     changed_ = false;
@@ -962,7 +962,7 @@ bool TEditRem::Save() {
 bool TEditRem::AskToSave() {
     if (!changed_) return true;
     if (context_.sound) context_.sound->PlayEvent("SystemQuestion");
-    if (!context_.prompt || !context_.prompt->Ask(MessageKind::Warning, "Orvanto", kSaveChangesQuestion)) return true;
+    if (!context_.prompt || !context_.prompt->Ask(MessageKind::Warning, kMessageTitle, kSaveChangesQuestion)) return true;
     return Save();
 }
 
@@ -1008,12 +1008,12 @@ bool TEditRem::ImportCalendarFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (context_.prompt)
-            context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", "Unable to read " + path.toStdString());
+            context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, "Unable to read " + path.toStdString());
         return false;
     }
     const IcsReading reading = ReadIcs(file.readAll().toStdString());
     if (reading.error) {
-        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", *reading.error);
+        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, *reading.error);
         return false;
     }
     ReminderLines lines = EventListLines(list_);
@@ -1031,7 +1031,7 @@ bool TEditRem::ImportCalendarFile(const QString& path) {
                          std::to_string(reading.records.size()) + " events.";
     for (const std::string& note : reading.notes) report += "\n" + note;
     for (const std::string& note : outcome.notes) report += "\n" + note;
-    if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Information, "Orvanto", report);
+    if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Information, kMessageTitle, report);
     return true;
 }
 
@@ -1046,7 +1046,7 @@ bool TEditRem::ExportCalendarFile(const QString& path) {
             static_cast<qint64>(exported.text.size()) ||
         !file.flush()) {
         if (context_.prompt)
-            context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", "Unable to write to " + path.toStdString());
+            context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, "Unable to write to " + path.toStdString());
         return false;
     }
     return true;

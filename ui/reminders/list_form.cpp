@@ -223,7 +223,7 @@ void TListForm::Open(AppContext& context, QWidget* parent, const std::vector<Eve
     const bool printed = PrintEventList(entries, form.Options(), {dateFormat, context.timeStyle.twelveHour}, printer);
     QApplication::restoreOverrideCursor();
     if (!printed && context.prompt) {
-        context.prompt->ShowMessage(MessageKind::Error, "Orvanto", "The printer could not be started.");
+        context.prompt->ShowMessage(MessageKind::Error, kMessageTitle, "The printer could not be started.");
     }
 }
 
