@@ -106,7 +106,7 @@ void TAddRemForm::BuildControls() {
     MakeLabel(QStringLiteral("&Date"), QRect(10, 36, 40, 16), this);
     first_ = MakeField("FirstDateEdit", 54, 34, 26, 2, 1, monthFirst ? 12 : 31, "Invalid Date", this);
     second_ = MakeField("SecondDateEdit", 98, 34, 26, 2, 1, monthFirst ? 31 : 12, "Invalid Date", this);
-    year_ = MakeField("YearEdit", 142, 34, 40, 4, 1753, 2078, "Invalid Date", this);
+    year_ = MakeField("YearEdit", 142, 34, 40, 4, kFirstCalendarYear, kLastCalendarYear, "Invalid Date", this);
     findChild<QLabel*>()->setBuddy(first_->edit);
     MakeLabel(monthFirst ? QStringLiteral("Month") : QStringLiteral("Day"), QRect(54, 55, 40, 14), this);
     MakeLabel(monthFirst ? QStringLiteral("Day") : QStringLiteral("Month"), QRect(98, 55, 40, 14), this);
