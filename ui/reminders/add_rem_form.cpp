@@ -76,25 +76,11 @@ TAddRemForm::TAddRemForm(AddReminderContext context, const CivilDate& day, bool 
     ApplyTheme(context_.themeIndex);
 }
 
-TAddRemForm::NumberField* TAddRemForm::MakeField(const char* name, int x, int y, int width, int digits, int low,
-                                                  int high, const char* message, QWidget* parent) {
-    auto* field = new NumberField;
-    field->edit = new QLineEdit(parent);
-    field->edit->setObjectName(QString::fromLatin1(name));
-    field->edit->setMaxLength(digits);
-    field->edit->setGeometry(x, y, width, 20);
+NumberField* TAddRemForm::MakeField(const char* name, int x, int y, int width, int digits, int low, int high,
+                                     const char* message, QWidget* parent) {
+    auto* field = new NumberField(name, QRect(x, y, width, 20), QSize(12, 10), digits, low, high, parent);
     field->edit->installEventFilter(this);
-    field->up = new RoundButton(RoundButton::Symbol::ArrowUp, parent);
-    field->up->setObjectName(QString::fromLatin1(name) + QStringLiteral("Up"));
-    field->up->setGeometry(x + width + 1, y, 12, 10);
-    field->up->setFocusPolicy(Qt::NoFocus);
-    field->down = new RoundButton(RoundButton::Symbol::ArrowDown, parent);
-    field->down->setObjectName(QString::fromLatin1(name) + QStringLiteral("Down"));
-    field->down->setGeometry(x + width + 1, y + 10, 12, 10);
-    field->down->setFocusPolicy(Qt::NoFocus);
-    field->low = low;
-    field->high = high;
-    field->message = message;
+    field->refusal = message;
     connect(field->up, &QAbstractButton::clicked, this, [this, field] { Step(*field, 1); });
     connect(field->down, &QAbstractButton::clicked, this, [this, field] { Step(*field, -1); });
     fields_.push_back(field);
@@ -278,10 +264,7 @@ void TAddRemForm::ApplyTheme(int themeIndex) {
     ThemedDialog::ApplyTheme(themeIndex);
     const Theme& theme = Theme::ByIndex(themeIndex);
     for (BevelButton* button : {ok_, cancel_, help_}) button->SetColors(theme.Buttons(ButtonFamily::Day));
-    for (NumberField* field : fields_) {
-        field->up->SetFace(theme.Color(ThemeRole::RoundFace));
-        field->down->SetFace(theme.Color(ThemeRole::RoundFace));
-    }
+    for (NumberField* field : fields_) field->SetButtonFace(theme.Color(ThemeRole::RoundFace));
 }
 
 void TAddRemForm::Step(NumberField& field, int step) {
@@ -312,7 +295,7 @@ bool TAddRemForm::CheckField(NumberField& field) {
         return false;
     }
     if (value < field.low || value > field.high) {
-        Refuse(field.edit, field.message, page);
+        Refuse(field.edit, field.refusal, page);
         return false;
     }
     return true;

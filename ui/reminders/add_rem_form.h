@@ -22,6 +22,7 @@
 #include "core/sound.h"
 #include "reminders/reminder_entry.h"
 #include "ui/widgets/bevel_button.h"
+#include "ui/widgets/number_field.h"
 #include "ui/widgets/round_button.h"
 #include "ui/widgets/themed_dialog.h"
 
@@ -59,15 +60,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct NumberField {
-        QLineEdit* edit = nullptr;
-        RoundButton* up = nullptr;
-        RoundButton* down = nullptr;
-        int low = 0;
-        int high = 0;
-        std::string message;  // the warning of a value out of range
-    };
-
     void BuildControls();
     // Sizes the tab pages to hold their lowest row and puts the buttons and
     // the dialog's bottom edge below them.

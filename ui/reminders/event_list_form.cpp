@@ -238,20 +238,6 @@ private:
 
 }  // namespace
 
-// A two- or four-digit field with its up and down buttons.
-struct TEditRem::SpinField {
-    QLineEdit* edit = nullptr;
-    RoundButton* up = nullptr;
-    RoundButton* down = nullptr;
-    int low = 0;
-    int high = 0;
-    void SetEnabled(bool on) const {
-        edit->setEnabled(on);
-        up->setEnabled(on);
-        down->setEnabled(on);
-    }
-};
-
 TEditRem::TEditRem(AppContext& context, QWidget* parent)
     : ThemedDialog(QString(), kClientSize, parent), context_(context) {
     setObjectName(QStringLiteral("TEditRem"));
@@ -351,33 +337,19 @@ void TEditRem::BuildButtons() {
     connect(DefaultButton(), &QPushButton::clicked, this, &TEditRem::PressOk);
 }
 
-TEditRem::SpinField* TEditRem::MakeSpin(const char* name, QWidget* parent, int x, int y, int width, int digits,
-                                        int low, int high) {
-    auto field = std::make_unique<SpinField>();
-    field->edit = new QLineEdit(parent);
-    field->edit->setObjectName(QString::fromLatin1(name));
-    field->edit->setMaxLength(digits);
+NumberField* TEditRem::MakeSpin(const char* name, QWidget* parent, int x, int y, int width, int digits, int low,
+                                int high) {
+    auto field = std::make_unique<NumberField>(name, QRect(x, y, width, 22), QSize(13, 11), digits, low, high, parent);
     field->edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), field->edit));
-    field->edit->setGeometry(x, y, width, 22);
     field->edit->installEventFilter(this);
-    field->up = new RoundButton(RoundButton::Symbol::ArrowUp, parent);
-    field->up->setObjectName(QString::fromLatin1(name) + QStringLiteral("Up"));
-    field->up->setGeometry(x + width + 1, y, 13, 11);
-    field->up->setFocusPolicy(Qt::NoFocus);
-    field->down = new RoundButton(RoundButton::Symbol::ArrowDown, parent);
-    field->down->setObjectName(QString::fromLatin1(name) + QStringLiteral("Down"));
-    field->down->setGeometry(x + width + 1, y + 11, 13, 11);
-    field->down->setFocusPolicy(Qt::NoFocus);
-    field->low = low;
-    field->high = high;
-    SpinField* raw = field.get();
+    NumberField* raw = field.get();
     connect(raw->up, &QAbstractButton::clicked, this, [this, raw] { Step(*raw, 1); });
     connect(raw->down, &QAbstractButton::clicked, this, [this, raw] { Step(*raw, -1); });
     spins_.push_back(std::move(field));
     return raw;
 }
 
-void TEditRem::Step(SpinField& field, int step) {
+void TEditRem::Step(NumberField& field, int step) {
     if (!field.edit->isEnabled()) return;
     const QString text = field.edit->text().trimmed();
     const int next = text.isEmpty() ? field.low : std::clamp(text.toInt() + step, field.low, field.high);
@@ -435,7 +407,7 @@ void TEditRem::BuildPanel() {
     connect(dateLimit_, &QRadioButton::toggled, this, &TEditRem::LimitChanged);
     connect(timed_, &QCheckBox::toggled, this, &TEditRem::TimedChanged);
     connect(useStart_, &QCheckBox::toggled, this, [this] { startDate_->setEnabled(useStart_->isEnabled() && useStart_->isChecked()); });
-    for (SpinField* field : {first_, second_, year_}) {
+    for (NumberField* field : {first_, second_, year_}) {
         connect(field->edit, &QLineEdit::textChanged, this, &TEditRem::UpdateWeekday);
     }
 }
@@ -503,10 +475,7 @@ void TEditRem::ApplyTheme(int themeIndex) {
     for (BevelButton* button : {find_, printList_, delete_, import_, export_})
         button->SetColors(theme.Buttons(ButtonFamily::Tool));
     delete_->SetHotTrack(true, ColorFromValue(kRed));
-    for (const auto& field : spins_) {
-        field->up->SetFace(theme.Color(ThemeRole::RoundFace));
-        field->down->SetFace(theme.Color(ThemeRole::RoundFace));
-    }
+    for (const auto& field : spins_) field->SetButtonFace(theme.Color(ThemeRole::RoundFace));
 }
 
 // ---- the table
