@@ -18,6 +18,8 @@
 #include "astronomy/solar_position.h"
 #include "astronomy/sun_horizontal.h"
 #include "astronomy/twilight.h"
+#include "calendar/date_text.h"
+#include "calendar/twelve_hour.h"
 
 namespace orvanto::astro {
 
@@ -184,30 +186,25 @@ std::string LongDateLine(double serial, const ReportBuilder& builder, int dateFo
     const char* weekday = kWeekdays[((day % 7) + 7) % 7];
     const char* month = kMonths[p.date.month - 1];
     const std::string date =
-        dateFormat == 1 ? Format("%s, %s %d, %d", weekday, month, p.date.day, p.date.year)
-                        : Format("%s, %d %s %d", weekday, p.date.day, month, p.date.year);
+        MonthFirst(dateFormat) ? Format("%s, %s %d, %d", weekday, month, p.date.day, p.date.year)
+                               : Format("%s, %d %s %d", weekday, p.date.day, month, p.date.year);
     return date + ", " + builder.ShortTime(serial);
 }
 
 }  // namespace
 
-std::string DateText(int year, int month, int day, int dateFormat) {
-    if (dateFormat == 1) return Format("%2.2d/%2.2d/%4.4d", month, day, year);
-    return Format("%2.2d/%2.2d/%4.4d", day, month, year);
-}
-
 // With the twelve-hour flag the hours 12 to 23 are "pm" (12 stays 12, 13 becomes 01) and
-// 00 to 11 "am".
+// 00 to 11 "am": the report's noon rule keeps midnight at 00.
 std::string LongTimeText(int hours, int minutes, int seconds, bool twelveHour) {
     if (!twelveHour) return Format("%2.2d:%2.2d:%2.2d", hours, minutes, seconds);
-    const int shown = hours > 12 ? hours - 12 : hours;
-    return Format("%2.2d:%2.2d:%2.2d", shown, minutes, seconds) + (hours >= 12 ? " pm" : " am");
+    const TwelveHourTime shown = ToTwelveHour(hours, NoonRule::ZeroMidnight);
+    return Format("%2.2d:%2.2d:%2.2d", shown.hour, minutes, seconds) + (shown.afternoon ? " pm" : " am");
 }
 
 std::string ShortTimeText(int hours, int minutes, bool twelveHour) {
     if (!twelveHour) return Format("%2.2d:%2.2d", hours, minutes);
-    const int shown = hours > 12 ? hours - 12 : hours;
-    return Format("%2.2d:%2.2d", shown, minutes) + (hours >= 12 ? " pm" : " am");
+    const TwelveHourTime shown = ToTwelveHour(hours, NoonRule::ZeroMidnight);
+    return Format("%2.2d:%2.2d", shown.hour, minutes) + (shown.afternoon ? " pm" : " am");
 }
 
 std::string CompassText(long double a) {

@@ -106,7 +106,6 @@ std::vector<TReportLine> AstroReportLines(const TAstroValues& values);
 std::string AstroReportText(const TAstroValues& values);
 
 // Text formats of the window and the report.
-std::string DateText(int year, int month, int day, int dateFormat);
 std::string LongTimeText(int hours, int minutes, int seconds, bool twelveHour);
 std::string ShortTimeText(int hours, int minutes, bool twelveHour);
 std::string CompassText(long double azimuth);

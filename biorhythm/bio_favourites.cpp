@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "calendar/date_text.h"
 #include "calendar/serial_date.h"
 
 namespace orvanto::bio {
@@ -11,14 +12,6 @@ namespace orvanto::bio {
 namespace {
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool MonthFirst(int dateFormat) { return dateFormat == 1; }
-
-std::string Padded(int value, int digits) {
-    std::string text = std::to_string(value);
-    if (static_cast<int>(text.size()) < digits) text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
-    return text;
-}
 
 // A run of `minDigits` to `maxDigits` decimal digits as a whole field.
 std::optional<int> Field(std::string_view text, std::size_t minDigits, std::size_t maxDigits) {
@@ -51,9 +44,7 @@ std::optional<CivilDate> ExistingDate(std::optional<int> year, std::optional<int
 }  // namespace
 
 std::string ShortDateText(const CivilDate& date, int dateFormat) {
-    const std::string year = Padded(date.year, 4);
-    if (MonthFirst(dateFormat)) return std::to_string(date.month) + "/" + Padded(date.day, 2) + "/" + year;
-    return std::to_string(date.day) + "/" + Padded(date.month, 2) + "/" + year;
+    return DateText(date.year, date.month, date.day, dateFormat, DateDigits::Picker);
 }
 
 std::optional<CivilDate> ReadShortDate(std::string_view text, int dateFormat) {

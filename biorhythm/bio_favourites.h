@@ -27,8 +27,8 @@ struct Favourite {
     friend bool operator==(const Favourite&, const Favourite&) = default;
 };
 
-// The short date format of "DateFormat": "M/dd/yyyy" (1, month first) or
-// "d/MM/yyyy" (any other value).
+// The short date format of "DateFormat", as the date pickers show dates:
+// "M/dd/yyyy" (1, month first) or "d/MM/yyyy" (any other value).
 std::string ShortDateText(const CivilDate& date, int dateFormat);
 
 // A date in the short date format of "DateFormat" (one or two digits for day

@@ -44,7 +44,6 @@ inline constexpr std::string_view kNotSetHereSuffix = " (not set here)";
 inline constexpr std::string_view kOnlyOffsetShown = "\"Correct time now\" only shows the offset";
 
 // Server test of the settings dialog.
-inline constexpr std::string_view kMessageTitle = "Orvanto";
 inline constexpr std::string_view kSelectServerFirst = "Please select a time server first.";
 inline constexpr std::string_view kCannotConnectTo = "Cannot connect to ";
 inline constexpr std::string_view kServerNamePrefix = "Server name: ";

@@ -12,6 +12,9 @@ namespace orvanto {
 // caption bars. (The application title, with the platform's suffix, is
 // kApplicationTitle.)
 inline constexpr const char* kProgramName = "Orvanto";
+// The title of every message box and question the program shows, from the
+// engine rooms and from the windows alike.
+inline constexpr const char* kMessageTitle = kProgramName;
 
 enum class MessageKind { Information, Warning, Error };
 

@@ -18,8 +18,6 @@ namespace orvanto {
 
 inline constexpr const char* kApplicationTitle = "Orvanto 32";
 inline constexpr const char* kHelpFileName = "Orvanto.chm";
-// The title of the program's own notices and questions.
-inline constexpr const char* kMessageTitle = "Orvanto";
 
 struct StartupState {
     StartupMode mode = StartupMode::Normal;

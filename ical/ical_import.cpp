@@ -402,7 +402,7 @@ void ApplyLimit(const EventReader& reader, const RuleParts& parts, const LocalMo
             return;
         }
         // More occurrences than a count can hold: the date of the last one.
-        const std::vector<int> dates = ExpandRule(rule, start.date, DayNumber(kCalendarLastYear, 12, 31),
+        const std::vector<int> dates = ExpandRule(rule, start.date, DayNumber(kLastCalendarYear, 12, 31),
                                                   static_cast<std::size_t>(recurrence.count));
         if (!dates.empty() && static_cast<int>(dates.size()) == recurrence.count &&
             dates.back() - kStoredDateOffset >= 100 && dates.back() - kStoredDateOffset <= 0xFFFF) {
@@ -415,7 +415,7 @@ void ApplyLimit(const EventReader& reader, const RuleParts& parts, const LocalMo
         const std::optional<LocalMoment> until = ToLocal(recurrence.until);
         if (!until) return;
         const int stored = until->date - kStoredDateOffset;
-        if (until->date >= DayNumber(kCalendarLastYear, 12, 31)) return;
+        if (until->date >= DayNumber(kLastCalendarYear, 12, 31)) return;
         if (stored >= 100 && stored <= 0xFFFF) {
             choice.limitGroup = HexGroup(stored);
         } else {
@@ -492,7 +492,7 @@ void ReadEvent(icalcomponent* event, IcsReading& reading) {
             // A count is shared by the weekdays: each record gets its share.
             std::map<int, int> perWeekday;
             if (rule.count > 0) {
-                for (int date : ExpandRule(ruleText, start->date, DayNumber(kCalendarLastYear, 12, 31),
+                for (int date : ExpandRule(ruleText, start->date, DayNumber(kLastCalendarYear, 12, 31),
                                            static_cast<std::size_t>(rule.count))) {
                     const CivilDate civil = DateFromDayNumber(date);
                     ++perWeekday[WeekdayOf(civil.year, civil.month, civil.day)];

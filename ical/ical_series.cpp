@@ -9,6 +9,7 @@
 #include "calendar/civil_date.h"
 #include "calendar/day_number.h"
 #include "calendar/month_length.h"
+#include "calendar/valid_date.h"
 #include "core/scripted_prompt.h"
 #include "reminders/month_index.h"
 
@@ -23,7 +24,7 @@ constexpr std::size_t kNoCountLimit = static_cast<std::size_t>(-1);
 // A count limit holds at most 99 occurrences.
 constexpr std::size_t kMaxCountedOccurrences = 99;
 
-int CalendarEnd() { return DayNumber(kCalendarLastYear, 12, 31); }
+int CalendarEnd() { return DayNumber(kLastCalendarYear, 12, 31); }
 
 // The first day on which the day count runs with the civil calendar again:
 // before it lie the extra 29 February days of 1800 and 1900.
@@ -60,7 +61,7 @@ int LastAllowedDate(const ReminderRecord& record) {
         const int months = date.year * 12 + (date.month - 1) + limit;
         const int year = months / 12;
         const int month = months % 12 + 1;
-        if (year <= kCalendarLastYear) end = std::min(end, DayNumber(year, month, DaysInMonth(month, year)));
+        if (year <= kLastCalendarYear) end = std::min(end, DayNumber(year, month, DaysInMonth(month, year)));
     }
     return end;
 }

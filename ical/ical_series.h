@@ -20,9 +20,6 @@
 
 namespace orvanto {
 
-// The calendar's last day: nothing is shown or exported after it.
-inline constexpr int kCalendarLastYear = 2078;
-
 struct SeriesSegment {
     int firstDate = 0;     // DayNumber of the segment's first occurrence
     int lastDate = 0;      // DayNumber of its last occurrence

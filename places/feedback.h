@@ -10,9 +10,6 @@
 
 namespace orvanto {
 
-// The program's caption on every message box of the place windows.
-inline constexpr const char* kMessageTitle = "Orvanto";
-
 enum class BeepKind {
     None,         // no sound
     Simple,       // the plain beep

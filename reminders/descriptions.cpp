@@ -3,8 +3,9 @@
 #include <array>
 #include <cstdio>
 
+#include "calendar/date_text.h"
 #include "calendar/day_number.h"
-#include "core/date_text.h"
+#include "calendar/twelve_hour.h"
 #include "reminders/utf8_text.h"
 
 namespace orvanto {
@@ -48,13 +49,11 @@ std::string RepeatText(int repeatKind, int unitOrWeekday, int countOrWhich, int 
     return "";
 }
 
-// Hour 0..23 on a twelve-hour dial: 0 and 12 read 12.
-int TwelveHour(int hour) {
-    if (hour == 0 || hour == 12) return 12;
-    return hour > 12 ? hour - 12 : hour;
-}
+// Reminder texts and the history log write times on a twelve-hour dial:
+// midnight and noon read 12, 12:xx is afternoon.
+std::string DialHourText(int hour) { return TwoDigit(ToTwelveHour(hour, NoonRule::Dial).hour); }
 
-bool IsMorning(int hour) { return hour < 12; }
+bool IsMorning(int hour) { return !ToTwelveHour(hour, NoonRule::Dial).afternoon; }
 
 }  // namespace
 
@@ -93,31 +92,24 @@ std::string DateText(int dayNumber, int dateFormat) {
 
 std::string ShortDateText(int dayNumber, int dateFormat) {
     const CivilDate date = DateFromDayNumber(dayNumber);
-    const int year = ((date.year % 100) + 100) % 100;
-    char buffer[32];
-    if (MonthFirst(dateFormat)) {
-        std::snprintf(buffer, sizeof buffer, "%02d/%02d/%02d", date.month, date.day, year);
-    } else {
-        std::snprintf(buffer, sizeof buffer, "%02d/%02d/%02d", date.day, date.month, year);
-    }
-    return buffer;
+    return DateText(date.year, date.month, date.day, dateFormat, DateDigits::TwoDigitYear);
 }
 
 std::string EntryTimeText(int hour, int minute, const TimeStyle& style) {
     if (!style.twelveHour) return "(" + TwoDigit(hour) + ":" + TwoDigit(minute) + ")";
-    return "(" + TwoDigit(TwelveHour(hour)) + ":" + TwoDigit(minute) + " " +
+    return "(" + DialHourText(hour) + ":" + TwoDigit(minute) + " " +
            (IsMorning(hour) ? style.amDesignator : style.pmDesignator) + ")";
 }
 
 std::string MissedTimeText(int hour, int minute, const TimeStyle& style) {
     if (!style.twelveHour) return TwoDigit(hour) + ":" + TwoDigit(minute) + " hs.";
-    return TwoDigit(TwelveHour(hour)) + ":" + TwoDigit(minute) + " " +
+    return DialHourText(hour) + ":" + TwoDigit(minute) + " " +
            (IsMorning(hour) ? style.amDesignator : style.pmDesignator);
 }
 
 std::string LogTimeText(int hour, int minute, bool twelveHour) {
     if (!twelveHour || hour > 23) return TwoDigit(hour) + ":" + TwoDigit(minute);
-    return TwoDigit(TwelveHour(hour)) + ":" + TwoDigit(minute) + (IsMorning(hour) ? "a" : "p");
+    return DialHourText(hour) + ":" + TwoDigit(minute) + (IsMorning(hour) ? "a" : "p");
 }
 
 std::string LongDescription(const ReminderRecord& record, int dateFormat, bool twelveHour) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "calendar/day_number.h"
+#include "calendar/twelve_hour.h"
 #include "calendar/valid_date.h"
 #include "reminders/descriptions.h"
 #include "reminders/reminder_order.h"
@@ -172,8 +173,9 @@ ReminderEntry PanelEntryOf(const ReminderRecord& record, int currentYear, bool t
         entry.hour = record.hour;
         entry.minute = record.minute;
         if (twelveHour && record.HasValidTime()) {
-            entry.pm = record.hour >= 12;
-            entry.hour = record.hour % 12 == 0 ? 12 : record.hour % 12;
+            const TwelveHourTime dial = ToTwelveHour(record.hour, NoonRule::Dial);
+            entry.pm = dial.afternoon;
+            entry.hour = dial.hour;
         }
     }
     const int start = record.StartDate();

@@ -5,6 +5,7 @@
 
 #include "calendar/day_number.h"
 #include "calendar/month_length.h"
+#include "calendar/valid_date.h"
 #include "core/settings_keys.h"
 #include "reminders/date_steps.h"
 #include "reminders/reminder_order.h"
@@ -32,7 +33,7 @@ struct RecordBounds {
 };
 
 RecordBounds BoundsOf(const ReminderRecord& record) {
-    static const int kCalendarEnd = DayNumber(2078, 12, 31);
+    static const int kCalendarEnd = DayNumber(kLastCalendarYear, 12, 31);
     const int limit = record.LimitValue();
     if (limit >= 1 && limit <= 99) return {kCalendarEnd, limit};
     if (limit >= 100) return {limit + kStoredDateOffset, kUnlimited};
@@ -79,7 +80,7 @@ public:
 private:
     bool Add(int date, std::uint8_t stepKind, bool calculated) {
         if (index_.entries.size() >= kMaxMonthIndexEntries) {
-            prompt_.ShowMessage(MessageKind::Warning, kReminderMessageTitle, kTooManyEventsMessage);
+            prompt_.ShowMessage(MessageKind::Warning, kMessageTitle, kTooManyEventsMessage);
             return false;
         }
         MonthIndexEntry entry;

@@ -139,7 +139,7 @@ bool RescheduleReminder(ReminderLines& lines, std::size_t index, int today, cons
     if (rules == RescheduleRules::kStartupPass && record->hour != 99 && !record->HasValidTime()) {
         timeField = std::string(kNoTime);
         if (record->Repeats()) {
-            services.prompt.ShowMessage(MessageKind::Warning, kReminderMessageTitle, InvalidTimeMessage(*record));
+            services.prompt.ShowMessage(MessageKind::Warning, kMessageTitle, InvalidTimeMessage(*record));
         }
     }
 

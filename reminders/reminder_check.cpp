@@ -188,7 +188,7 @@ void ReminderCheck::WriteBack() {
     try {
         WriteBackReminders(Lines(), settings);
     } catch (const EIniFileError& error) {
-        services_.prompt.ShowMessage(MessageKind::Error, kReminderMessageTitle, error.what());
+        services_.prompt.ShowMessage(MessageKind::Error, kMessageTitle, error.what());
     }
 }
 

@@ -12,9 +12,6 @@
 
 namespace orvanto {
 
-// The title of the engine's message boxes, as of the program's other notices.
-inline constexpr const char* kReminderMessageTitle = "Orvanto";
-
 struct PopupLook {
     // Pixels per inch of the screen the popup is shown on.
     int pixelsPerInch = 96;

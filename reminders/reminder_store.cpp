@@ -17,7 +17,7 @@ constexpr std::string_view kUntimedTextPrefix = "--:--,";
 
 void RefuseFullDay(ReminderServices& services) {
     services.sound.PlayEvent("SystemExclamation");
-    services.prompt.ShowCancelMessage(MessageKind::Error, kReminderMessageTitle, kTooManyRemindersMessage);
+    services.prompt.ShowCancelMessage(MessageKind::Error, kMessageTitle, kTooManyRemindersMessage);
 }
 
 std::string SequenceKey(int date, int sequenceIndex) {

@@ -177,7 +177,7 @@ void StartupReminderPass(const std::string& settingsPath, int today, const TimeS
     try {
         WriteBackReminders(std::move(lines), settings);
     } catch (const EIniFileError& error) {
-        services.prompt.ShowMessage(MessageKind::Error, kReminderMessageTitle, error.what());
+        services.prompt.ShowMessage(MessageKind::Error, kMessageTitle, error.what());
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "astronomy/astro_report.h"
 #include "astronomy/julian_day.h"
+#include "calendar/date_text.h"
 
 namespace orvanto::astro {
 namespace {

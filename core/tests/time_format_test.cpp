@@ -73,28 +73,5 @@ TEST_F(SystemLocaleTest, UnitedStatesIsTwelveHoursGermanyTwentyFour) {
     EXPECT_FALSE(SystemTwelveHourClock());
 }
 
-struct TwelveHourCase {
-    int hour;
-    NoonRule rule;
-    int shown;
-    bool afternoon;
-};
-
-TEST(ToTwelveHour, BothNoonRulesAroundMidnightAndNoon) {
-    const TwelveHourCase cases[] = {
-        {0, NoonRule::Dial, 12, false},           {1, NoonRule::Dial, 1, false},
-        {11, NoonRule::Dial, 11, false},          {12, NoonRule::Dial, 12, true},
-        {13, NoonRule::Dial, 1, true},            {23, NoonRule::Dial, 11, true},
-        {0, NoonRule::ReduceAfterNoon, 0, false}, {11, NoonRule::ReduceAfterNoon, 11, false},
-        {12, NoonRule::ReduceAfterNoon, 12, false}, {13, NoonRule::ReduceAfterNoon, 1, true},
-        {23, NoonRule::ReduceAfterNoon, 11, true},
-    };
-    for (const TwelveHourCase& c : cases) {
-        const TwelveHourTime t = ToTwelveHour(c.hour, c.rule);
-        EXPECT_EQ(t.hour, c.shown) << "hour " << c.hour << " rule " << static_cast<int>(c.rule);
-        EXPECT_EQ(t.afternoon, c.afternoon) << "hour " << c.hour << " rule " << static_cast<int>(c.rule);
-    }
-}
-
 }  // namespace
 }  // namespace orvanto

@@ -11,6 +11,8 @@
 #include <cmath>
 
 #include "astronomy/julian_day.h"
+#include "calendar/date_text.h"
+#include "calendar/valid_date.h"
 #include "core/ini_file.h"
 #include "core/settings_keys.h"
 #include "core/time_zone.h"
@@ -114,8 +116,8 @@ void TMoonForm::BuildControls() {
     picker_ = new QDateEdit(this);
     picker_->setObjectName(QStringLiteral("DateTimePicker1"));
     picker_->setCalendarPopup(true);
-    picker_->setDisplayFormat(settings_.dateFormat == 1 ? QStringLiteral("M/dd/yyyy") : QStringLiteral("d/MM/yyyy"));
-    picker_->setDateRange(QDate(1753, 1, 1), QDate(2078, 12, 31));
+    picker_->setDisplayFormat(QString::fromStdString(DatePickerPattern(settings_.dateFormat)));
+    picker_->setDateRange(QDate(kFirstCalendarYear, 1, 1), QDate(kLastCalendarYear, 12, 31));
     picker_->setGeometry(56, 32, 124, 24);
     CaptionLabel(QStringLiteral("Julian Date:"), QRect(206, 36, 90, 18), this);
     julianDate_ = Value("JulianDate", &astro::TAstroValues::julianDate, QRect(298, 36, 180, 18), this);

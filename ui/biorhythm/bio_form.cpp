@@ -18,7 +18,9 @@
 #include <functional>
 #include <optional>
 
+#include "calendar/date_text.h"
 #include "calendar/serial_date.h"
+#include "calendar/valid_date.h"
 #include "core/ini_file.h"
 #include "core/settings_keys.h"
 #include "ui/help/help_window.h"
@@ -29,8 +31,6 @@ namespace orvanto {
 namespace {
 
 constexpr QSize kClientSize(553, 459);
-constexpr int kFirstYear = 1753;
-constexpr int kLastYear = 2078;
 constexpr int kYearDigits = 4;
 // Print resolution: the chart's pixels are stretched 3 or 6 times on a page
 // of 300 dots per inch (3.4 and 6.8 inches wide).
@@ -39,7 +39,6 @@ constexpr int kSmallPrintScale = 3;
 constexpr int kLargePrintScale = 6;
 constexpr int kStripWidths[4] = {50, 95, 100, 104};
 const QColor kStripColours[4] = {Qt::black, Qt::red, Qt::blue, QColor(0, 128, 0)};
-constexpr const char* kTitle = "Orvanto";
 
 QLabel* MakeLabel(const QString& text, const QRect& at, QWidget* parent, QWidget* buddy = nullptr) {
     auto* label = new QLabel(text, parent);
@@ -120,8 +119,8 @@ void TBioForm::BuildControls() {
 
     birth_ = new QDateEdit(this);
     birth_->setObjectName(QStringLiteral("DateTimePicker1"));
-    birth_->setDisplayFormat(dateFormat_ == 1 ? QStringLiteral("M/dd/yyyy") : QStringLiteral("d/MM/yyyy"));
-    birth_->setDateRange(QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
+    birth_->setDisplayFormat(QString::fromStdString(DatePickerPattern(dateFormat_)));
+    birth_->setDateRange(QDate(kFirstCalendarYear, 1, 1), QDate(kLastCalendarYear, 12, 31));
     birth_->setCalendarPopup(true);
     birth_->setGeometry(10, 100, 112, 22);
     birth_->installEventFilter(this);
@@ -338,7 +337,7 @@ CivilDate TBioForm::Birth() const { return CivilOf(birth_->date()); }
 std::optional<int> TBioForm::Year() const {
     bool ok = false;
     const int year = year_->text().toInt(&ok);
-    if (!ok || year < kFirstYear || year > kLastYear) return std::nullopt;
+    if (!ok || year < kFirstCalendarYear || year > kLastCalendarYear) return std::nullopt;
     return year;
 }
 
@@ -429,7 +428,7 @@ void TBioForm::DeleteFavourite() {
         return;
     }
     const std::string question = "Delete \"" + favourites_.EntryAt(position) + "\"?";
-    if (!context_.prompt || !context_.prompt->Ask(MessageKind::Warning, kTitle, question)) return;
+    if (!context_.prompt || !context_.prompt->Ask(MessageKind::Warning, kMessageTitle, question)) return;
     favourites_.Remove(position);
     ShowFavourites(-1);
     WriteFavourites();
@@ -458,7 +457,7 @@ void TBioForm::WriteFavourites() {
 void TBioForm::StepYear(int step) {
     const std::optional<int> year = Year();
     const int current = year ? *year : Today().year;
-    year_->setText(QString::number(std::clamp(current + step, kFirstYear, kLastYear)));
+    year_->setText(QString::number(std::clamp(current + step, kFirstCalendarYear, kLastCalendarYear)));
     DrawChart();
 }
 
@@ -543,11 +542,11 @@ void TBioForm::Beep() {
 }
 
 void TBioForm::Warn(const std::string& text) {
-    if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Warning, kTitle, text);
+    if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Warning, kMessageTitle, text);
 }
 
 void TBioForm::ShowError(const std::string& text) {
-    if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, kTitle, text);
+    if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, text);
 }
 
 }  // namespace orvanto

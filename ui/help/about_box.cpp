@@ -9,6 +9,7 @@
 
 #include <cstdio>
 
+#include "calendar/date_text.h"
 #include "ui/help/help_window.h"
 #include "ui/widgets/fonts.h"
 
@@ -124,13 +125,9 @@ std::string BuildVersionText(const std::string& fileVersion) {
 QString VersionLine(const std::string& fileVersion, const ReleaseDate& date, int dateFormat) {
     if (fileVersion.empty()) return QStringLiteral("Version");
     const std::string shown = fileVersion.substr(0, 255);
-    const int first = dateFormat == 1 ? date.month : date.day;
-    const int second = dateFormat == 1 ? date.day : date.month;
-    return QStringLiteral("Version %1  (%2/%3/%4)")
+    return QStringLiteral("Version %1  (%2)")
         .arg(QString::fromStdString(BuildVersionText(shown)))
-        .arg(first)
-        .arg(second)
-        .arg(date.year);
+        .arg(QString::fromStdString(DateText(date.year, date.month, date.day, dateFormat, DateDigits::Plain)));
 }
 
 TAboutBox::TAboutBox(int themeIndex, int dateFormat, Sound& sound, QWidget* parent)

@@ -3,10 +3,10 @@
 
 #include <cstdlib>
 
+#include "calendar/date_text.h"
 #include "calendar/day_counts.h"
 #include "calendar/day_number.h"
 #include "calendar/elapsed_text.h"
-#include "core/date_text.h"
 
 namespace orvanto {
 

@@ -11,8 +11,8 @@
 #include "calendar/elapsed_text.h"
 #include "calendar/month_length.h"
 #include "calendar/serial_date.h"
+#include "calendar/twelve_hour.h"
 #include "calendar/weekday.h"
-#include "core/time_format.h"
 
 namespace orvanto {
 

@@ -9,7 +9,7 @@
 #include "astronomy/errors.h"
 #include "astronomy/rise_set.h"
 #include "calendar/serial_date.h"
-#include "core/time_format.h"
+#include "calendar/twelve_hour.h"
 
 namespace orvanto {
 

@@ -13,7 +13,6 @@ namespace orvanto {
 namespace {
 
 constexpr const char* kSettings = "Settings";
-constexpr const char* kWallpaperMessageTitle = "Orvanto";
 
 }  // namespace
 
@@ -54,7 +53,7 @@ bool GenerateWallpaper(QWidget& window, const WallpaperOptions& options, const s
                        DesktopBackground& desktop, Prompt* prompt) {
     if (options.mode <= kWallpaperOff) return true;
     const auto refuse = [prompt](const std::string& text) {
-        if (prompt) prompt->ShowMessage(MessageKind::Error, kWallpaperMessageTitle, text);
+        if (prompt) prompt->ShowMessage(MessageKind::Error, kMessageTitle, text);
         return false;
     };
     const std::string path = WallpaperBitmapPath(programFolder);

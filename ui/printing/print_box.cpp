@@ -363,7 +363,7 @@ void TPrintBox::PressPrint() {
         WritePrintSettings(settings, {LastTypeOf(request.layout), moon_->isChecked(), holidays_->isChecked(),
                                       events_->isChecked()});
     } catch (const EIniFileError& error) {
-        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", error.what());
+        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, error.what());
         return;
     }
 
@@ -373,7 +373,7 @@ void TPrintBox::PressPrint() {
     // change, "Printer &Setup" included: one without a file to write is never
     // started.
     if (NoPrinter(Printer())) {
-        prompt.ShowMessage(MessageKind::Error, "Orvanto", kNoPrinterMessage);
+        prompt.ShowMessage(MessageKind::Error, kMessageTitle, kNoPrinterMessage);
         return;
     }
     const bool dst = ReadSettingBool(settings, kSettingsSection, "DSTCorrection", SettingsReader::MainWindow);
@@ -386,7 +386,7 @@ void TPrintBox::PressPrint() {
     const bool printed = PrintCalendar(request, Printer(), source);
     QApplication::restoreOverrideCursor();
     if (!printed) {
-        prompt.ShowMessage(MessageKind::Error, "Orvanto", kPrintFailedMessage);
+        prompt.ShowMessage(MessageKind::Error, kMessageTitle, kPrintFailedMessage);
         return;
     }
     accept();

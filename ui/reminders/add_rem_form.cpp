@@ -9,8 +9,10 @@
 
 #include <algorithm>
 
+#include "calendar/date_text.h"
 #include "calendar/day_number.h"
 #include "calendar/serial_date.h"
+#include "calendar/twelve_hour.h"
 #include "calendar/valid_date.h"
 #include "calendar/weekday.h"
 #include "core/ini_file.h"
@@ -53,8 +55,8 @@ TAddRemForm::TAddRemForm(AddReminderContext context, const CivilDate& day, bool 
     setFont(PixelFont(FontFace::Tahoma, 11));
     BuildControls();
 
-    const int firstValue = context_.dateFormat == 1 ? day.month : day.day;
-    const int secondValue = context_.dateFormat == 1 ? day.day : day.month;
+    const int firstValue = MonthFirst(context_.dateFormat) ? day.month : day.day;
+    const int secondValue = MonthFirst(context_.dateFormat) ? day.day : day.month;
     first_->edit->setText(QString::number(firstValue));
     second_->edit->setText(QString::number(secondValue));
     year_->edit->setText(QString::number(day.year));
@@ -75,25 +77,11 @@ TAddRemForm::TAddRemForm(AddReminderContext context, const CivilDate& day, bool 
     ApplyTheme(context_.themeIndex);
 }
 
-TAddRemForm::NumberField* TAddRemForm::MakeField(const char* name, int x, int y, int width, int digits, int low,
-                                                  int high, const char* message, QWidget* parent) {
-    auto* field = new NumberField;
-    field->edit = new QLineEdit(parent);
-    field->edit->setObjectName(QString::fromLatin1(name));
-    field->edit->setMaxLength(digits);
-    field->edit->setGeometry(x, y, width, 20);
+NumberField* TAddRemForm::MakeField(const char* name, int x, int y, int width, int digits, int low, int high,
+                                     const char* message, QWidget* parent) {
+    auto* field = new NumberField(name, QRect(x, y, width, 20), QSize(12, 10), digits, low, high, parent);
     field->edit->installEventFilter(this);
-    field->up = new RoundButton(RoundButton::Symbol::ArrowUp, parent);
-    field->up->setObjectName(QString::fromLatin1(name) + QStringLiteral("Up"));
-    field->up->setGeometry(x + width + 1, y, 12, 10);
-    field->up->setFocusPolicy(Qt::NoFocus);
-    field->down = new RoundButton(RoundButton::Symbol::ArrowDown, parent);
-    field->down->setObjectName(QString::fromLatin1(name) + QStringLiteral("Down"));
-    field->down->setGeometry(x + width + 1, y + 10, 12, 10);
-    field->down->setFocusPolicy(Qt::NoFocus);
-    field->low = low;
-    field->high = high;
-    field->message = message;
+    field->refusal = message;
     connect(field->up, &QAbstractButton::clicked, this, [this, field] { Step(*field, 1); });
     connect(field->down, &QAbstractButton::clicked, this, [this, field] { Step(*field, -1); });
     fields_.push_back(field);
@@ -101,11 +89,11 @@ TAddRemForm::NumberField* TAddRemForm::MakeField(const char* name, int x, int y,
 }
 
 void TAddRemForm::BuildControls() {
-    const bool monthFirst = context_.dateFormat == 1;
+    const bool monthFirst = MonthFirst(context_.dateFormat);
     MakeLabel(QStringLiteral("&Date"), QRect(10, 36, 40, 16), this);
     first_ = MakeField("FirstDateEdit", 54, 34, 26, 2, 1, monthFirst ? 12 : 31, "Invalid Date", this);
     second_ = MakeField("SecondDateEdit", 98, 34, 26, 2, 1, monthFirst ? 31 : 12, "Invalid Date", this);
-    year_ = MakeField("YearEdit", 142, 34, 40, 4, 1753, 2078, "Invalid Date", this);
+    year_ = MakeField("YearEdit", 142, 34, 40, 4, kFirstCalendarYear, kLastCalendarYear, "Invalid Date", this);
     findChild<QLabel*>()->setBuddy(first_->edit);
     MakeLabel(monthFirst ? QStringLiteral("Month") : QStringLiteral("Day"), QRect(54, 55, 40, 14), this);
     MakeLabel(monthFirst ? QStringLiteral("Day") : QStringLiteral("Month"), QRect(98, 55, 40, 14), this);
@@ -184,7 +172,7 @@ void TAddRemForm::BuildControls() {
     for (int m = 1; m <= 12; ++m) monthList_->addItem(QLocale(QLocale::English).standaloneMonthName(m));
     monthList_->setGeometry(260, 76, 104, 22);
 
-    const QString pickerFormat = context_.dateFormat == 1 ? QStringLiteral("M/dd/yyyy") : QStringLiteral("d/MM/yyyy");
+    const QString pickerFormat = QString::fromStdString(DatePickerPattern(context_.dateFormat));
     useStart_ = new QCheckBox(QStringLiteral("&Use start date"), advanced_);
     useStart_->setObjectName(QStringLiteral("UseStartBox"));
     useStart_->setGeometry(8, 8, 130, 20);
@@ -280,10 +268,7 @@ void TAddRemForm::ApplyTheme(int themeIndex) {
     ThemedDialog::ApplyTheme(themeIndex);
     const Theme& theme = Theme::ByIndex(themeIndex);
     for (BevelButton* button : {ok_, cancel_, help_}) button->SetColors(theme.Buttons(ButtonFamily::Day));
-    for (NumberField* field : fields_) {
-        field->up->SetFace(theme.Color(ThemeRole::RoundFace));
-        field->down->SetFace(theme.Color(ThemeRole::RoundFace));
-    }
+    for (NumberField* field : fields_) field->SetButtonFace(theme.Color(ThemeRole::RoundFace));
 }
 
 void TAddRemForm::Step(NumberField& field, int step) {
@@ -296,7 +281,7 @@ void TAddRemForm::Step(NumberField& field, int step) {
 
 void TAddRemForm::Refuse(QWidget* focus, const std::string& message, QWidget* page) {
     if (context_.sound) context_.sound->Beep();
-    if (!message.empty() && context_.prompt) context_.prompt->ShowMessage(MessageKind::Warning, "Orvanto", message);
+    if (!message.empty() && context_.prompt) context_.prompt->ShowMessage(MessageKind::Warning, kMessageTitle, message);
     if (page) pages_->setCurrentWidget(page);
     if (focus) focus->setFocus();
 }
@@ -314,7 +299,7 @@ bool TAddRemForm::CheckField(NumberField& field) {
         return false;
     }
     if (value < field.low || value > field.high) {
-        Refuse(field.edit, field.message, page);
+        Refuse(field.edit, field.refusal, page);
         return false;
     }
     return true;
@@ -447,8 +432,9 @@ void TAddRemForm::FillTimeFields() {
     }
     int hour = time.hour;
     if (context_.twelveHour) {
-        amPm_->setCurrentIndex(hour >= 12 ? 1 : 0);
-        if (hour > 12) hour -= 12;
+        const TwelveHourTime shown = ToTwelveHour(hour, NoonRule::ZeroMidnight);
+        amPm_->setCurrentIndex(shown.afternoon ? 1 : 0);
+        hour = shown.hour;
     }
     hour_->edit->setText(QString::number(hour));
     minute_->edit->setText(QString::number(time.minute));
@@ -518,7 +504,7 @@ void TAddRemForm::PressOk() {
         try {
             stored_ = InsertReminder(settings, DayNumber(entry.year, entry.month, entry.day), result.value, services);
         } catch (const std::exception& error) {
-            context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", error.what());
+            context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, error.what());
         }
     }
     checking_ = true;  // closing moves the focus: no more field checks

@@ -16,11 +16,13 @@
 #include <vector>
 
 #include "calendar/civil_date.h"
+#include "calendar/date_text.h"
 #include "core/clock.h"
 #include "core/prompt.h"
 #include "core/sound.h"
 #include "reminders/reminder_entry.h"
 #include "ui/widgets/bevel_button.h"
+#include "ui/widgets/number_field.h"
 #include "ui/widgets/round_button.h"
 #include "ui/widgets/themed_dialog.h"
 
@@ -58,15 +60,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct NumberField {
-        QLineEdit* edit = nullptr;
-        RoundButton* up = nullptr;
-        RoundButton* down = nullptr;
-        int low = 0;
-        int high = 0;
-        std::string message;  // the warning of a value out of range
-    };
-
     void BuildControls();
     // Sizes the tab pages to hold their lowest row and puts the buttons and
     // the dialog's bottom edge below them.
@@ -86,10 +79,10 @@ private:
     void UpdateWeekday();
     void UpdateOk();
     int HourHigh() const { return context_.twelveHour ? 12 : 23; }
-    NumberField& MonthField() { return context_.dateFormat == 1 ? *first_ : *second_; }
-    NumberField& DayField() { return context_.dateFormat == 1 ? *second_ : *first_; }
-    const NumberField& MonthField() const { return context_.dateFormat == 1 ? *first_ : *second_; }
-    const NumberField& DayField() const { return context_.dateFormat == 1 ? *second_ : *first_; }
+    NumberField& MonthField() { return MonthFirst(context_.dateFormat) ? *first_ : *second_; }
+    NumberField& DayField() { return MonthFirst(context_.dateFormat) ? *second_ : *first_; }
+    const NumberField& MonthField() const { return MonthFirst(context_.dateFormat) ? *first_ : *second_; }
+    const NumberField& DayField() const { return MonthFirst(context_.dateFormat) ? *second_ : *first_; }
 
     AddReminderContext context_;
     std::vector<NumberField*> fields_;

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <array>
 
+#include "calendar/date_text.h"
 #include "calendar/day_number.h"
 #include "calendar/serial_date.h"
 #include "calendar/valid_date.h"
@@ -237,20 +238,6 @@ private:
 
 }  // namespace
 
-// A two- or four-digit field with its up and down buttons.
-struct TEditRem::SpinField {
-    QLineEdit* edit = nullptr;
-    RoundButton* up = nullptr;
-    RoundButton* down = nullptr;
-    int low = 0;
-    int high = 0;
-    void SetEnabled(bool on) const {
-        edit->setEnabled(on);
-        up->setEnabled(on);
-        down->setEnabled(on);
-    }
-};
-
 TEditRem::TEditRem(AppContext& context, QWidget* parent)
     : ThemedDialog(QString(), kClientSize, parent), context_(context) {
     setObjectName(QStringLiteral("TEditRem"));
@@ -350,33 +337,19 @@ void TEditRem::BuildButtons() {
     connect(DefaultButton(), &QPushButton::clicked, this, &TEditRem::PressOk);
 }
 
-TEditRem::SpinField* TEditRem::MakeSpin(const char* name, QWidget* parent, int x, int y, int width, int digits,
-                                        int low, int high) {
-    auto field = std::make_unique<SpinField>();
-    field->edit = new QLineEdit(parent);
-    field->edit->setObjectName(QString::fromLatin1(name));
-    field->edit->setMaxLength(digits);
+NumberField* TEditRem::MakeSpin(const char* name, QWidget* parent, int x, int y, int width, int digits, int low,
+                                int high) {
+    auto field = std::make_unique<NumberField>(name, QRect(x, y, width, 22), QSize(13, 11), digits, low, high, parent);
     field->edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), field->edit));
-    field->edit->setGeometry(x, y, width, 22);
     field->edit->installEventFilter(this);
-    field->up = new RoundButton(RoundButton::Symbol::ArrowUp, parent);
-    field->up->setObjectName(QString::fromLatin1(name) + QStringLiteral("Up"));
-    field->up->setGeometry(x + width + 1, y, 13, 11);
-    field->up->setFocusPolicy(Qt::NoFocus);
-    field->down = new RoundButton(RoundButton::Symbol::ArrowDown, parent);
-    field->down->setObjectName(QString::fromLatin1(name) + QStringLiteral("Down"));
-    field->down->setGeometry(x + width + 1, y + 11, 13, 11);
-    field->down->setFocusPolicy(Qt::NoFocus);
-    field->low = low;
-    field->high = high;
-    SpinField* raw = field.get();
+    NumberField* raw = field.get();
     connect(raw->up, &QAbstractButton::clicked, this, [this, raw] { Step(*raw, 1); });
     connect(raw->down, &QAbstractButton::clicked, this, [this, raw] { Step(*raw, -1); });
     spins_.push_back(std::move(field));
     return raw;
 }
 
-void TEditRem::Step(SpinField& field, int step) {
+void TEditRem::Step(NumberField& field, int step) {
     if (!field.edit->isEnabled()) return;
     const QString text = field.edit->text().trimmed();
     const int next = text.isEmpty() ? field.low : std::clamp(text.toInt() + step, field.low, field.high);
@@ -384,7 +357,7 @@ void TEditRem::Step(SpinField& field, int step) {
 }
 
 void TEditRem::BuildPanel() {
-    const bool monthFirst = style_.dateFormat == 1;
+    const bool monthFirst = MonthFirst(style_.dateFormat);
     panel_ = new QGroupBox(QStringLiteral(" Edit &Event "), this);
     panel_->setObjectName(QStringLiteral("GroupBox1"));
     panel_->setGeometry(8, 164, 393, 317);
@@ -434,7 +407,7 @@ void TEditRem::BuildPanel() {
     connect(dateLimit_, &QRadioButton::toggled, this, &TEditRem::LimitChanged);
     connect(timed_, &QCheckBox::toggled, this, &TEditRem::TimedChanged);
     connect(useStart_, &QCheckBox::toggled, this, [this] { startDate_->setEnabled(useStart_->isEnabled() && useStart_->isChecked()); });
-    for (SpinField* field : {first_, second_, year_}) {
+    for (NumberField* field : {first_, second_, year_}) {
         connect(field->edit, &QLineEdit::textChanged, this, &TEditRem::UpdateWeekday);
     }
 }
@@ -476,7 +449,7 @@ QWidget* TEditRem::BuildGeneralPage() {
 QWidget* TEditRem::BuildAdvancedPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet2"));
-    const QString format = style_.dateFormat == 1 ? QStringLiteral("M/dd/yyyy") : QStringLiteral("d/MM/yyyy");
+    const QString format = QString::fromStdString(DatePickerPattern(style_.dateFormat));
     useStart_ = new QCheckBox(QStringLiteral("&Use start date"), page);
     useStart_->setObjectName(QStringLiteral("CheckBox2"));
     useStart_->setGeometry(8, 10, 170, 20);
@@ -502,10 +475,7 @@ void TEditRem::ApplyTheme(int themeIndex) {
     for (BevelButton* button : {find_, printList_, delete_, import_, export_})
         button->SetColors(theme.Buttons(ButtonFamily::Tool));
     delete_->SetHotTrack(true, ColorFromValue(kRed));
-    for (const auto& field : spins_) {
-        field->up->SetFace(theme.Color(ThemeRole::RoundFace));
-        field->down->SetFace(theme.Color(ThemeRole::RoundFace));
-    }
+    for (const auto& field : spins_) field->SetButtonFace(theme.Color(ThemeRole::RoundFace));
 }
 
 // ---- the table
@@ -675,7 +645,7 @@ void TEditRem::FindNext(const QString& text, bool matchCase) {
     const auto row = FindEventRow(list_.entries, text.toStdString(), matchCase, from);
     if (!row) {
         if (context_.prompt) {
-            context_.prompt->ShowMessage(MessageKind::Warning, "Orvanto",
+            context_.prompt->ShowMessage(MessageKind::Warning, kMessageTitle,
                                          "Search string \"" + text.toStdString() + "\" not found.");
         }
         return;
@@ -688,12 +658,12 @@ void TEditRem::PressDelete() {
     const auto row = SelectedRow();
     if (!row) {
         if (context_.sound) context_.sound->PlayEvent("SystemExclamation");
-        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Information, "Orvanto", kSelectEventFirst);
+        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Information, kMessageTitle, kSelectEventFirst);
         return;
     }
     if (context_.sound) context_.sound->PlayEvent("SystemQuestion");
     const std::string question = "Delete \"" + list_.entries[*row].record.text + "\"?";
-    if (!context_.prompt || !context_.prompt->Ask(MessageKind::Warning, "Orvanto", question)) return;
+    if (!context_.prompt || !context_.prompt->Ask(MessageKind::Warning, kMessageTitle, question)) return;
     list_.entries.erase(list_.entries.begin() + static_cast<std::ptrdiff_t>(*row));
     changed_ = true;
     ClearPanel();
@@ -707,7 +677,7 @@ void TEditRem::PressDelete() {
 // ---- the edit panel
 
 void TEditRem::FillPanel(const ReminderEntry& entry) {
-    const bool monthFirst = style_.dateFormat == 1;
+    const bool monthFirst = MonthFirst(style_.dateFormat);
     {
         std::vector<std::unique_ptr<QSignalBlocker>> blockers;
         for (QObject* object : std::initializer_list<QObject*>{type_, noRepeat_, repeatEvery_, repeatOn_, limit_,
@@ -749,7 +719,7 @@ void TEditRem::FillPanel(const ReminderEntry& entry) {
 }
 
 ReminderEntry TEditRem::PanelEntry() const {
-    const bool monthFirst = style_.dateFormat == 1;
+    const bool monthFirst = MonthFirst(style_.dateFormat);
     ReminderEntry entry;
     const int first = FieldNumber(first_->edit, 0);
     const int second = FieldNumber(second_->edit, 0);
@@ -900,7 +870,7 @@ void TEditRem::Refuse(const EventCommit& commit) {
     QWidget* page = nullptr;
     if (commit.tooManyForDay) {
         if (sound) sound->PlayEvent("SystemExclamation");
-        if (prompt) prompt->ShowMessage(MessageKind::Error, "Orvanto", commit.message);
+        if (prompt) prompt->ShowMessage(MessageKind::Error, kMessageTitle, commit.message);
         focus->setFocus();
         return;
     }
@@ -937,7 +907,7 @@ void TEditRem::Refuse(const EventCommit& commit) {
         break;
     }
     if (commit.message.empty() && sound) sound->Beep();
-    if (!commit.message.empty() && prompt) prompt->ShowMessage(MessageKind::Warning, "Orvanto", commit.message);
+    if (!commit.message.empty() && prompt) prompt->ShowMessage(MessageKind::Warning, kMessageTitle, commit.message);
     if (page) pages_->setCurrentWidget(page);
     focus->setFocus();
 }
@@ -949,7 +919,7 @@ bool TEditRem::Save() {
     try {
         SaveEventList(list_, settings);
     } catch (const std::exception& error) {
-        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", error.what());
+        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, error.what());
         return false;
     }
     changed_ = false;
@@ -961,7 +931,7 @@ bool TEditRem::Save() {
 bool TEditRem::AskToSave() {
     if (!changed_) return true;
     if (context_.sound) context_.sound->PlayEvent("SystemQuestion");
-    if (!context_.prompt || !context_.prompt->Ask(MessageKind::Warning, "Orvanto", kSaveChangesQuestion)) return true;
+    if (!context_.prompt || !context_.prompt->Ask(MessageKind::Warning, kMessageTitle, kSaveChangesQuestion)) return true;
     return Save();
 }
 
@@ -1007,12 +977,12 @@ bool TEditRem::ImportCalendarFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (context_.prompt)
-            context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", "Unable to read " + path.toStdString());
+            context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, "Unable to read " + path.toStdString());
         return false;
     }
     const IcsReading reading = ReadIcs(file.readAll().toStdString());
     if (reading.error) {
-        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", *reading.error);
+        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, *reading.error);
         return false;
     }
     ReminderLines lines = EventListLines(list_);
@@ -1030,7 +1000,7 @@ bool TEditRem::ImportCalendarFile(const QString& path) {
                          std::to_string(reading.records.size()) + " events.";
     for (const std::string& note : reading.notes) report += "\n" + note;
     for (const std::string& note : outcome.notes) report += "\n" + note;
-    if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Information, "Orvanto", report);
+    if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Information, kMessageTitle, report);
     return true;
 }
 
@@ -1045,7 +1015,7 @@ bool TEditRem::ExportCalendarFile(const QString& path) {
             static_cast<qint64>(exported.text.size()) ||
         !file.flush()) {
         if (context_.prompt)
-            context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", "Unable to write to " + path.toStdString());
+            context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, "Unable to write to " + path.toStdString());
         return false;
     }
     return true;

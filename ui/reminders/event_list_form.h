@@ -25,6 +25,7 @@
 #include "ui/app/app_context.h"
 #include "ui/widgets/bevel_button.h"
 #include "ui/widgets/find_dialog.h"
+#include "ui/widgets/number_field.h"
 #include "ui/widgets/round_button.h"
 #include "ui/widgets/themed_dialog.h"
 
@@ -89,15 +90,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct SpinField;
-
     void BuildTable();
     void BuildButtons();
     void BuildPanel();
     QWidget* BuildGeneralPage();
     QWidget* BuildAdvancedPage();
-    SpinField* MakeSpin(const char* name, QWidget* parent, int x, int y, int width, int digits, int low, int high);
-    void Step(SpinField& field, int step);
+    NumberField* MakeSpin(const char* name, QWidget* parent, int x, int y, int width, int digits, int low, int high);
+    void Step(NumberField& field, int step);
 
     void Refill(std::optional<std::size_t> selectRow);
     void FitColumns();
@@ -141,7 +140,7 @@ private:
     QString lastSearch_;
     std::optional<std::size_t> lastMatch_;
     QPointer<FindDialog> findDialog_;
-    std::vector<std::unique_ptr<SpinField>> spins_;
+    std::vector<std::unique_ptr<NumberField>> spins_;
 
     QTableView* table_;
     BevelButton* find_;
@@ -153,14 +152,14 @@ private:
     BevelButton* cancel_;
     BevelButton* help_;
     QGroupBox* panel_;
-    SpinField* first_;
-    SpinField* second_;
-    SpinField* year_;
-    SpinField* hour_;
-    SpinField* minute_;
-    SpinField* warning_;
-    SpinField* every_;
-    SpinField* count_;
+    NumberField* first_;
+    NumberField* second_;
+    NumberField* year_;
+    NumberField* hour_;
+    NumberField* minute_;
+    NumberField* warning_;
+    NumberField* every_;
+    NumberField* count_;
     QLabel* weekday_;
     QComboBox* type_;
     QCheckBox* timed_;

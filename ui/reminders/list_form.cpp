@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPrintDialog>
 
+#include "calendar/date_text.h"
 #include "calendar/day_number.h"
 #include "calendar/serial_date.h"
 #include "core/ini_file.h"
@@ -99,7 +100,7 @@ TListForm::TListForm(const AppContext& context, int today, int dateFormat, QPrin
 }
 
 void TListForm::BuildControls(int today, int dateFormat) {
-    const QString pickerFormat = dateFormat == 1 ? QStringLiteral("M/dd/yyyy") : QStringLiteral("d/MM/yyyy");
+    const QString pickerFormat = QString::fromStdString(DatePickerPattern(dateFormat));
     auto* range = new QGroupBox(QStringLiteral(" Range "), this);
     range->setGeometry(10, 34, 186, 104);
     from_ = new QDateEdit(range);
@@ -225,7 +226,7 @@ void TListForm::Open(AppContext& context, QWidget* parent, const std::vector<Eve
     const bool printed = PrintEventList(entries, form.Options(), {dateFormat, context.timeStyle.twelveHour}, printer);
     QApplication::restoreOverrideCursor();
     if (!printed && context.prompt) {
-        context.prompt->ShowMessage(MessageKind::Error, "Orvanto", "The printer could not be started.");
+        context.prompt->ShowMessage(MessageKind::Error, kMessageTitle, "The printer could not be started.");
     }
 }
 

@@ -163,7 +163,7 @@ void TLogForm::FindNext(const QString& text, bool matchCase) {
     if (at < 0) {
         const std::string quoted = "\"" + text.toStdString() + "\" in history file.";
         if (context_.prompt) {
-            context_.prompt->ShowMessage(MessageKind::Error, "Orvanto",
+            context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle,
                                          first ? "Could not find " + quoted
                                                : "There are no further occurences of " + quoted);
         }
@@ -204,7 +204,7 @@ void TLogForm::Print() {
     const bool printed = PrintDocument(PrintedText(GeometryOf(printer), measure), printer);
     QApplication::restoreOverrideCursor();
     if (!printed && context_.prompt) {
-        context_.prompt->ShowMessage(MessageKind::Error, "Orvanto", "The printer could not be started.");
+        context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, "The printer could not be started.");
     }
 }
 
@@ -216,11 +216,11 @@ void TLogForm::Open(AppContext& context, QWidget* parent) {
 void TLogForm::Open(AppContext& context, QWidget* parent, const std::string& historyPath) {
     std::error_code error;
     if (historyPath.empty()) {
-        if (context.prompt) context.prompt->ShowMessage(MessageKind::Warning, "Orvanto", kHistoryNotDefined);
+        if (context.prompt) context.prompt->ShowMessage(MessageKind::Warning, kMessageTitle, kHistoryNotDefined);
         return;
     }
     if (!std::filesystem::is_regular_file(historyPath, error)) {
-        if (context.prompt) context.prompt->ShowMessage(MessageKind::Warning, "Orvanto", kHistoryNotFound);
+        if (context.prompt) context.prompt->ShowMessage(MessageKind::Warning, kMessageTitle, kHistoryNotFound);
         return;
     }
     TLogForm form(context, historyPath, parent);

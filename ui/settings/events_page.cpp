@@ -131,7 +131,7 @@ void EventsPage::ViewHistory() {
     const QString path = historyFile_->text();
     if (path.isEmpty()) return;
     if (!QFileInfo(path).isFile()) {
-        if (prompt_) prompt_->ShowMessage(MessageKind::Warning, "Orvanto", kHistoryFileNotFound);
+        if (prompt_) prompt_->ShowMessage(MessageKind::Warning, kMessageTitle, kHistoryFileNotFound);
         return;
     }
     if (services_.viewHistory) services_.viewHistory(path.toStdString());

@@ -117,7 +117,7 @@ void GeneralPage::BrowseSound() {
 void GeneralPage::TestSound() {
     const std::string path = waveFile_->text().toStdString();
     if (path.empty()) {
-        if (prompt_) prompt_->ShowMessage(MessageKind::Warning, "Orvanto", kNoWaveDefined);
+        if (prompt_) prompt_->ShowMessage(MessageKind::Warning, kMessageTitle, kNoWaveDefined);
         return;
     }
     if (sound_) PlaySoundFileWithRetries(*sound_, path, services_.wait);

@@ -26,7 +26,6 @@ namespace {
 
 constexpr QSize kClientSize(520, 428);
 constexpr QSize kMainWindowSize(356, 444);
-constexpr const char* kTitle = "Orvanto";
 
 TSettingsForm::HistoryViewer& TheHistoryViewer() {
     static TSettingsForm::HistoryViewer viewer = &TSettingsForm::ShowFileInHelpWindow;
@@ -259,7 +258,7 @@ void TSettingsForm::PressOk() {
             RestorePreviousWallpaper(*services_.desktop, settings);
         }
     } catch (const std::exception& error) {
-        prompt_.ShowMessage(MessageKind::Error, kTitle, error.what());
+        prompt_.ShowMessage(MessageKind::Error, kMessageTitle, error.what());
         return;
     }
     stored_ = true;
@@ -310,7 +309,7 @@ bool TSettingsForm::CheckClock() {
 void TSettingsForm::RefuseOnClockPage(QWidget* box, const char* message) {
     pages_->setCurrentWidget(clock_);
     if (context_.sound) context_.sound->Beep();
-    prompt_.ShowMessage(MessageKind::Error, kTitle, message);
+    prompt_.ShowMessage(MessageKind::Error, kMessageTitle, message);
     box->setFocus();
 }
 

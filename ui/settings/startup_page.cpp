@@ -132,7 +132,7 @@ void StartupPage::MinimizeToggled(bool on) {
         quit_->setChecked(false);
         return;
     }
-    if (!loading_ && prompt_) prompt_->ShowMessage(MessageKind::Warning, "Orvanto", kClearMinimizeWarning);
+    if (!loading_ && prompt_) prompt_->ShowMessage(MessageKind::Warning, kMessageTitle, kClearMinimizeWarning);
 }
 
 void StartupPage::WallpaperToggled(bool on) {
@@ -165,7 +165,7 @@ void StartupPage::UpdateWallpaperControls() {
 
 void StartupPage::CustomClicked() {
     UpdateWallpaperControls();
-    if (prompt_) prompt_->ShowMessage(MessageKind::Information, "Orvanto", kCustomPositionNotice);
+    if (prompt_) prompt_->ShowMessage(MessageKind::Information, kMessageTitle, kCustomPositionNotice);
 }
 
 }  // namespace orvanto

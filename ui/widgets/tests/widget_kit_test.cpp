@@ -1,5 +1,6 @@
 // The widget kit: the theme table, bevelled buttons painted in theme colours,
-// the caption bar's drag, and the dialog base's Enter and Escape.
+// the caption bar's drag, the dialog base's Enter and Escape, and the number
+// field's arrows.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -9,6 +10,7 @@
 #include "ui/widgets/bevel_button.h"
 #include "ui/widgets/caption_bar.h"
 #include "ui/widgets/move_cursor.h"
+#include "ui/widgets/number_field.h"
 #include "ui/widgets/scrolling_text.h"
 #include "ui/widgets/theme.h"
 #include "ui/widgets/themed_dialog.h"
@@ -125,6 +127,30 @@ TEST(ThemedDialog, CloseButtonCancels) {
     dialog.show();
     dialog.Caption()->CloseButton()->click();
     EXPECT_EQ(result, QDialog::Rejected);
+}
+
+TEST(NumberField, ArrowsStackAtTheRightOfTheBoxAndFollowItsState) {
+    test::Application();
+    QWidget parent;
+    const NumberField field("YearEdit", QRect(142, 34, 40, 20), QSize(12, 10), 4, 1753, 2078, &parent);
+    EXPECT_EQ(field.edit->objectName(), QStringLiteral("YearEdit"));
+    EXPECT_EQ(field.edit->maxLength(), 4);
+    EXPECT_EQ(field.edit->geometry(), QRect(142, 34, 40, 20));
+    EXPECT_EQ(field.up->objectName(), QStringLiteral("YearEditUp"));
+    EXPECT_EQ(field.up->geometry(), QRect(183, 34, 12, 10));
+    EXPECT_EQ(field.down->objectName(), QStringLiteral("YearEditDown"));
+    EXPECT_EQ(field.down->geometry(), QRect(183, 44, 12, 10));
+    EXPECT_EQ(field.up->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(field.down->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(field.low, 1753);
+    EXPECT_EQ(field.high, 2078);
+    field.SetEnabled(false);
+    EXPECT_FALSE(field.edit->isEnabled());
+    EXPECT_FALSE(field.up->isEnabled());
+    EXPECT_FALSE(field.down->isEnabled());
+    field.SetButtonFace(QColor(1, 2, 3));
+    EXPECT_EQ(field.up->Face(), QColor(1, 2, 3));
+    EXPECT_EQ(field.down->Face(), QColor(1, 2, 3));
 }
 
 TEST(ScrollingText, RunsAndStops) {
