@@ -25,6 +25,7 @@
 #include "core/settings_keys.h"
 #include "ui/help/help_window.h"
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/placed_controls.h"
 
 namespace orvanto {
 
@@ -39,21 +40,6 @@ constexpr int kSmallPrintScale = 3;
 constexpr int kLargePrintScale = 6;
 constexpr int kStripWidths[4] = {50, 95, 100, 104};
 const QColor kStripColours[4] = {Qt::black, Qt::red, Qt::blue, QColor(0, 128, 0)};
-
-QLabel* MakeLabel(const QString& text, const QRect& at, QWidget* parent, QWidget* buddy = nullptr) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(at);
-    if (buddy) label->setBuddy(buddy);
-    return label;
-}
-
-BevelButton* MakeButton(const char* name, const QString& text, const QRect& at, QWidget* parent) {
-    auto* button = new BevelButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(text);
-    button->setGeometry(at);
-    return button;
-}
 
 QCheckBox* MakeBox(const char* name, const QString& text, const QRect& at, QWidget* parent,
                    const QColor& colour = QColor()) {

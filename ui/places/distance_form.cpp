@@ -12,6 +12,7 @@
 #include "ui/app/message_prompt.h"
 #include "ui/places/region_form.h"
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/placed_controls.h"
 
 namespace orvanto {
 
@@ -32,21 +33,6 @@ constexpr const char* kFromNames[] = {"ComboBox1", "ComboBox2",    "Edit1",     
 constexpr const char* kToNames[] = {"ComboBox3", "ComboBox4",    "Edit5",        "Edit7",
                                     "RadioButton5", "RadioButton6", "Edit6",    "Edit8",
                                     "RadioButton7", "RadioButton8", "SelButton2"};
-
-QLabel* MakeLabel(const QString& text, const QRect& at, QWidget* parent, QWidget* buddy = nullptr) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(at);
-    if (buddy) label->setBuddy(buddy);
-    return label;
-}
-
-BevelButton* MakeButton(const char* name, const QString& text, const QRect& at, QWidget* parent) {
-    auto* button = new BevelButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(text);
-    button->setGeometry(at);
-    return button;
-}
 
 // The place's folder for CityData.txt: beside the settings file.
 std::filesystem::path CompanionFolder(const std::string& settingsPath) {

@@ -20,6 +20,7 @@
 #include "reminders/reminder_store.h"
 #include "ui/help/help_window.h"
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/placed_controls.h"
 
 namespace orvanto {
 
@@ -38,13 +39,6 @@ int FieldValue(const QLineEdit* edit, bool* present = nullptr) {
 }
 
 int DayNumberOf(const QDate& date) { return DayNumber(date.year(), date.month(), date.day()); }
-
-QLabel* MakeLabel(const QString& text, const QRect& at, QWidget* parent, QWidget* buddy = nullptr) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(at);
-    if (buddy) label->setBuddy(buddy);
-    return label;
-}
 
 }  // namespace
 

@@ -32,6 +32,7 @@
 #include "ui/help/help_window.h"
 #include "ui/reminders/list_form.h"
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/placed_controls.h"
 
 namespace orvanto {
 
@@ -81,13 +82,6 @@ int FieldNumber(const QLineEdit* edit, int missing) {
 
 QString TwoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
 
-QLabel* MakeLabel(const QString& text, const QRect& at, QWidget* parent, QWidget* buddy = nullptr) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(at);
-    if (buddy) label->setBuddy(buddy);
-    return label;
-}
-
 QComboBox* MakeList(const char* name, const QStringList& items, const QRect& at, QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
@@ -104,14 +98,6 @@ QDateEdit* MakePicker(const char* name, const QString& format, const QRect& at, 
     picker->setCalendarPopup(true);
     picker->setGeometry(at);
     return picker;
-}
-
-BevelButton* MakeButton(const char* name, const char* caption, const QRect& at, QWidget* parent) {
-    auto* button = new BevelButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(QString::fromLatin1(caption));
-    button->setGeometry(at);
-    return button;
 }
 
 // The width of a text estimated from the advances of its characters (ASCII
