@@ -69,16 +69,19 @@ TEST_F(PhasesCommandTest, AYearsListingKeepsTheCycle) {
     const std::regex line(R"((\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2})\t(New Moon|First Quarter|Full Moon|Last Quarter))");
     const std::vector<std::string> cycle = {"New Moon", "First Quarter", "Full Moon", "Last Quarter"};
     std::size_t first = 4;
-    for (std::size_t i = 0; i < run.Lines().size(); ++i) {
+    // The match points into the line: the lines must outlive it (Lines()
+    // makes a new vector each time).
+    const std::vector<std::string> lines = run.Lines();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         std::smatch m;
-        ASSERT_TRUE(std::regex_match(run.Lines()[i], m, line)) << run.Lines()[i];
+        ASSERT_TRUE(std::regex_match(lines[i], m, line)) << lines[i];
         if (i == 0) {
             for (std::size_t c = 0; c < 4; ++c)
                 if (cycle[c] == m[2]) first = c;
         }
-        EXPECT_EQ(m[2], cycle[(first + i) % 4]) << run.Lines()[i];
+        EXPECT_EQ(m[2], cycle[(first + i) % 4]) << lines[i];
         if (i > 0) {
-            EXPECT_LT(run.Lines()[i - 1], run.Lines()[i]);
+            EXPECT_LT(lines[i - 1], lines[i]);
         }
     }
 }
