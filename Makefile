@@ -64,7 +64,7 @@ test-sanitize: deps
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/sanitizer-suppressions.txt \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/sanitizer-suppressions.txt:print_suppressions=0 \
 	  ctest --output-on-failure -j $(JOBS)
 
 check-generated:

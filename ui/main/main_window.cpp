@@ -123,7 +123,13 @@ TForm1::TForm1(AppContext& context, WindowLauncher& launcher, MainWindowStart st
     ShowMonth(Today());
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // QWidget's destructor closes the window, which moves the focus and makes
+    // the year field emit FocusLost: by then this object is only a QWidget,
+    // so no signal of a child may reach a slot of this window any more.
+    qApp->removeEventFilter(this);
+    for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+}
 
 // ---------------------------------------------------------------- layout
 

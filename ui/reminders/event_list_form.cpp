@@ -541,6 +541,8 @@ bool TEditRem::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (table_ && watched == table_->viewport()) {
+        // Only mouse events are QMouseEvents: the viewport sees every kind.
+        if (type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease) return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (type == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton) {
             const QModelIndex index = table_->indexAt(mouse->position().toPoint());
