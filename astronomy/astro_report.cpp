@@ -127,16 +127,16 @@ TSunDay ComputeSunDay(double t, long double phi, long double west) {
 
 TPhaseSpan ComputePhaseSpan(double u, bool minorPhases);
 
-TAstroValues ComputeValues(const TAstroReportInput& in, const TSeasonInstants& seasons,
-                           const TSunDay& sun, const TPhaseSpan& phases);
+TAstroValues ComputeValues(const TAstroReportInput& in, const TSeasonInstants& seasons, const TSunDay& sun,
+                           const TPhaseSpan& phases);
 
 }  // namespace
 
 std::string MoonAgeText(long double age) {
     const long double days = std::trunc(age);
     const DateTimeParts p = SplitSerial(static_cast<double>(age - days));
-    return Format("%d", static_cast<int>(days)) + " days " + Format("%2.2d", p.hours) +
-           " hours " + Format("%2.2d", p.minutes) + " minutes ";
+    return Format("%d", static_cast<int>(days)) + " days " + Format("%2.2d", p.hours) + " hours " +
+           Format("%2.2d", p.minutes) + " minutes ";
 }
 
 namespace {
@@ -151,15 +151,14 @@ struct PhaseChoice {
 PhaseChoice NearestPhase(double u, bool minorPhases, bool before) {
     const auto at = [&](TMoonPhase p) { return before ? PhaseOnOrBefore(p, u) : PhaseOnOrAfter(p, u); };
     PhaseChoice kept{mpNewMoon, at(mpNewMoon)};
-    constexpr TMoonPhase kOrder[] = {mpWaxingCrescent, mpFirstQuarter, mpWaxingGibbous,
-                                     mpFullMoon,       mpWaningGibbous, mpLastQuarter,
-                                     mpWaningCrescent};
+    constexpr TMoonPhase kOrder[] = {mpWaxingCrescent, mpFirstQuarter, mpWaxingGibbous, mpFullMoon,
+                                     mpWaningGibbous,  mpLastQuarter,  mpWaningCrescent};
     for (const TMoonPhase phase : kOrder) {
         const bool minor = phase % 2 == 1;
         if (minor && !minorPhases) continue;
         const double when = at(phase);
-        const bool better = before ? (phase == mpWaxingCrescent ? when >= kept.when : when > kept.when)
-                                   : when < kept.when;
+        const bool better =
+            before ? (phase == mpWaxingCrescent ? when >= kept.when : when > kept.when) : when < kept.when;
         if (better) kept = {phase, when};
     }
     return kept;
@@ -175,19 +174,19 @@ std::string Trim(const std::string& text) {
 }
 
 std::string LongDateLine(double serial, const ReportBuilder& builder, int dateFormat) {
-    static const char* const kWeekdays[] = {"Saturday", "Sunday",   "Monday", "Tuesday",
+    static const char* const kWeekdays[] = {"Saturday",  "Sunday",   "Monday", "Tuesday",
                                             "Wednesday", "Thursday", "Friday"};
-    static const char* const kMonths[] = {"January", "February", "March",     "April",
-                                          "May",     "June",     "July",      "August",
-                                          "September", "October", "November", "December"};
+    static const char* const kMonths[] = {"January",   "February", "March",    "April",
+                                          "May",       "June",     "July",     "August",
+                                          "September", "October",  "November", "December"};
     const DateTimeParts p = SplitSerial(serial);
     // Serial 0 (30 December 1899) was a Saturday.
     const long long day = static_cast<long long>(std::floor(serial));
     const char* weekday = kWeekdays[((day % 7) + 7) % 7];
     const char* month = kMonths[p.date.month - 1];
-    const std::string date =
-        MonthFirst(dateFormat) ? Format("%s, %s %d, %d", weekday, month, p.date.day, p.date.year)
-                               : Format("%s, %d %s %d", weekday, p.date.day, month, p.date.year);
+    const std::string date = MonthFirst(dateFormat)
+                                 ? Format("%s, %s %d, %d", weekday, month, p.date.day, p.date.year)
+                                 : Format("%s, %d %s %d", weekday, p.date.day, month, p.date.year);
     return date + ", " + builder.ShortTime(serial);
 }
 
@@ -208,7 +207,10 @@ std::string ShortTimeText(int hours, int minutes, bool twelveHour) {
 }
 
 std::string CompassText(long double a) {
-    struct Sector { long double from, to; const char* name; };
+    struct Sector {
+        long double from, to;
+        const char* name;
+    };
     static constexpr Sector kSectors[] = {
         {337.5L, 360, "N"},     {0, 22.5L, "N"},        {22.5L, 67.5L, "NE"},
         {67.5L, 112.5L, "E"},   {112.5L, 157.5L, "SE"}, {157.5L, 202.5L, "S"},
@@ -224,8 +226,8 @@ std::string AngleText(long double value, const std::string& positive, const std:
     const long double magnitude = std::fabs(value);
     const long double degrees = std::trunc(magnitude);
     const long double minutes = std::nearbyint((magnitude - degrees) * 60);
-    return Format("%d", static_cast<int>(degrees)) + "\xC2\xB0 " +
-           Format("%d", static_cast<int>(minutes)) + "'" + (value >= 0 ? positive : negative);
+    return Format("%d", static_cast<int>(degrees)) + "\xC2\xB0 " + Format("%d", static_cast<int>(minutes)) +
+           "'" + (value >= 0 ? positive : negative);
 }
 
 std::string NumberText(long double value, int decimals) {
@@ -242,9 +244,7 @@ std::string NumberText(long double value, int decimals) {
     return Trim(sign + whole + fraction);
 }
 
-TAstroValues ComputeAstroValues(const TAstroReportInput& in) {
-    return TAstroReport().Compute(in);
-}
+TAstroValues ComputeAstroValues(const TAstroReportInput& in) { return TAstroReport().Compute(in); }
 
 TAstroValues TAstroReport::Compute(const TAstroReportInput& in) {
     const double t = in.windowDate;
@@ -255,8 +255,7 @@ TAstroValues TAstroReport::Compute(const TAstroReportInput& in) {
         sunDay_->westLongitude != west)
         sunDay_ = ComputeSunDay(t, in.latitude, west);
     const double u = t - in.zoneHours / 24.0;
-    if (!phases_ || phases_->minorPhases != in.minorPhases || !(phases_->current < u) ||
-        !(u < phases_->next))
+    if (!phases_ || phases_->minorPhases != in.minorPhases || !(phases_->current < u) || !(u < phases_->next))
         phases_ = ComputePhaseSpan(u, in.minorPhases);
     return ComputeValues(in, *seasons_, *sunDay_, *phases_);
 }
@@ -269,8 +268,8 @@ TPhaseSpan ComputePhaseSpan(double u, bool minorPhases) {
     return {minorPhases, current.phase, next.phase, current.when, next.when};
 }
 
-TAstroValues ComputeValues(const TAstroReportInput& in, const TSeasonInstants& seasons,
-                           const TSunDay& sun, const TPhaseSpan& phases) {
+TAstroValues ComputeValues(const TAstroReportInput& in, const TSeasonInstants& seasons, const TSunDay& sun,
+                           const TPhaseSpan& phases) {
     const ReportBuilder b(in);
     const double t = in.windowDate;
     const long double phi = in.latitude;
@@ -291,10 +290,10 @@ TAstroValues ComputeValues(const TAstroReportInput& in, const TSeasonInstants& s
 
     // Seasons of this year and the next; in the southern hemisphere the same instants carry
     // the opposite season's names.
-    static constexpr const char* kNorth[4] = {"Spring Equinox:", "Summer Solstice:",
-                                              "Autumn Equinox:", "Winter Solstice:"};
-    static constexpr const char* kSouth[4] = {"Autumn Equinox:", "Winter Solstice:",
-                                              "Spring Equinox:", "Summer Solstice:"};
+    static constexpr const char* kNorth[4] = {
+        "Spring Equinox:", "Summer Solstice:", "Autumn Equinox:", "Winter Solstice:"};
+    static constexpr const char* kSouth[4] = {
+        "Autumn Equinox:", "Winter Solstice:", "Spring Equinox:", "Summer Solstice:"};
     for (int i = 0; i < 4; ++i) {
         v.seasons[i].caption = phi >= 0 ? kNorth[i] : kSouth[i];
         v.seasons[i].thisYear = b.DateAndLongTime(b.ToLocal(seasons.thisYear[i]), ", ");
@@ -309,9 +308,8 @@ TAstroValues ComputeValues(const TAstroReportInput& in, const TSeasonInstants& s
     v.sunSet = sunEvent(sun.set);
     v.daylight = DaylightText(sun);
 
-    std::string* const twilightTexts[6] = {&v.civilStart,    &v.civilEnd,
-                                           &v.nauticalStart, &v.nauticalEnd,
-                                           &v.astronomicalStart, &v.astronomicalEnd};
+    std::string* const twilightTexts[6] = {&v.civilStart,  &v.civilEnd,          &v.nauticalStart,
+                                           &v.nauticalEnd, &v.astronomicalStart, &v.astronomicalEnd};
     for (int i = 0; i < 6; ++i) *twilightTexts[i] = b.LongTime(b.ToLocal(sun.twilight[i]));
 
     v.moonRise = b.EventTime([&] { return MoonriseTime(t, phi, west); });
@@ -330,8 +328,8 @@ TAstroValues ComputeValues(const TAstroReportInput& in, const TSeasonInstants& s
     v.nextSunEclipseDate = b.DateAndLongTime(b.ToLocal(sunEclipse.date), ",  ");
     v.nextSunEclipseKind = EclipseKindText(sunEclipse.kind);
     const EclipseFound moonEclipse = NextEclipse(t, EclipseType::Lunar);
-    v.nextMoonEclipse = b.DateAndLongTime(b.ToLocal(moonEclipse.date), ",  ") + ",  " +
-                        EclipseKindText(moonEclipse.kind);
+    v.nextMoonEclipse =
+        b.DateAndLongTime(b.ToLocal(moonEclipse.date), ",  ") + ",  " + EclipseKindText(moonEclipse.kind);
 
     v.sunSubtends = SubtendsText(SunDiameter(t));
     v.moonSubtends = SubtendsText(MoonDiameter(t));

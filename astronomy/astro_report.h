@@ -9,12 +9,12 @@
 namespace orvanto::astro {
 
 struct TAstroReportInput {
-    double windowDate = 0;         // local serial date: the chosen day + the local time of day
-    double universalHours = 0;     // the clock's time of day in Universal Time, hours
-    long double latitude = 0;      // degrees, north positive
-    long double longitude = 0;     // degrees, EAST positive (as the settings file keeps it)
-    int zoneHours = 0;             // e: local time = Universal Time + e hours
-    int dateFormat = 2;            // 1 month/day/year, otherwise day/month/year
+    double windowDate = 0;      // local serial date: the chosen day + the local time of day
+    double universalHours = 0;  // the clock's time of day in Universal Time, hours
+    long double latitude = 0;   // degrees, north positive
+    long double longitude = 0;  // degrees, EAST positive (as the settings file keeps it)
+    int zoneHours = 0;          // e: local time = Universal Time + e hours
+    int dateFormat = 2;         // 1 month/day/year, otherwise day/month/year
     bool twelveHour = false;
     bool minorPhases = false;
     std::string cityName;
@@ -37,8 +37,7 @@ struct TAstroValues {
     std::string lunation;
     TSeasonRow seasons[4];
     std::string sunRise, sunTransit, sunSet, daylight;
-    std::string civilStart, civilEnd, nauticalStart, nauticalEnd, astronomicalStart,
-        astronomicalEnd;
+    std::string civilStart, civilEnd, nauticalStart, nauticalEnd, astronomicalStart, astronomicalEnd;
     std::string moonRise, moonTransit, moonSet;
     std::string currentPhaseName, currentPhaseDate;
     std::string nextPhaseName, nextPhaseDate;

@@ -17,7 +17,7 @@ namespace orvanto::astro {
 namespace {
 
 struct EclipseGeometry {
-    long double jde;    // greatest eclipse
+    long double jde;  // greatest eclipse
     long double gamma;
     long double u;
 };
@@ -35,20 +35,16 @@ EclipseGeometry GeometryAt(const MeanPhaseElements& el, EclipseType type) {
                                        : -0.4065L * SinDeg(mp) + 0.1727L * e * SinDeg(m);
     EclipseGeometry g;
     g.jde = el.jde + firstTerms + 0.0161L * SinDeg(2 * mp) - 0.0097L * SinDeg(2 * f1) +
-            0.0073L * e * SinDeg(mp - m) - 0.0050L * e * SinDeg(mp + m) -
-            0.0023L * SinDeg(mp - 2 * f1) + 0.0021L * e * SinDeg(2 * m) +
-            0.0012L * SinDeg(mp + 2 * f1) + 0.0006L * e * SinDeg(2 * mp + m) -
+            0.0073L * e * SinDeg(mp - m) - 0.0050L * e * SinDeg(mp + m) - 0.0023L * SinDeg(mp - 2 * f1) +
+            0.0021L * e * SinDeg(2 * m) + 0.0012L * SinDeg(mp + 2 * f1) + 0.0006L * e * SinDeg(2 * mp + m) -
             0.0004L * SinDeg(3 * mp) - 0.0003L * e * SinDeg(m + 2 * f1) + 0.0003L * SinDeg(a1) -
-            0.0002L * e * SinDeg(m - 2 * f1) - 0.0002L * e * SinDeg(2 * mp - m) -
-            0.0002L * SinDeg(omega);
+            0.0002L * e * SinDeg(m - 2 * f1) - 0.0002L * e * SinDeg(2 * mp - m) - 0.0002L * SinDeg(omega);
 
-    const long double p = 0.2070L * e * SinDeg(m) + 0.0024L * e * SinDeg(2 * m) -
-                          0.0392L * SinDeg(mp) + 0.0116L * SinDeg(2 * mp) -
-                          0.0073L * e * SinDeg(mp + m) + 0.0067L * e * SinDeg(mp - m) +
-                          0.0118L * SinDeg(2 * f1);
+    const long double p = 0.2070L * e * SinDeg(m) + 0.0024L * e * SinDeg(2 * m) - 0.0392L * SinDeg(mp) +
+                          0.0116L * SinDeg(2 * mp) - 0.0073L * e * SinDeg(mp + m) +
+                          0.0067L * e * SinDeg(mp - m) + 0.0118L * SinDeg(2 * f1);
     const long double q = 5.2207L - 0.0048L * e * CosDeg(m) + 0.0020L * e * CosDeg(2 * m) -
-                          0.3299L * CosDeg(mp) - 0.0060L * e * CosDeg(mp + m) +
-                          0.0041L * e * CosDeg(mp - m);
+                          0.3299L * CosDeg(mp) - 0.0060L * e * CosDeg(mp + m) + 0.0041L * e * CosDeg(mp - m);
     const long double w = std::fabs(CosDeg(f1));
     g.gamma = (p * CosDeg(f1) + q * SinDeg(f1)) * (1.0L - 0.0048L * w);
     g.u = 0.0059L + 0.0046L * e * CosDeg(m) - 0.0182L * CosDeg(mp) + 0.0004L * CosDeg(2 * mp) -

@@ -50,8 +50,7 @@ CalendarDate DecodeSerialDate(double serial) {
     const long d = doy - (153 * mp + 2) / 5 + 1;
     const long m = mp < 10 ? mp + 3 : mp - 9;
     const long y = yoe + era * 400 + (m <= 2);
-    return {static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(m),
-            static_cast<std::uint16_t>(d)};
+    return {static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(m), static_cast<std::uint16_t>(d)};
 }
 
 SerialDateTime DecodeSerialDateTime(double serial) {
@@ -73,13 +72,9 @@ SerialDateTime DecodeSerialDateTime(double serial) {
     return result;
 }
 
-long double SerialToJulianDay(double serial) {
-    return static_cast<long double>(serial) + kJulianDayOffset;
-}
+long double SerialToJulianDay(double serial) { return static_cast<long double>(serial) + kJulianDayOffset; }
 
-double JulianDayToSerial(long double julianDay) {
-    return static_cast<double>(julianDay - kJulianDayOffset);
-}
+double JulianDayToSerial(long double julianDay) { return static_cast<double>(julianDay - kJulianDayOffset); }
 
 long double JulianDayFromCalendar(std::uint16_t year, std::uint16_t month, std::uint16_t day) {
     if (year < 1 || year > 9999) throw EConvertError("Invalid year");
@@ -90,17 +85,15 @@ long double JulianDayFromCalendar(std::uint16_t year, std::uint16_t month, std::
         y -= 1;
         m += 12;
     }
-    const long double julian = std::trunc(365.25L * (y + 4716)) +
-                               std::trunc(30.6001L * (m + 1)) + day - 1524.5L;
+    const long double julian =
+        std::trunc(365.25L * (y + 4716)) + std::trunc(30.6001L * (m + 1)) + day - 1524.5L;
     const bool julianCalendar = kCalendarSwitchJulianDay > julian;
-    if (day < 1 || day > DaysInMonth(year, month, julianCalendar))
-        throw EConvertError("Invalid day");
+    if (day < 1 || day > DaysInMonth(year, month, julianCalendar)) throw EConvertError("Invalid day");
     if (julianCalendar) return julian;
     const long a = y / 100;
     const long b = 2 - a + a / 4;
     const long double gregorian = julian + b;
-    if (kCalendarSwitchJulianDay > gregorian)
-        throw EConvertError("Date invalid due to calendar change");
+    if (kCalendarSwitchJulianDay > gregorian) throw EConvertError("Date invalid due to calendar change");
     return gregorian;
 }
 
@@ -127,13 +120,9 @@ double SerialFromCalendar(std::uint16_t year, std::uint16_t month, std::uint16_t
     return JulianDayToSerial(JulianDayFromCalendar(year, month, day));
 }
 
-CalendarDate CalendarFromSerial(double serial) {
-    return CalendarFromJulianDay(SerialToJulianDay(serial));
-}
+CalendarDate CalendarFromSerial(double serial) { return CalendarFromJulianDay(SerialToJulianDay(serial)); }
 
-long double JulianCenturies(long double julianDay) {
-    return (julianDay - 2451545.0L) / 36525.0L;
-}
+long double JulianCenturies(long double julianDay) { return (julianDay - 2451545.0L) / 36525.0L; }
 
 long double TwilightJulianDay(double serial) {
     static const double kLastJulianCalendarDay = EncodeSerialDate(1582, 10, 14);

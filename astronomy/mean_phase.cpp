@@ -17,16 +17,13 @@ MeanPhaseElements MeanPhaseAt(int phase, double serial) {
     const long double t4 = t3 * t;
     const long double k = el.k;
     el.t = t;
-    el.jde = 2451550.09765L + 29.530588853L * k + 0.0001337L * t2 - 0.00000015L * t3 +
-             0.00000000073L * t4;
+    el.jde = 2451550.09765L + 29.530588853L * k + 0.0001337L * t2 - 0.00000015L * t3 + 0.00000000073L * t4;
     el.m = 2.5534L + 29.10535669L * k - 0.0000218L * t2 - 0.00000011L * t3;
     // The moon's mean anomaly with the T^2 coefficient 0.0107438 of the first edition
     // (0.0107582 in the second); ten times that value puts phases off by over a minute
     // at the ends of the twentieth and twenty-first centuries.
-    el.mPrime = 201.5643L + 385.81693528L * k + 0.0107438L * t2 + 0.00001239L * t3 -
-                0.000000058L * t4;
-    el.f = 160.7108L + 390.67050274L * k - 0.0016341L * t2 - 0.00000227L * t3 +
-           0.000000011L * t4;
+    el.mPrime = 201.5643L + 385.81693528L * k + 0.0107438L * t2 + 0.00001239L * t3 - 0.000000058L * t4;
+    el.f = 160.7108L + 390.67050274L * k - 0.0016341L * t2 - 0.00000227L * t3 + 0.000000011L * t4;
     el.omega = 124.7746L - 1.5637558L * k + 0.0020691L * t2 + 0.00000215L * t3;
     el.e = 1.0L - 0.002516L * centuries - 0.0000074L * centuries * centuries;
     return el;

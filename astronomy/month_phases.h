@@ -8,9 +8,9 @@
 namespace orvanto::astro {
 
 struct MonthPhase {
-    int day = 0;            // day of the month of the local instant
-    double timeOfDay = 0;   // its local time of day, as a fraction of a day
-    int phase = 0;          // TMoonPhase code: 0 new, 2 first quarter, 4 full, 6 last quarter
+    int day = 0;           // day of the month of the local instant
+    double timeOfDay = 0;  // its local time of day, as a fraction of a day
+    int phase = 0;         // TMoonPhase code: 0 new, 2 first quarter, 4 full, 6 last quarter
 };
 
 // At most 10 entries (a month holds at most five); biasMinutes is the

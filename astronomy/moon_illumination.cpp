@@ -24,19 +24,17 @@ long double MoonPhaseAngle(double serial) {
     const TSkyPosition sun = SolarPosition(serial);
     const TSkyPosition moon = LunarPosition(serial);
     // Geocentric elongation psi, then the phase angle seen from the moon.
-    const long double psi = DegToRad(
-        ArcCosDeg(CosDeg(moon.EclLatitude) * CosDeg(moon.EclLongitude - sun.EclLongitude)));
-    const long double q = std::atan(sun.Distance * std::sin(psi) /
-                                    (moon.Distance - sun.Distance * std::cos(psi)));
+    const long double psi =
+        DegToRad(ArcCosDeg(CosDeg(moon.EclLatitude) * CosDeg(moon.EclLongitude - sun.EclLongitude)));
+    const long double q =
+        std::atan(sun.Distance * std::sin(psi) / (moon.Distance - sun.Distance * std::cos(psi)));
     long double i = RadToDeg(q);
     if (q < 0) i += 180.0L;
     if (Elongation(moon, sun) > 180.0L) i = -i;
     return i;
 }
 
-long double MoonLitFraction(double serial) {
-    return (1.0L + CosDeg(MoonPhaseAngle(serial))) / 2.0L;
-}
+long double MoonLitFraction(double serial) { return (1.0L + CosDeg(MoonPhaseAngle(serial))) / 2.0L; }
 
 long double MoonAge(double serial) {
     const TSkyPosition sun = SolarPosition(serial);

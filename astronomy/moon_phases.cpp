@@ -31,17 +31,20 @@ long double EPower(long double e, int power) {
 
 const std::array<PhaseCorrectionTerm, 25>& CorrectionsFor(TMoonPhase phase) {
     switch (phase) {
-        case mpNewMoon: return kNewMoonCorrections;
-        case mpFullMoon: return kFullMoonCorrections;
-        default: return kQuarterCorrections;
+    case mpNewMoon:
+        return kNewMoonCorrections;
+    case mpFullMoon:
+        return kFullMoonCorrections;
+    default:
+        return kQuarterCorrections;
     }
 }
 
 long double PeriodicCorrection(TMoonPhase phase, const MeanPhaseElements& el) {
     long double sum = 0;
     for (const PhaseCorrectionTerm& term : CorrectionsFor(phase)) {
-        const long double arg = term.m * el.m + term.mPrime * el.mPrime + term.f * el.f +
-                                term.omega * el.omega;
+        const long double arg =
+            term.m * el.m + term.mPrime * el.mPrime + term.f * el.f + term.omega * el.omega;
         sum += term.coefficient * EPower(el.e, term.ePower) * SinDeg(arg);
     }
     return sum;
@@ -51,8 +54,8 @@ long double PeriodicCorrection(TMoonPhase phase, const MeanPhaseElements& el) {
 long double QuarterCorrection(TMoonPhase phase, const MeanPhaseElements& el) {
     if (phase != mpFirstQuarter && phase != mpLastQuarter) return 0;
     const long double w = 0.00306L - 0.00038L * el.e * CosDeg(el.m) + 0.00026L * CosDeg(el.mPrime) -
-                          0.00002L * CosDeg(el.mPrime - el.m) +
-                          0.00002L * CosDeg(el.mPrime + el.m) + 0.00002L * CosDeg(2 * el.f);
+                          0.00002L * CosDeg(el.mPrime - el.m) + 0.00002L * CosDeg(el.mPrime + el.m) +
+                          0.00002L * CosDeg(2 * el.f);
     return phase == mpFirstQuarter ? w : -w;
 }
 
@@ -87,8 +90,8 @@ long double AdditionalCorrection(const MeanPhaseElements& el) {
 
 double PrincipalPhaseTime(TMoonPhase phase, double serial) {
     const MeanPhaseElements el = MeanPhaseAt(phase, serial);
-    return JulianDayToSerial(el.jde + PeriodicCorrection(phase, el) +
-                             QuarterCorrection(phase, el) + AdditionalCorrection(el));
+    return JulianDayToSerial(el.jde + PeriodicCorrection(phase, el) + QuarterCorrection(phase, el) +
+                             AdditionalCorrection(el));
 }
 
 // The moon's age with the sun's longitude from the abridged series: within a few seconds of
@@ -180,8 +183,7 @@ double PhaseOnOrAfter(TMoonPhase phase, double serial) {
 
 std::int32_t LunationNumber(double serial) {
     const long double sinceEpoch = PhaseOnOrBefore(mpNewMoon, serial) - kSerialLunationEpoch;
-    return static_cast<std::int32_t>(std::nearbyint(sinceEpoch * (1.0L / kLunationCountMonth))) +
-           1;
+    return static_cast<std::int32_t>(std::nearbyint(sinceEpoch * (1.0L / kLunationCountMonth))) + 1;
 }
 
 }  // namespace orvanto::astro

@@ -22,7 +22,7 @@ struct LunarArguments {
     long double mPrime;  // moon's mean anomaly M'
     long double f;       // argument of latitude F
     long double a1, a2, a3;
-    long double e;       // eccentricity factor of the Earth's orbit
+    long double e;  // eccentricity factor of the Earth's orbit
 };
 
 LunarArguments ArgumentsAt(long double t) {
@@ -30,15 +30,11 @@ LunarArguments ArgumentsAt(long double t) {
     const long double t3 = t2 * t;
     const long double t4 = t3 * t;
     LunarArguments a;
-    a.lPrime = 218.3164591L + 481267.88134236L * t - 0.0013268L * t2 + t3 / 538841.0L -
-               t4 / 65194000.0L;
-    a.d = 297.8502042L + 445267.1115168L * t - 0.0016300L * t2 + t3 / 545868.0L -
-          t4 / 113065000.0L;
+    a.lPrime = 218.3164591L + 481267.88134236L * t - 0.0013268L * t2 + t3 / 538841.0L - t4 / 65194000.0L;
+    a.d = 297.8502042L + 445267.1115168L * t - 0.0016300L * t2 + t3 / 545868.0L - t4 / 113065000.0L;
     a.m = 357.5291092L + 35999.0502909L * t - 0.0001536L * t2 + t3 / 24490000.0L;
-    a.mPrime = 134.9634114L + 477198.8676313L * t + 0.0089970L * t2 + t3 / 69699.0L -
-               t4 / 14712000.0L;
-    a.f = 93.2720993L + 483202.0175273L * t - 0.0034029L * t2 - t3 / 3526000.0L +
-          t4 / 863310000.0L;
+    a.mPrime = 134.9634114L + 477198.8676313L * t + 0.0089970L * t2 + t3 / 69699.0L - t4 / 14712000.0L;
+    a.f = 93.2720993L + 483202.0175273L * t - 0.0034029L * t2 - t3 / 3526000.0L + t4 / 863310000.0L;
     a.a1 = 119.75L + 131.849L * t;
     a.a2 = 53.09L + 479264.29L * t;
     a.a3 = 313.45L + 481266.484L * t;
@@ -49,16 +45,18 @@ LunarArguments ArgumentsAt(long double t) {
 // E for |m| = 1, E^2 for |m| = 2, 1 otherwise.
 long double EccentricityFactor(int m, long double e) {
     switch (std::abs(m)) {
-        case 1: return e;
-        case 2: return e * e;
-        default: return 1.0L;
+    case 1:
+        return e;
+    case 2:
+        return e * e;
+    default:
+        return 1.0L;
     }
 }
 
 long double ArgumentOf(int d, int m, int mPrime, int f, const LunarArguments& a) {
     return d * a.d + m * a.m + mPrime * a.mPrime + f * a.f;
 }
-
 
 TSkyPosition ComputeLunarPosition(double serial) {
     const long double t = JulianCenturies(SerialToJulianDay(serial));

@@ -33,12 +33,9 @@ const MoonGeometry& GeometryOf(TMoonSize size) {
     return kGeometry[static_cast<std::size_t>(size) < kGeometry.size() ? size : ms64];
 }
 
-double Apollo11Landing() {
-    return SerialFromCalendar(1969, 7, 20) + (20 * 3600 + 17 * 60 + 43) / 86400.0;
-}
+double Apollo11Landing() { return SerialFromCalendar(1969, 7, 20) + (20 * 3600 + 17 * 60 + 43) / 86400.0; }
 
-void PaintMoonShadow(Raster& canvas, const MoonGeometry& g, long double phaseAngle,
-                     bool markLandingSite) {
+void PaintMoonShadow(Raster& canvas, const MoonGeometry& g, long double phaseAngle, bool markLandingSite) {
     if (markLandingSite) canvas.SetPixel(g.landingSiteX, g.landingSiteY, kRasterRed);
     const long double c = CosDeg(phaseAngle);
     const bool waxing = phaseAngle < 180;
@@ -63,10 +60,17 @@ Raster Rotated(const Raster& source, TRotate rotation) {
         for (int x = 0; x < w; ++x) {
             const RasterColour p = source.Pixel(x, y);
             switch (rotation) {
-                case rot_90: turned.SetPixel(y, h - 1 - x, p); break;
-                case rot_180: turned.SetPixel(w - 1 - x, h - 1 - y, p); break;
-                case rot_270: turned.SetPixel(w - 1 - y, x, p); break;
-                case rot_none: break;
+            case rot_90:
+                turned.SetPixel(y, h - 1 - x, p);
+                break;
+            case rot_180:
+                turned.SetPixel(w - 1 - x, h - 1 - y, p);
+                break;
+            case rot_270:
+                turned.SetPixel(w - 1 - y, x, p);
+                break;
+            case rot_none:
+                break;
             }
         }
     }
@@ -75,8 +79,7 @@ Raster Rotated(const Raster& source, TRotate rotation) {
 
 long double MoonImagePhaseAngle(double date) { return NormalizeDegrees(MoonPhaseAngle(date)); }
 
-Raster DrawMoon(const Raster& picture, TMoonSize size, double date, bool showApollo11,
-                TRotate rotation) {
+Raster DrawMoon(const Raster& picture, TMoonSize size, double date, bool showApollo11, TRotate rotation) {
     Raster canvas = picture;
     const bool mark = showApollo11 && Apollo11Landing() < date;
     PaintMoonShadow(canvas, GeometryOf(size), MoonImagePhaseAngle(date), mark);

@@ -38,8 +38,7 @@ long double MoonImagePhaseAngle(double date);
 // The whole drawing: the shadow of `date` on `picture` (the stored full-moon picture of
 // the size), the landing site when `showApollo11` is set and the date is after the
 // landing, then the turn.
-Raster DrawMoon(const Raster& picture, TMoonSize size, double date, bool showApollo11,
-                TRotate rotation);
+Raster DrawMoon(const Raster& picture, TMoonSize size, double date, bool showApollo11, TRotate rotation);
 
 // A monochrome mask of a moon picture: white (transparent) outside the disc, black
 // (opaque) on it, row by row over the same columns the shadow reaches.

@@ -54,22 +54,19 @@ TNutation NutationAtJulianDay(long double julianDay) {
     const long double t = JulianCenturies(julianDay);
     const long double t2 = t * t;
     const long double t3 = t2 * t;
-    const long double d =
-        NormalizeDegrees(297.85036L + 445267.11148L * t - 0.0019142L * t2 + t3 / 189474.0L);
-    const long double m =
-        NormalizeDegrees(357.52772L + 35999.05034L * t - 0.0001603L * t2 - t3 / 300000.0L);
+    const long double d = NormalizeDegrees(297.85036L + 445267.11148L * t - 0.0019142L * t2 + t3 / 189474.0L);
+    const long double m = NormalizeDegrees(357.52772L + 35999.05034L * t - 0.0001603L * t2 - t3 / 300000.0L);
     const long double mPrime =
         NormalizeDegrees(134.96298L + 477198.867398L * t + 0.0086972L * t2 + t3 / 56250.0L);
-    const long double f =
-        NormalizeDegrees(93.27191L + 483202.017538L * t - 0.0036825L * t2 + t3 / 327270.0L);
+    const long double f = NormalizeDegrees(93.27191L + 483202.017538L * t - 0.0036825L * t2 + t3 / 327270.0L);
     const long double omega =
         NormalizeDegrees(125.04452L - 1934.136261L * t + 0.0020708L * t2 + t3 / 450000.0L);
 
     long double sumPsi = 0;
     long double sumEpsilon = 0;
     for (const NutationTerm& term : kNutationTerms) {
-        const long double arg = term.d * d + term.m * m + term.mPrime * mPrime + term.f * f +
-                                term.omega * omega;
+        const long double arg =
+            term.d * d + term.m * m + term.mPrime * mPrime + term.f * f + term.omega * omega;
         sumPsi += SinDeg(arg) * (term.a + term.b * t * 0.1L);
         sumEpsilon += CosDeg(arg) * (term.c + term.dc * t * 0.1L);
     }
@@ -90,8 +87,8 @@ void ToEquatorial(TSkyPosition& position, const TNutation& nutation, ArcTan2 arc
     position.EclLongitude = lambda;
     position.RightAscension =
         arcTan2(SinDeg(lambda) * CosDeg(epsilon) - TanDeg(beta) * SinDeg(epsilon), CosDeg(lambda));
-    position.Declination = ArcSinDeg(SinDeg(beta) * CosDeg(epsilon) +
-                                     CosDeg(beta) * SinDeg(epsilon) * SinDeg(lambda));
+    position.Declination =
+        ArcSinDeg(SinDeg(beta) * CosDeg(epsilon) + CosDeg(beta) * SinDeg(epsilon) * SinDeg(lambda));
 }
 
 }  // namespace
@@ -99,8 +96,7 @@ void ToEquatorial(TSkyPosition& position, const TNutation& nutation, ArcTan2 arc
 TNutation Nutation(double serial) { return NutationAtJulianDay(SerialToJulianDay(serial)); }
 
 void EclipticToEquatorial(TSkyPosition& position, double serial) {
-    ToEquatorial(position, Nutation(serial),
-                 [](long double y, long double x) { return ArcTan2Deg(y, x); });
+    ToEquatorial(position, Nutation(serial), [](long double y, long double x) { return ArcTan2Deg(y, x); });
 }
 
 namespace twilight {

@@ -8,8 +8,8 @@
 namespace orvanto::astro {
 
 struct TNutation {
-    long double DeltaPsi = 0;   // nutation in longitude, degrees
-    long double Epsilon = 0;    // true obliquity of the ecliptic, degrees
+    long double DeltaPsi = 0;      // nutation in longitude, degrees
+    long double Epsilon = 0;       // true obliquity of the ecliptic, degrees
     long double DeltaEpsilon = 0;  // nutation in obliquity, degrees
 };
 

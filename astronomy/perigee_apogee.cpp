@@ -14,12 +14,10 @@ namespace orvanto::astro {
 namespace {
 
 template <typename Terms>
-long double PeriodicSum(const Terms& terms, long double d, long double f, long double m,
-                        long double t) {
+long double PeriodicSum(const Terms& terms, long double d, long double f, long double m, long double t) {
     long double sum = 0;
     for (const PerigeeApogeeTerm& term : terms)
-        sum += (term.a * 0.0001L + term.b * 0.00001L * t) *
-               SinDeg(term.d * d + term.f * f + term.m * m);
+        sum += (term.a * 0.0001L + term.b * 0.00001L * t) * SinDeg(term.d * d + term.f * f + term.m * m);
     return sum;
 }
 
@@ -43,10 +41,10 @@ double PerigeeApogeeTime(LunarApsis which, double serial) {
     const long double t2 = t * t;
     const long double t3 = t2 * t;
     const long double t4 = t3 * t;
-    const long double jde = 2451534.6698L + 27.55454988L * k - 0.0006886L * t2 -
-                            0.000001098L * t3 + 0.0000000052L * t4;
-    const long double d = 171.9179L + 335.9106046L * k - 0.0100250L * t2 - 0.00001156L * t3 +
-                          0.000000055L * t4;
+    const long double jde =
+        2451534.6698L + 27.55454988L * k - 0.0006886L * t2 - 0.000001098L * t3 + 0.0000000052L * t4;
+    const long double d =
+        171.9179L + 335.9106046L * k - 0.0100250L * t2 - 0.00001156L * t3 + 0.000000055L * t4;
     const long double m = 347.3477L + 27.1577721L * k - 0.0008323L * t2 - 0.0000010L * t3;
     const long double f = 316.6109L + 364.5287911L * k - 0.0125131L * t2 - 0.0000148L * t3;
     const long double sum = which == LunarApsis::Perigee ? PeriodicSum(kPerigeeTerms, d, f, m, t)

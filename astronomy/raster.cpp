@@ -18,8 +18,8 @@ RasterColour Raster::Pixel(int x, int y) const {
 
 void Raster::SetPixel(int x, int y, RasterColour colour) {
     if (!Contains(x, y)) return;
-    pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
-            static_cast<std::size_t>(x)] = colour;
+    pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] =
+        colour;
 }
 
 // Bresenham's line, stopping one step short of the end point.

@@ -23,8 +23,8 @@ constexpr int kMoonCorrectionPasses = 10;
 long double MoonAltitude(double serial) {
     // The position's distance is MoonDistance(serial).
     TSkyPosition position = LunarPosition(serial);
-    position.Parallax = ArcSinDeg(SinDeg(8.794L / 3600.0L) /
-                                  (position.Distance * (1.0L / kAstronomicalUnitKm)));
+    position.Parallax =
+        ArcSinDeg(SinDeg(8.794L / 3600.0L) / (position.Distance * (1.0L / kAstronomicalUnitKm)));
     return 0.7275L * position.Parallax - 0.56666666667L;
 }
 
@@ -63,11 +63,10 @@ long double Correction(const DayPositions& day, long double m, bool transit) {
     long double hourAngle = NormalizeDegrees(theta - day.westLongitude - alpha);
     if (hourAngle > 180) hourAngle -= 360;
     if (transit) return -hourAngle / 360.0L;
-    const long double sinH = SinDeg(day.latitude) * SinDeg(delta) +
-                             CosDeg(day.latitude) * CosDeg(delta) * CosDeg(hourAngle);
+    const long double sinH =
+        SinDeg(day.latitude) * SinDeg(delta) + CosDeg(day.latitude) * CosDeg(delta) * CosDeg(hourAngle);
     const long double h = day.twilightChain ? twilight::ArcSinDeg(sinH) : ArcSinDeg(sinH);
-    return (h - day.altitude) /
-           (360.0L * CosDeg(delta) * CosDeg(day.latitude) * SinDeg(hourAngle));
+    return (h - day.altitude) / (360.0L * CosDeg(delta) * CosDeg(day.latitude) * SinDeg(hourAngle));
 }
 
 // The correction is repeated, up to the day's number of passes, until it moves the event by
@@ -84,8 +83,7 @@ long double Corrected(const DayPositions& day, long double m, bool transit) {
     return m;
 }
 
-std::optional<long double> EventFraction(const DayPositions& day, TRiseSetEvent event,
-                                         long double cosH0) {
+std::optional<long double> EventFraction(const DayPositions& day, TRiseSetEvent event, long double cosH0) {
     if (cosH0 < -1 || cosH0 > 1) return std::nullopt;
     const long double h0 = day.twilightChain ? twilight::ArcCosDeg(cosH0) : ArcCosDeg(cosH0);
     const long double transit = (day.alpha[1] + day.westLongitude - day.theta0) / 360.0L;

@@ -16,11 +16,16 @@ namespace {
 // Steps of 15 degrees from the March equinox, by season.
 int SeasonSteps(int season) {
     switch (season) {
-        case ssWinter: return 18;
-        case ssSpring: return 0;
-        case ssSummer: return 6;
-        case ssAutumn: return 12;
-        default: return -1;
+    case ssWinter:
+        return 18;
+    case ssSpring:
+        return 0;
+    case ssSummer:
+        return 6;
+    case ssAutumn:
+        return 12;
+    default:
+        return -1;
     }
 }
 

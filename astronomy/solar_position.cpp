@@ -72,14 +72,12 @@ TSkyPosition ComputeTwilightSolarPosition(double serial) {
                           (0.019993L - 0.000101L * t) * SinDeg(2 * m) + 0.00029L * SinDeg(3 * m);
     const long double theta = NormalizeDegrees(280.46645L + 36000.76983L * t + 0.0003032L * t2 + c);
     const long double e = 0.016708617L - 0.000042037L * t - 0.0000001236L * t2;
-    const long double radiusKm =
-        1.000001018L * (1 - e * e) / (1 + e * CosDeg(m + c)) * kAstronomicalUnitKm;
+    const long double radiusKm = 1.000001018L * (1 - e * e) / (1 + e * CosDeg(m + c)) * kAstronomicalUnitKm;
     const long double omega = 125.04452L - 1934.136261L * t + 0.0020708L * t2 + t2 * t / 450000.0L;
 
     TSkyPosition position;
-    position.EclLongitude =
-        NormalizeDegrees(theta - 0.00569L - 0.00478L * SinDeg(omega) -
-                         kAberrationDegrees / (radiusKm / kAstronomicalUnitKm));
+    position.EclLongitude = NormalizeDegrees(theta - 0.00569L - 0.00478L * SinDeg(omega) -
+                                             kAberrationDegrees / (radiusKm / kAstronomicalUnitKm));
     position.EclLatitude = 0;
     position.Distance = radiusKm;
     twilight::EclipticToEquatorial(position, serial);

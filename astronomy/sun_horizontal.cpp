@@ -42,28 +42,24 @@ THorizontal SunHorizontalNow(double serial, double universalHours, long double l
     const long double n = 367 * y - static_cast<long>(std::trunc(1.75L * (y + (m + 9) / 12))) +
                           (275 * m) / 9 + d - 730531.5L + universalHours / 24.0L;
 
-    const long double meanLongitude =
-        ReduceTwoPi(0.017202792393721557622L * n + 4.8949678734358166745L);
-    const long double meanAnomaly =
-        ReduceTwoPi(0.017201970343643868294L * n + 6.2400407680702866496L);
-    const long double lambda =
-        ReduceTwoPi(meanLongitude + 0.033423055175691411398L * std::sin(meanAnomaly) +
-                    0.00034906585039886593L * std::sin(2 * meanAnomaly));
+    const long double meanLongitude = ReduceTwoPi(0.017202792393721557622L * n + 4.8949678734358166745L);
+    const long double meanAnomaly = ReduceTwoPi(0.017201970343643868294L * n + 6.2400407680702866496L);
+    const long double lambda = ReduceTwoPi(meanLongitude + 0.033423055175691411398L * std::sin(meanAnomaly) +
+                                           0.00034906585039886593L * std::sin(2 * meanAnomaly));
     const long double epsilon = 0.40908772337495090952L - 0.000000006981317007977L * n;
 
     const long double alpha = QuadrantArcTan(std::cos(epsilon) * std::sin(lambda), std::cos(lambda));
     const long double delta = ArcSinByTangent(std::sin(epsilon) * std::sin(lambda));
 
     const long double phi = latitude * kPi / 180;
-    const long double siderealTime = ReduceTwoPi(
-        (280.46061837L + 360.98564736629L * n) * kPi / 180 - westLongitude * kPi / 180);
+    const long double siderealTime =
+        ReduceTwoPi((280.46061837L + 360.98564736629L * n) * kPi / 180 - westLongitude * kPi / 180);
     const long double hourAngle = ReduceTwoPi(siderealTime - alpha);
 
     const long double h = ArcSinByTangent(std::sin(delta) * std::sin(phi) +
                                           std::cos(delta) * std::cos(phi) * std::cos(hourAngle));
-    const long double azimuth =
-        QuadrantArcTan(-std::cos(phi) * std::cos(delta) * std::sin(hourAngle),
-                       std::sin(delta) - std::sin(phi) * std::sin(h));
+    const long double azimuth = QuadrantArcTan(-std::cos(phi) * std::cos(delta) * std::sin(hourAngle),
+                                               std::sin(delta) - std::sin(phi) * std::sin(h));
     return {h * 57.29577951308232L, azimuth * 57.29577951308232L};
 }
 

@@ -20,8 +20,8 @@ constexpr int kTwilightCorrectionPasses = 10;
 
 }  // namespace
 
-double TwilightTime(long double altitude, TTwilightEdge edge, double serial,
-                    long double latitude, long double westLongitude) {
+double TwilightTime(long double altitude, TTwilightEdge edge, double serial, long double latitude,
+                    long double westLongitude) {
     using namespace rise_set_detail;
     DayPositions day;
     day.latitude = latitude;
@@ -36,8 +36,7 @@ double TwilightTime(long double altitude, TTwilightEdge edge, double serial,
         day.alpha[k] = p.RightAscension;
         day.delta[k] = p.Declination;
     }
-    const TRiseSetEvent event =
-        edge == TTwilightEdge::Begin ? TRiseSetEvent::Rise : TRiseSetEvent::Set;
+    const TRiseSetEvent event = edge == TTwilightEdge::Begin ? TRiseSetEvent::Rise : TRiseSetEvent::Set;
     const std::optional<long double> m = EventFraction(day, event, CosHourAngle(day));
     if (!m) return 0;
     return static_cast<double>(d0 + *m);

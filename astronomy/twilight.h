@@ -7,8 +7,8 @@ namespace orvanto::astro {
 
 enum class TTwilightEdge { Begin, End };
 
-double TwilightTime(long double altitude, TTwilightEdge edge, double serial,
-                    long double latitude, long double westLongitude);
+double TwilightTime(long double altitude, TTwilightEdge edge, double serial, long double latitude,
+                    long double westLongitude);
 
 double CivilDawn(double serial, long double latitude, long double westLongitude);
 double CivilDusk(double serial, long double latitude, long double westLongitude);

@@ -45,9 +45,7 @@ void FetchTerm(const vsop87d_earth::Series (&series)[kPowers], std::int32_t inde
 
 }  // namespace
 
-long double TVSOP::Tau() const {
-    return (static_cast<long double>(date_) - kSerial2000 - 0.5L) / 365250.0L;
-}
+long double TVSOP::Tau() const { return (static_cast<long double>(date_) - kSerial2000 - 0.5L) / 365250.0L; }
 
 // Each power's sum runs until the first term that contributes exactly 0, the all-zero
 // term past the end of the table; the powers are then combined as a polynomial in tau.

@@ -49,9 +49,10 @@ std::string LargeSection() {
     for (int i = 0; i < kRecords; ++i) {
         const int date = first + static_cast<int>((static_cast<long long>(i) * 7919) % span);
         char line[160];
-        std::snprintf(line, sizeof line, "%d/%c=%s,%d,%s,%04X%04X,Event number %d %.*s\n", date, "0123456789"[i % 10],
-                      kCodes[i % 10], i % 4, i % 3 == 0 ? "2330" : "9999", i % 7 == 0 ? 19679 : 0, i % 11 == 0 ? 5 : 0,
-                      i, i % 40, "with a longer description of what is due");
+        std::snprintf(line, sizeof line, "%d/%c=%s,%d,%s,%04X%04X,Event number %d %.*s\n", date,
+                      "0123456789"[i % 10], kCodes[i % 10], i % 4, i % 3 == 0 ? "2330" : "9999",
+                      i % 7 == 0 ? 19679 : 0, i % 11 == 0 ? 5 : 0, i, i % 40,
+                      "with a longer description of what is due");
         content += line;
     }
     return content;

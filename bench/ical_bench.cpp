@@ -25,8 +25,8 @@ orvanto::ReminderLines MakeLines() {
     lines.reserve(kRecords);
     for (int i = 0; i < kRecords; ++i) {
         const int date = DayNumber(2000 + i % 31, 1 + i % 12, 1 + i % 28);
-        lines.push_back(std::to_string(date) + "/" + kSequenceCharacters[(i / 372) % 36] + "=" + codes[i % 7] + ",0," +
-                        times[i % 3] + ",00000000,Record number " + std::to_string(i));
+        lines.push_back(std::to_string(date) + "/" + kSequenceCharacters[(i / 372) % 36] + "=" +
+                        codes[i % 7] + ",0," + times[i % 3] + ",00000000,Record number " + std::to_string(i));
     }
     return lines;
 }

@@ -36,7 +36,8 @@ std::string WriteBusySettings(const QTemporaryDir& dir) {
     std::string content = "[Settings]\nShowGhost=2\nInBrackets=1\nSideDays=1\n\n[Reminders]\n";
     for (int day = 1; day <= 31; ++day) {
         const std::string key = std::to_string(DayNumber(2015, 3, day));
-        content += key + "/0=10000,0,0930,00000000,Meeting with the planning group on day " + std::to_string(day) + "\n";
+        content += key + "/0=10000,0,0930,00000000,Meeting with the planning group on day " +
+                   std::to_string(day) + "\n";
         content += key + "/1=10000,0,9999,00000000,Call back\n";
         if (day % 7 == 0) content += key + "/2=21010,0,9999,00000000,[Holiday " + std::to_string(day) + "]\n";
     }
@@ -90,7 +91,8 @@ void BM_MonthPageLayout(benchmark::State& state) {
     CalendarPrintOptions options;
     options.holidayPlacement = EntryPlacement::Both;
     options.eventPlacement = EntryPlacement::Both;
-    for (auto _ : state) benchmark::DoNotOptimize(LayoutMonthPage(data, options, writer.Geometry(), writer.Measure()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LayoutMonthPage(data, options, writer.Geometry(), writer.Measure()));
 }
 BENCHMARK(BM_MonthPageLayout)->Unit(benchmark::kMillisecond);
 
@@ -100,7 +102,8 @@ void BM_CardSheetLayout(benchmark::State& state) {
     PdfPrinter writer(dir.filePath(QStringLiteral("c.pdf")).toStdString(), PdfOptions{});
     const CalendarPrintOptions options;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(LayoutCardSheet(2015, kCardsPerSheet, options, writer.Geometry(), writer.Measure()));
+        benchmark::DoNotOptimize(
+            LayoutCardSheet(2015, kCardsPerSheet, options, writer.Geometry(), writer.Measure()));
     }
 }
 BENCHMARK(BM_CardSheetLayout)->Unit(benchmark::kMillisecond);

@@ -106,7 +106,8 @@ void BM_BuildMonthIndex(benchmark::State& state) {
         MonthIndex index = BuildMonthIndex(12, 2026, settings, TimeStyle{}, prompt);
         benchmark::DoNotOptimize(index);
     }
-    state.counters["entries"] = static_cast<double>(BuildMonthIndex(12, 2026, settings, TimeStyle{}, prompt).Count());
+    state.counters["entries"] =
+        static_cast<double>(BuildMonthIndex(12, 2026, settings, TimeStyle{}, prompt).Count());
 }
 BENCHMARK(BM_BuildMonthIndex)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

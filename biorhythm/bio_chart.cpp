@@ -25,16 +25,17 @@ constexpr int kGridBottomMargin = 10;  // the day lines end 10 pixels above the 
 constexpr int kDayNumberRise = 20;     // day numbers stand 20 pixels above the bottom
 constexpr int kLabelX = 8;
 constexpr int kPlusY = 30;
-constexpr int kZeroRise = 8;           // "0" stands 8 pixels above the zero line
-constexpr int kMinusRise = 26;         // "-" stands 26 pixels above the bottom
+constexpr int kZeroRise = 8;    // "0" stands 8 pixels above the zero line
+constexpr int kMinusRise = 26;  // "-" stands 26 pixels above the bottom
 constexpr int kTitleY = 4;
-constexpr int kDayCellWidth = 9;       // the space between two day lines
-constexpr int kHighlightLeft = 21;     // a day's column begins 21 pixels right of 10 day
+constexpr int kDayCellWidth = 9;    // the space between two day lines
+constexpr int kHighlightLeft = 21;  // a day's column begins 21 pixels right of 10 day
 
 // 1 = Sunday ... 7 = Saturday.
 constexpr const char* kWeekdayLetters[8] = {"", "S", "M", "T", "W", "T", "F", "S"};
-constexpr const char* kMonthNames[12] = {"January", "February", "March",     "April",   "May",      "June",
-                                         "July",    "August",   "September", "October", "November", "December"};
+constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
 
 int ZeroLineRow(int height) { return (height + 20) / 2; }
 
@@ -119,8 +120,10 @@ Raster PaperCopy(const Raster& chart, const ChartColours& colours) {
     for (int y = 0; y < paper.Height(); ++y) {
         for (int x = 0; x < paper.Width(); ++x) {
             const RasterColour pixel = paper.Pixel(x, y);
-            if (pixel == colours.background) paper.SetPixel(x, y, kWhite);
-            else if (colours.dark && (pixel == colours.pen || pixel == colours.text)) paper.SetPixel(x, y, kBlack);
+            if (pixel == colours.background)
+                paper.SetPixel(x, y, kWhite);
+            else if (colours.dark && (pixel == colours.pen || pixel == colours.text))
+                paper.SetPixel(x, y, kBlack);
         }
     }
     return paper;
@@ -136,7 +139,8 @@ int BioChart::Value(int day, Cycle cycle) const {
     return values_[day - 1][static_cast<int>(cycle)];
 }
 
-void BioChart::DrawGrid(int year, int month, int firstWeekday, const std::string& name, Lettering& lettering) {
+void BioChart::DrawGrid(int year, int month, int firstWeekday, const std::string& name,
+                        Lettering& lettering) {
     const int height = image_.Height();
     y0_ = ZeroLineRow(height);
     image_ = Raster(image_.Width(), height, colours_.background);

@@ -18,9 +18,12 @@ constexpr double kPercent = 100.0;
 
 int CycleLength(Cycle cycle) {
     switch (cycle) {
-        case Cycle::Physical: return 23;
-        case Cycle::Emotional: return 28;
-        case Cycle::Intellectual: return 33;
+    case Cycle::Physical:
+        return 23;
+    case Cycle::Emotional:
+        return 28;
+    case Cycle::Intellectual:
+        return 33;
     }
     return 23;
 }

@@ -16,7 +16,8 @@ char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A
 // A run of `minDigits` to `maxDigits` decimal digits as a whole field.
 std::optional<int> Field(std::string_view text, std::size_t minDigits, std::size_t maxDigits) {
     if (text.size() < minDigits || text.size() > maxDigits) return std::nullopt;
-    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
@@ -28,13 +29,15 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     std::size_t start = 0;
     for (;;) {
         const std::size_t at = text.find(separator, start);
-        parts.push_back(text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
+        parts.push_back(
+            text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
         if (at == std::string_view::npos) return parts;
         start = at + 1;
     }
 }
 
-std::optional<CivilDate> ExistingDate(std::optional<int> year, std::optional<int> month, std::optional<int> day) {
+std::optional<CivilDate> ExistingDate(std::optional<int> year, std::optional<int> month,
+                                      std::optional<int> day) {
     if (!year || !month || !day) return std::nullopt;
     double serial = 0;
     if (!TryEncodeDate(*year, *month, *day, serial)) return std::nullopt;
@@ -67,7 +70,8 @@ std::optional<Favourite> ReadFavourite(std::string_view entry, int dateFormat) {
     if (open == std::string_view::npos) return std::nullopt;
     const std::size_t close = entry.find('>', open + 1);
     if (close == std::string_view::npos) return std::nullopt;
-    const std::optional<CivilDate> birth = ReadShortDate(entry.substr(open + 1, close - open - 1), dateFormat);
+    const std::optional<CivilDate> birth =
+        ReadShortDate(entry.substr(open + 1, close - open - 1), dateFormat);
     if (!birth) return std::nullopt;
     std::string_view name = entry.substr(0, open);
     if (!name.empty() && name.back() == ' ') name.remove_suffix(1);
@@ -101,10 +105,9 @@ int FavouriteList::Add(const Favourite& favourite) {
 int FavouriteList::Insert(const Favourite& favourite) {
     std::string entry = FavouriteEntry(favourite, dateFormat_);
     // After every entry that sorts before it or equal to it: equal entries keep file order.
-    const auto place = std::upper_bound(entries_.begin(), entries_.end(), entry,
-                                        [](const std::string& a, const std::string& b) {
-                                            return CompareEntries(a, b) < 0;
-                                        });
+    const auto place =
+        std::upper_bound(entries_.begin(), entries_.end(), entry,
+                         [](const std::string& a, const std::string& b) { return CompareEntries(a, b) < 0; });
     const auto position = place - entries_.begin();
     entries_.insert(place, std::move(entry));
     items_.insert(items_.begin() + position, favourite);
@@ -118,10 +121,9 @@ void FavouriteList::Remove(int position) {
 }
 
 int FavouriteList::Find(std::string_view entry) const {
-    const auto place = std::lower_bound(entries_.begin(), entries_.end(), entry,
-                                        [](const std::string& a, std::string_view b) {
-                                            return CompareEntries(a, b) < 0;
-                                        });
+    const auto place =
+        std::lower_bound(entries_.begin(), entries_.end(), entry,
+                         [](const std::string& a, std::string_view b) { return CompareEntries(a, b) < 0; });
     if (place == entries_.end() || CompareEntries(*place, entry) != 0) return -1;
     return static_cast<int>(place - entries_.begin());
 }

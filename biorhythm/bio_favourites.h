@@ -12,7 +12,8 @@
 
 namespace orvanto::bio {
 
-inline constexpr std::string_view kAngleBracketsMessage = "Characters \"<\" and \">\" are not allowed in names.";
+inline constexpr std::string_view kAngleBracketsMessage =
+    "Characters \"<\" and \">\" are not allowed in names.";
 inline constexpr std::string_view kDuplicateMessage = "This person is already in the list.";
 inline constexpr std::string_view kSkippedMessage = "Some favourites could not be read and were skipped.";
 

@@ -9,10 +9,14 @@ namespace {
 // The snprintf pattern of the first part, the second part and the year.
 const char* PatternOf(DateDigits digits) {
     switch (digits) {
-    case DateDigits::Full: return "%02d/%02d/%04d";
-    case DateDigits::TwoDigitYear: return "%02d/%02d/%02d";
-    case DateDigits::Picker: return "%d/%02d/%04d";
-    case DateDigits::Plain: return "%d/%d/%d";
+    case DateDigits::Full:
+        return "%02d/%02d/%04d";
+    case DateDigits::TwoDigitYear:
+        return "%02d/%02d/%02d";
+    case DateDigits::Picker:
+        return "%d/%02d/%04d";
+    case DateDigits::Plain:
+        return "%d/%d/%d";
     }
     return "%02d/%02d/%04d";
 }

@@ -6,20 +6,14 @@
 
 namespace orvanto {
 
-int DayOfYear(const CivilDate& date) {
-    return DayNumber(date) - DayNumber(date.year, 1, 1) + 1;
-}
+int DayOfYear(const CivilDate& date) { return DayNumber(date) - DayNumber(date.year, 1, 1) + 1; }
 
-int DaysLeftInYear(const CivilDate& date) {
-    return DayNumber(date.year, 12, 31) - DayNumber(date);
-}
+int DaysLeftInYear(const CivilDate& date) { return DayNumber(date.year, 12, 31) - DayNumber(date); }
 
 int DaysFromToday(const CivilDate& date, const CivilDate& today) {
     return DayNumber(date) - DayNumber(today);
 }
 
-std::string SignedDaysText(int days) {
-    return (days >= 0 ? "+" : "") + std::to_string(days);
-}
+std::string SignedDaysText(int days) { return (days >= 0 ? "+" : "") + std::to_string(days); }
 
 }  // namespace orvanto

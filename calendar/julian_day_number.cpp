@@ -13,8 +13,8 @@ int JulianDayNumber(int year, int month, int day) {
     const int monthFromMarch = month - 3;
     const int century = year / 100;
     const int yearOfCentury = year % 100;
-    return (146097 * century) / 4 + (1461 * yearOfCentury) / 4 + (153 * monthFromMarch + 2) / 5 +
-           day + 1721119;
+    return (146097 * century) / 4 + (1461 * yearOfCentury) / 4 + (153 * monthFromMarch + 2) / 5 + day +
+           1721119;
 }
 
 }  // namespace orvanto

@@ -10,8 +10,7 @@ namespace orvanto {
 
 namespace {
 
-void AddIfInMonth(std::vector<Holiday>& list, int month, const CivilDate& date,
-                  std::string_view name) {
+void AddIfInMonth(std::vector<Holiday>& list, int month, const CivilDate& date, std::string_view name) {
     if (date.month == month) list.push_back({date.day, std::string(name)});
 }
 

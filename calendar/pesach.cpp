@@ -16,8 +16,7 @@ CivilDate PesachDate(int year) {
     const int s = year < kFirstGregorianYear ? 0 : (3 * (year / 100) - 5) / 4;
     const int a = (12 * year + 12) % 19;
     const int b = year % 4;
-    const long double q = -1.904412361576L + 1.554241796621L * a + 0.25L * b -
-                          0.003177794022L * year + s;
+    const long double q = -1.904412361576L + 1.554241796621L * a + 0.25L * b - 0.003177794022L * year + s;
     const long double wholeDays = std::trunc(q);
     const long double fraction = q - wholeDays;
     const int m = static_cast<int>(wholeDays);

@@ -30,8 +30,7 @@ CivilDate CivilFromDays(long long days) {
     days += 719468;
     const long long era = (days >= 0 ? days : days - 146096) / 146097;
     const long long dayOfEra = days - era * 146097;
-    const long long yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const long long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
     const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     const long long monthIndex = (5 * dayOfYear + 2) / 153;
     const int day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
@@ -48,8 +47,8 @@ struct Timestamp {
     long long millisecond;
 };
 
-const double kFirstSerial = -693'593.0;     // 1 January 0001
-const double kEndSerial = 2'958'466.0;      // 1 January 10000
+const double kFirstSerial = -693'593.0;  // 1 January 0001
+const double kEndSerial = 2'958'466.0;   // 1 January 10000
 
 Timestamp ToTimestamp(double serial) {
     if (!std::isfinite(serial) || serial <= kFirstSerial - 1.0 || serial >= kEndSerial) {
@@ -88,8 +87,8 @@ double EncodeDate(int year, int month, int day) {
 }
 
 bool TryEncodeTime(int hour, int minute, int second, int millisecond, double& fraction) {
-    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 ||
-        millisecond < 0 || millisecond > 999) {
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 || millisecond < 0 ||
+        millisecond > 999) {
         return false;
     }
     const long long ms = ((hour * 60LL + minute) * 60 + second) * 1000 + millisecond;
@@ -109,9 +108,7 @@ double CombineDateTime(double date, double timeFraction) {
     return date < 0 ? date - timeFraction : date + timeFraction;
 }
 
-CivilDate DecodeDate(double serial) {
-    return CivilFromDays(ToTimestamp(serial).day - kUnixEpochSerial);
-}
+CivilDate DecodeDate(double serial) { return CivilFromDays(ToTimestamp(serial).day - kUnixEpochSerial); }
 
 TimeOfDay DecodeTime(double serial) {
     long long ms = ToTimestamp(serial).millisecond;

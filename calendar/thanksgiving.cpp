@@ -9,9 +9,7 @@ namespace orvanto {
 namespace {
 constexpr int kThursday = 5;  // 1 = Sunday ... 7 = Saturday
 
-int PlatformWeekdayOfNovember(int year, int day) {
-    return (JulianDayNumber(year, 11, day) + 1) % 7 + 1;
-}
+int PlatformWeekdayOfNovember(int year, int day) { return (JulianDayNumber(year, 11, day) + 1) % 7 + 1; }
 }  // namespace
 
 int ThanksgivingDay(int year) {

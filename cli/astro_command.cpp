@@ -19,7 +19,6 @@
 #include <optional>
 #include <string>
 
-#include "cli/cli_arguments.h"
 #include "astronomy/astro_report.h"
 #include "astronomy/errors.h"
 #include "astronomy/julian_day.h"
@@ -27,6 +26,7 @@
 #include "astronomy/seasons.h"
 #include "astronomy/twilight.h"
 #include "astronomy/vsop87.h"
+#include "cli/cli_arguments.h"
 #include "cli/commands.h"
 #include "cli/drawn_output.h"
 #include "cli/qt_module.h"
@@ -62,7 +62,6 @@ std::optional<long double> ParseNumber(const std::string& text) {
     if (!value) return std::nullopt;
     return static_cast<long double>(*value);
 }
-
 
 // HH:MM or HH:MM:SS as a fraction of a day.
 std::optional<double> ParseTime(const std::string& text) {
@@ -103,8 +102,8 @@ std::optional<CityEntry> FindCity(const std::string& name, std::string& error) {
 }
 
 bool IsValuedOption(const std::string& a) {
-    for (const char* name : {"--settings", "--date", "--time", "--city", "--lat", "--lon",
-                             "--zone-hours", "--date-format", "--pdf"})
+    for (const char* name : {"--settings", "--date", "--time", "--city", "--lat", "--lon", "--zone-hours",
+                             "--date-format", "--pdf"})
         if (a == name) return true;
     return false;
 }
@@ -137,8 +136,8 @@ std::optional<std::string> ParseArguments(const Args& args, AstroOptions& o) {
             const std::optional<long double> number = ParseNumber(value());
             const long double limit = a == "--lat" ? 90 : 180;
             if (!number || std::fabs(static_cast<double>(*number)) > limit)
-                return a + " takes degrees from -" + std::to_string(static_cast<int>(limit)) +
-                       " to " + std::to_string(static_cast<int>(limit));
+                return a + " takes degrees from -" + std::to_string(static_cast<int>(limit)) + " to " +
+                       std::to_string(static_cast<int>(limit));
             (a == "--lat" ? o.latitude : o.longitude) = number;
         } else if (a == "--zone-hours") {
             o.zoneHours = ParseInteger(value());
@@ -164,8 +163,8 @@ std::string UniversalText(double serial) {
     const long long rest = seconds - day * 86400;
     const astro::CalendarDate d = astro::DecodeSerialDate(static_cast<double>(day));
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02lld:%02lld:%02lld", d.year, d.month,
-                  d.day, rest / 3600, rest / 60 % 60, rest % 60);
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02lld:%02lld:%02lld", d.year, d.month, d.day,
+                  rest / 3600, rest / 60 % 60, rest % 60);
     return buffer;
 }
 
@@ -201,8 +200,8 @@ void PrintEvents(double day, long double latitude, long double eastLongitude) {
     line("septemberequinox", [&] { return SeasonStart(year, ssAutumn); });
     line("decembersolstice", [&] { return SeasonStart(year, ssWinter); });
     const THeliocentric earth = EarthHeliocentric(day);
-    std::printf("earth\t%.10f\t%.10f\t%.12f\n", static_cast<double>(earth.L),
-                static_cast<double>(earth.B), static_cast<double>(earth.R));
+    std::printf("earth\t%.10f\t%.10f\t%.12f\n", static_cast<double>(earth.L), static_cast<double>(earth.B),
+                static_cast<double>(earth.R));
 }
 
 }  // namespace
@@ -211,8 +210,7 @@ int RunAstroCommand(const Args& args) { return RunAstroCommand(args, nullptr); }
 
 int RunAstroCommand(const Args& args, AstroPdfWriter writePdf) {
     AstroOptions o;
-    if (const std::optional<std::string> error = ParseArguments(args, o))
-        return UsageError(kCommand, *error);
+    if (const std::optional<std::string> error = ParseArguments(args, o)) return UsageError(kCommand, *error);
     if (o.pdf && !writePdf) return RunInQtModule(kCommand, args);
 
     const IniFile ini(SettingsPathOrDefault(o.settingsPath));

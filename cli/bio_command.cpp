@@ -106,7 +106,8 @@ int RunBioCommand(const Args& args, BioPngWriter writePng) {
     if (!request) return UsageError(kCommand, error);
     if (!request->png.empty() && !writePng) return RunInQtModule(kCommand, args);
 
-    const bio::ChartSubject subject{request->name, *request->birth, request->month->year, request->month->month};
+    const bio::ChartSubject subject{request->name, *request->birth, request->month->year,
+                                    request->month->month};
     // The window draws nothing for a birth date of today; here every month is drawn.
     const CivilDate noToday{};
     bio::BioChart chart;

@@ -17,8 +17,8 @@
 #include <string>
 #include <system_error>
 
-#include "cli/cli_arguments.h"
 #include "calendar/serial_date.h"
+#include "cli/cli_arguments.h"
 #include "cli/commands.h"
 #include "cli/settings_option.h"
 #include "core/clock.h"
@@ -37,15 +37,14 @@ namespace {
 constexpr const char* kCommand = "check";
 constexpr int kMaxWarnAgainMinutes = 999;
 
-
 std::optional<int> ParseNumber(std::string_view text, int low, int high) {
     int value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end || value < low || value > high) return std::nullopt;
+    if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
+        return std::nullopt;
     return value;
 }
-
 
 // "HH:MM" or "HH:MM:SS" as a fraction of a day.
 std::optional<double> ParseTime(const std::string& text) {
@@ -82,9 +81,12 @@ std::string Lower(std::string text) {
 
 const char* KindWord(MessageKind kind) {
     switch (kind) {
-        case MessageKind::Warning: return "Warning";
-        case MessageKind::Error: return "Error";
-        default: return "Information";
+    case MessageKind::Warning:
+        return "Warning";
+    case MessageKind::Error:
+        return "Error";
+    default:
+        return "Information";
     }
 }
 
@@ -159,17 +161,23 @@ private:
     // is; "nokeep": the box unticked.
     ReminderPopupAnswer Fixed(const ReminderPopupRequest& request) const {
         switch (fixed_) {
-        case FixedAnswer::Keep: return UntouchedAnswer(request);
-        case FixedAnswer::NoKeep: return {!request.keepEnabled && request.keepChecked, 0};
-        default: return {request.keepChecked, 0};
+        case FixedAnswer::Keep:
+            return UntouchedAnswer(request);
+        case FixedAnswer::NoKeep:
+            return {!request.keepEnabled && request.keepChecked, 0};
+        default:
+            return {request.keepChecked, 0};
         }
     }
 
     const char* FixedWord() const {
         switch (fixed_) {
-        case FixedAnswer::Keep: return "keep";
-        case FixedAnswer::NoKeep: return "nokeep";
-        default: return "ok";
+        case FixedAnswer::Keep:
+            return "keep";
+        case FixedAnswer::NoKeep:
+            return "nokeep";
+        default:
+            return "ok";
         }
     }
 
@@ -210,14 +218,18 @@ int RunCheckCommand(const Args& args) {
             if (!settingsPath) return UsageError(kCommand, UnusableSettingsFileText(value));
         } else if (arg == "--today") {
             date = ParseIsoDateSerial(value);
-            if (!date) return UsageError(kCommand, "--today must be a date YYYY-MM-DD from 1753 to 2078, not '" + value + "'");
+            if (!date)
+                return UsageError(kCommand,
+                                  "--today must be a date YYYY-MM-DD from 1753 to 2078, not '" + value + "'");
         } else if (arg == "--answer") {
             const auto answer = ParseFixedAnswer(value);
-            if (!answer) return UsageError(kCommand, "--answer must be ok, keep or nokeep, not '" + value + "'");
+            if (!answer)
+                return UsageError(kCommand, "--answer must be ok, keep or nokeep, not '" + value + "'");
             fixedAnswer = *answer;
         } else {
             time = ParseTime(value);
-            if (!time) return UsageError(kCommand, "--now must be a time HH:MM or HH:MM:SS, not '" + value + "'");
+            if (!time)
+                return UsageError(kCommand, "--now must be a time HH:MM or HH:MM:SS, not '" + value + "'");
         }
     }
 
@@ -229,8 +241,7 @@ int RunCheckCommand(const Args& args) {
     ReminderServices services{prompt, sound, clock};
     TimeStyle timeStyle;
     timeStyle.twelveHour = SystemTwelveHourClock();
-    StartupReminderPass(SettingsPathOrDefault(settingsPath), LocalNow(clock).today, timeStyle,
-                        services);
+    StartupReminderPass(SettingsPathOrDefault(settingsPath), LocalNow(clock).today, timeStyle, services);
     return 0;
 }
 

@@ -42,7 +42,8 @@ std::optional<double> ParseIsoDateSerial(std::string_view text) {
 std::string DefaultSettingsPath() {
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return ResolveSettingsPath(std::nullopt, FilesAnchor(error ? std::string("orvanto-cli") : program.string()));
+    return ResolveSettingsPath(std::nullopt,
+                               FilesAnchor(error ? std::string("orvanto-cli") : program.string()));
 }
 
 std::string SettingsPathOrDefault(const std::optional<std::string>& named) {

@@ -5,13 +5,13 @@
 #include <optional>
 #include <string>
 
-#include "cli/cli_arguments.h"
 #include "calendar/day_counts.h"
 #include "calendar/day_number.h"
 #include "calendar/serial_date.h"
 #include "calendar/valid_date.h"
 #include "calendar/week_number.h"
 #include "calendar/weekday.h"
+#include "cli/cli_arguments.h"
 #include "cli/commands.h"
 
 namespace orvanto::cli {
@@ -30,8 +30,7 @@ int RunDateCommand(const Args& args) {
     const std::optional<CivilDate> parsed = ParseIsoDate(args[0]);
     if (!parsed) {
         return UsageError(kCommand,
-                          "expected a date YYYY-MM-DD from 1753-01-01 to 2078-12-31, not '" +
-                              args[0] + "'");
+                          "expected a date YYYY-MM-DD from 1753-01-01 to 2078-12-31, not '" + args[0] + "'");
     }
     const CivilDate d = *parsed;
     const int weekday = WeekdayOf(d.year, d.month, d.day);

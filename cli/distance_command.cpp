@@ -30,8 +30,9 @@ std::string LowerCase(std::string text) {
 DistanceSide SideOf(const std::string& name, double latitude, double longitude) {
     const DegreesMinutes lat = SplitDecimalDegrees(latitude);
     const DegreesMinutes lon = SplitDecimalDegrees(longitude);
-    return {name, std::to_string(lat.degrees), std::to_string(lat.minutes), lat.negative,
-            std::to_string(lon.degrees), std::to_string(lon.minutes), lon.negative};
+    return {name,         std::to_string(lat.degrees), std::to_string(lat.minutes),
+            lat.negative, std::to_string(lon.degrees), std::to_string(lon.minutes),
+            lon.negative};
 }
 
 // "lat,lon" in decimal degrees, when the text is that.
@@ -54,7 +55,8 @@ std::optional<DistanceSide> LibraryPlace(const RegionLists& regions, const std::
         for (const RegionList& list : regions) {
             for (const CityEntry& entry : list) {
                 const bool same = ignoreCase ? LowerCase(entry.name) == LowerCase(name) : entry.name == name;
-                if (same) return SideOf(entry.name, DecimalOrZero(entry.latitude), DecimalOrZero(entry.longitude));
+                if (same)
+                    return SideOf(entry.name, DecimalOrZero(entry.latitude), DecimalOrZero(entry.longitude));
             }
         }
     }
@@ -101,7 +103,8 @@ int RunDistanceCommand(const Args& args) {
     if (auto failure = CheckCalculateInputs(sides[0], sides[1], altitude, altitudeValue)) {
         return UsageError("distance", failure->text);
     }
-    const double km = SphereDistanceKm(AnglesOf(sides[0]), AnglesOf(sides[1]), HeightKm(altitudeValue, units));
+    const double km =
+        SphereDistanceKm(AnglesOf(sides[0]), AnglesOf(sides[1]), HeightKm(altitudeValue, units));
     std::printf("%s\n", DistanceText(km, units).c_str());
     return 0;
 }

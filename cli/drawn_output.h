@@ -20,8 +20,8 @@ using AstroPdfWriter = int (*)(const astro::TAstroValues& values, const std::str
 int RunAstroCommand(const Args& args, AstroPdfWriter writePdf);
 
 // Writes the printed event list into a PDF file; the exit status.
-using EventsPdfWriter = int (*)(const EventList& list, const EventPrintOptions& options, const EventTextStyle& style,
-                                const std::string& path);
+using EventsPdfWriter = int (*)(const EventList& list, const EventPrintOptions& options,
+                                const EventTextStyle& style, const std::string& path);
 int RunEventsCommand(const Args& args, EventsPdfWriter writePdf);
 
 // Draws the chart with the desktop's lettering and colours into the chart and

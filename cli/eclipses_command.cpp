@@ -19,8 +19,8 @@ struct ListedEclipse {
     const char* type;
 };
 
-void AppendEclipses(std::vector<ListedEclipse>& list, double from, int count,
-                    astro::EclipseType type, const char* typeText) {
+void AppendEclipses(std::vector<ListedEclipse>& list, double from, int count, astro::EclipseType type,
+                    const char* typeText) {
     double x = from;
     for (int i = 0; i < count; ++i) {
         const astro::EclipseFound found = astro::NextEclipse(x, type);

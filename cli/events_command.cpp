@@ -67,13 +67,20 @@ std::optional<EventPrintColumns> ParseColumns(const std::string& text) {
     while (start <= text.size()) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
         const std::string name = text.substr(start, comma - start);
-        if (name == "date") columns.date = true;
-        else if (name == "time") columns.time = true;
-        else if (name == "legend") columns.legend = true;
-        else if (name == "warning") columns.warning = true;
-        else if (name == "frequency") columns.frequency = true;
-        else if (name == "limit") columns.startAndLimit = true;
-        else return std::nullopt;
+        if (name == "date")
+            columns.date = true;
+        else if (name == "time")
+            columns.time = true;
+        else if (name == "legend")
+            columns.legend = true;
+        else if (name == "warning")
+            columns.warning = true;
+        else if (name == "frequency")
+            columns.frequency = true;
+        else if (name == "limit")
+            columns.startAndLimit = true;
+        else
+            return std::nullopt;
         start = comma + 1;
     }
     return columns;
@@ -138,7 +145,9 @@ int RunEventsCommand(const Args& args, EventsPdfWriter writePdf) {
             if (!o.settingsPath) return UsageError(kCommand, UnusableSettingsFileText(value));
         } else if (arg == "--from" || arg == "--to") {
             const auto day = ParseDay(value);
-            if (!day) return UsageError(kCommand, arg + " takes a date YYYY-MM-DD of 1753 to 2078, not '" + value + "'");
+            if (!day)
+                return UsageError(kCommand,
+                                  arg + " takes a date YYYY-MM-DD of 1753 to 2078, not '" + value + "'");
             (arg == "--from" ? o.from : o.to) = day;
         } else if (arg == "--type") {
             const auto type = ParseType(value);
@@ -149,7 +158,8 @@ int RunEventsCommand(const Args& args, EventsPdfWriter writePdf) {
         } else {
             o.columns = ParseColumns(value);
             if (!o.columns) {
-                return UsageError(kCommand, "--columns takes a list of date,time,legend,warning,frequency,limit");
+                return UsageError(kCommand,
+                                  "--columns takes a list of date,time,legend,warning,frequency,limit");
             }
         }
     }
@@ -160,7 +170,8 @@ int RunEventsCommand(const Args& args, EventsPdfWriter writePdf) {
 
     const IniFile settings(SettingsPathOrDefault(o.settingsPath));
     EventTextStyle style;
-    style.dateFormat = ReadSettingInteger(settings, kSettingsSection, "DateFormat", SettingsReader::MainWindow);
+    style.dateFormat =
+        ReadSettingInteger(settings, kSettingsSection, "DateFormat", SettingsReader::MainWindow);
     style.twelveHour = SystemTwelveHourClock();
     const EventList list = LoadEventList(ReadReminderLines(settings), style);
     if (o.pdf) {
@@ -182,8 +193,10 @@ int RunEventsCommand(const Args& args, EventsPdfWriter writePdf) {
     for (const EventListEntry& entry : list.entries) {
         if (IsPrintedEvent(entry.record, filter)) rows.push_back(&entry);
     }
-    if (o.json) PrintJson(rows);
-    else PrintTabbed(rows);
+    if (o.json)
+        PrintJson(rows);
+    else
+        PrintTabbed(rows);
     return 0;
 }
 

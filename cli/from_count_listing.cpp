@@ -28,7 +28,6 @@ int Digits(const std::string& text, std::size_t first, std::size_t count) {
     return value;
 }
 
-
 std::optional<int> ParseCount(const std::string& text) {
     if (text.empty() || text.size() > 6 || !AllDigits(text, 0, text.size())) return std::nullopt;
     const int value = Digits(text, 0, text.size());
@@ -56,15 +55,16 @@ std::optional<FromCount> ParseFromCount(const char* command, const Args& args, i
         if (option == "--from") {
             from = ParseIsoDateSerial(value);
             if (!from) {
-                status = UsageError(command, "expected a date YYYY-MM-DD from 1753-01-01 to "
-                                             "2078-12-31, not '" + value + "'");
+                status = UsageError(command,
+                                    "expected a date YYYY-MM-DD from 1753-01-01 to "
+                                    "2078-12-31, not '" +
+                                        value + "'");
                 return std::nullopt;
             }
         } else {
             count = ParseCount(value);
             if (!count) {
-                status = UsageError(command, "expected a count from 0 to 100000, not '" +
-                                                 value + "'");
+                status = UsageError(command, "expected a count from 0 to 100000, not '" + value + "'");
                 return std::nullopt;
             }
         }
@@ -79,8 +79,8 @@ std::optional<FromCount> ParseFromCount(const char* command, const Args& args, i
 std::string InstantText(double serial) {
     const astro::SerialDateTime t = astro::DecodeSerialDateTime(serial);
     char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.date.year, t.date.month,
-                  t.date.day, t.hour, t.minute, t.second);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.date.year, t.date.month, t.date.day,
+                  t.hour, t.minute, t.second);
     return text;
 }
 

@@ -30,7 +30,6 @@ std::optional<int> ParseYear(const std::string& text) {
     return year;
 }
 
-
 }  // namespace
 
 int RunHolidaysCommand(const Args& args) {

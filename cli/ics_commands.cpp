@@ -83,7 +83,9 @@ int RunExportCommand(const Args& args) {
             options.types = *types;
         } else {
             const auto date = DayNumberOf(value);
-            if (!date) return UsageError(kCommand, arg + " must be a date YYYY-MM-DD from 1753 to 2078, not '" + value + "'");
+            if (!date)
+                return UsageError(kCommand,
+                                  arg + " must be a date YYYY-MM-DD from 1753 to 2078, not '" + value + "'");
             (arg == "--from" ? from : to) = date;
         }
     }
@@ -105,7 +107,8 @@ int RunExportCommand(const Args& args) {
         std::fprintf(stderr, "orvanto-cli export: cannot write %s\n", icsPath->c_str());
         return 1;
     }
-    std::printf("Exported %d records as %d events to %s\n", exported.records, exported.events, icsPath->c_str());
+    std::printf("Exported %d records as %d events to %s\n", exported.records, exported.events,
+                icsPath->c_str());
     return 0;
 }
 

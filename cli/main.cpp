@@ -26,16 +26,17 @@ const Command kCommands[] = {
     {"phases", orvanto::cli::RunPhasesCommand, "phases --from YYYY-MM-DD --count N"},
     {"eclipses", orvanto::cli::RunEclipsesCommand, "eclipses --from YYYY-MM-DD --count N"},
     {"cities", orvanto::cli::RunCitiesCommand, "cities [--region N]"},
-    {"distance", orvanto::cli::RunDistanceCommand,
-     "distance FROM TO [--metric|--english] [--altitude N]"},
+    {"distance", orvanto::cli::RunDistanceCommand, "distance FROM TO [--metric|--english] [--altitude N]"},
     {"sntp", orvanto::cli::RunSntpCommand, "sntp HOST [--port N] [--timeout MS]"},
-    {"bio", orvanto::cli::RunBioCommand, "bio --birth YYYY-MM-DD --month YYYY-MM [--name TEXT] [--png FILE [--dark]]"},
+    {"bio", orvanto::cli::RunBioCommand,
+     "bio --birth YYYY-MM-DD --month YYYY-MM [--name TEXT] [--png FILE [--dark]]"},
     {"print", orvanto::cli::RunPrintCommand,
      "print month|year|card --from YYYY-MM [--count N] [--settings FILE] [--moon|--no-moon] "
      "[--holidays inside|below|both|none] [--events inside|below|both|none] [--colors] [--landscape] "
      "[--paper A4|Letter] --pdf FILE"},
     {"events", orvanto::cli::RunEventsCommand,
-     "events [--settings FILE] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--type reminders|holidays|bookmarks|all] "
+     "events [--settings FILE] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--type "
+     "reminders|holidays|bookmarks|all] "
      "[--json | --pdf FILE [--columns date,time,legend,warning,frequency,limit]]"},
     {"export", orvanto::cli::RunExportCommand,
      "export --ics FILE [--settings FILE] [--from YYYY-MM-DD] [--to YYYY-MM-DD] "

@@ -9,8 +9,8 @@
 #include <string>
 #include <system_error>
 
-#include "cli/cli_arguments.h"
 #include "calendar/valid_date.h"
+#include "cli/cli_arguments.h"
 #include "cli/commands.h"
 #include "cli/settings_option.h"
 #include "core/command_line.h"
@@ -29,10 +29,10 @@ std::optional<int> ParseNumber(const std::string& text, int low, int high) {
     int value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end || value < low || value > high) return std::nullopt;
+    if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
+        return std::nullopt;
     return value;
 }
-
 
 // Message boxes of a run without a screen go to standard error.
 class StderrPrompt : public Prompt {
@@ -44,7 +44,9 @@ public:
         ShowMessage(kind, title, text);
         return true;
     }
-    ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override { return {request.keepChecked, 0}; }
+    ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override {
+        return {request.keepChecked, 0};
+    }
 };
 
 }  // namespace
@@ -80,8 +82,9 @@ int RunMonthCommand(const Args& args) {
     StderrPrompt prompt;
     const MonthIndex index = BuildMonthViewIndex(*month, *year, settings, timeStyle, prompt);
     for (const MonthIndexEntry& entry : index.entries) {
-        std::printf("%u\t%u\t%d\t%u\t%d\t%s\n", static_cast<unsigned>(entry.day), static_cast<unsigned>(entry.type),
-                    entry.timed ? 1 : 0, static_cast<unsigned>(entry.stepKind), static_cast<int>(entry.startDate),
+        std::printf("%u\t%u\t%d\t%u\t%d\t%s\n", static_cast<unsigned>(entry.day),
+                    static_cast<unsigned>(entry.type), entry.timed ? 1 : 0,
+                    static_cast<unsigned>(entry.stepKind), static_cast<int>(entry.startDate),
                     entry.text.c_str());
     }
     return 0;

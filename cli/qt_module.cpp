@@ -12,14 +12,14 @@ int RunInQtModule(const std::string& command, const Args& args) {
     // the middle of a command; RTLD_LOCAL: its symbols stay its own.
     void* module = dlopen(kQtModuleFile, RTLD_NOW | RTLD_LOCAL);
     if (!module) {
-        std::fprintf(stderr, "orvanto-cli %s: cannot load the module %s this command needs: %s\n", command.c_str(),
-                     kQtModuleFile, dlerror());
+        std::fprintf(stderr, "orvanto-cli %s: cannot load the module %s this command needs: %s\n",
+                     command.c_str(), kQtModuleFile, dlerror());
         return 1;
     }
     const auto entry = reinterpret_cast<QtModuleEntry>(dlsym(module, kQtModuleEntry));
     if (!entry) {
-        std::fprintf(stderr, "orvanto-cli %s: the module %s has no entry %s\n", command.c_str(), kQtModuleFile,
-                     kQtModuleEntry);
+        std::fprintf(stderr, "orvanto-cli %s: the module %s has no entry %s\n", command.c_str(),
+                     kQtModuleFile, kQtModuleEntry);
         return 1;
     }
     std::vector<const char*> argv;

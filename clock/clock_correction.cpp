@@ -59,7 +59,8 @@ std::vector<std::string> BuiltInServerNames() {
 
 }  // namespace
 
-ClockCorrection::ClockCorrection(const IniFile& settings, TSNTPClient& client, ClockCorrectionServices services)
+ClockCorrection::ClockCorrection(const IniFile& settings, TSNTPClient& client,
+                                 ClockCorrectionServices services)
     : settings_(settings), client_(client), services_(services), servers_(BuiltInServerNames()) {
     client_.OnDataAvailable = [this](TSNTPClient&, std::uint16_t) { SNTPClient1DataAvailable(); };
     client_.OnTimeout = [this](TSNTPClient&) { SNTPClient1Timeout(); };
@@ -83,7 +84,8 @@ ClockCorrection::~ClockCorrection() {
 }
 
 void ClockCorrection::ReadSettings(bool afterDialog) {
-    const SettingsReader reader = afterDialog ? SettingsReader::MainWindowAfterDialog : SettingsReader::MainWindow;
+    const SettingsReader reader =
+        afterDialog ? SettingsReader::MainWindowAfterDialog : SettingsReader::MainWindow;
     timeCorrection_ = ReadSettingBool(settings_, kSntpSection, kTimeCorrectionKey, reader);
     autoServer_ = ReadSettingBool(settings_, kSntpSection, kAutoServerKey, reader);
     timeServer_ = ReadSettingText(settings_, kSntpSection, kTimeServerKey, reader);
@@ -119,7 +121,9 @@ void ClockCorrection::Start() {
     clockKeeper_.clear();
 }
 
-void ClockCorrection::ProbeClockKeeper() { clockKeeper_ = services_.probe.ClockKeeper().value_or(std::string()); }
+void ClockCorrection::ProbeClockKeeper() {
+    clockKeeper_ = services_.probe.ClockKeeper().value_or(std::string());
+}
 
 void ClockCorrection::ShowClockKeeper() {
     statusLine1_ = std::string(kKeptByPrefix) + clockKeeper_;
@@ -342,8 +346,8 @@ void ClockCorrection::SNTPClient1DataAvailable() {
 
     if (statusWindowOpen_) {
         view_.connectionLine = ConnectedLine();
-        view_.roundtripLine = std::string(kRoundtripPrefix) + std::to_string(lastRoundtrip_) +
-                              std::string(kMillisecondsSuffix);
+        view_.roundtripLine =
+            std::string(kRoundtripPrefix) + std::to_string(lastRoundtrip_) + std::string(kMillisecondsSuffix);
         view_.serverLine = serverInUse_ + "  (" + serverAddress_ + ")";
         view_.statusLine1 = statusLine1_;
         view_.statusLine2 = statusLine2_;
@@ -353,22 +357,22 @@ void ClockCorrection::SNTPClient1DataAvailable() {
 
 void ClockCorrection::SetClock(double offset) {
     switch (services_.setter.SetUtc(client_.NetTime())) {
-        case SetClockResult::Set: {
-            const double localNow = services_.clock.LocalNow();
-            statusLine1_ = std::string(kCorrectedAt) + ShortDateText(localNow) + std::string(kDateTimeSeparator) +
-                           LongTimeText(localNow);
-            statusLine2_ = std::string(kOffsetPrefix) + OffsetText(offset);
-            if (OnTimeChanged) OnTimeChanged();
-            break;
-        }
-        case SetClockResult::NoPrivilege:
-            statusLine1_ = std::string(kNoPrivilegeLine1);
-            statusLine2_ = std::string(kNoPrivilegeLine2);
-            break;
-        case SetClockResult::Failed:
-            statusLine1_ = std::string(kClockNotSet);
-            statusLine2_.clear();
-            break;
+    case SetClockResult::Set: {
+        const double localNow = services_.clock.LocalNow();
+        statusLine1_ = std::string(kCorrectedAt) + ShortDateText(localNow) + std::string(kDateTimeSeparator) +
+                       LongTimeText(localNow);
+        statusLine2_ = std::string(kOffsetPrefix) + OffsetText(offset);
+        if (OnTimeChanged) OnTimeChanged();
+        break;
+    }
+    case SetClockResult::NoPrivilege:
+        statusLine1_ = std::string(kNoPrivilegeLine1);
+        statusLine2_ = std::string(kNoPrivilegeLine2);
+        break;
+    case SetClockResult::Failed:
+        statusLine1_ = std::string(kClockNotSet);
+        statusLine2_.clear();
+        break;
     }
 }
 

@@ -34,7 +34,8 @@ ServerTestMessage ServerTestResult(const std::string& name, std::optional<int> p
     using namespace clock_texts;
     if (!pingMs) return {MessageKind::Warning, std::string(kCannotConnectTo) + name};
     std::string text = std::string(kServerNamePrefix) + name + "\r\n\r\n";
-    text += std::string(kRoundtripPrefix) + std::to_string(*pingMs) + std::string(kMillisecondsSuffix) + "\r\n";
+    text +=
+        std::string(kRoundtripPrefix) + std::to_string(*pingMs) + std::string(kMillisecondsSuffix) + "\r\n";
     text += std::string(kRatingPrefix) + std::string(ServerRating(*pingMs));
     return {MessageKind::Information, text};
 }

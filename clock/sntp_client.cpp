@@ -142,7 +142,8 @@ void TSNTPClient::ReceiveStep(QUdpSocket* socket) {
     replyReceived_ = true;
 
     const qint64 pending = socket->pendingDatagramSize();
-    std::vector<char> buffer(static_cast<std::size_t>(pending < 0 ? 0 : std::min(pending, kLargestDatagram)) + 1);
+    std::vector<char> buffer(static_cast<std::size_t>(pending < 0 ? 0 : std::min(pending, kLargestDatagram)) +
+                             1);
     QHostAddress sender;
     const qint64 got = socket->readDatagram(buffer.data(), static_cast<qint64>(buffer.size()), &sender);
     if (got < 0) {

@@ -57,7 +57,8 @@ std::string ExistingSpellingOf(const std::string& built) {
 }
 
 // Rule A without the look at the folder.
-std::string BuiltSettingsPath(const std::optional<std::string>& settingsName, const std::string& programPath) {
+std::string BuiltSettingsPath(const std::optional<std::string>& settingsName,
+                              const std::string& programPath) {
     std::string name = settingsName ? *settingsName : std::string(kDefaultSettingsName);
     const std::size_t lastSlash = name.rfind('/');
     const std::size_t baseStart = lastSlash == std::string::npos ? 0 : lastSlash + 1;

@@ -50,8 +50,8 @@ std::optional<double> ParseDecimal(std::string_view text) {
 
 std::string FormatDecimal(double value, int decimals) {
     char buffer[400];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals < 0 ? 0 : decimals);
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                            decimals < 0 ? 0 : decimals);
     if (error != std::errc()) return std::string();
     return WithoutNegativeZero(std::string(buffer, end));
 }
@@ -59,8 +59,9 @@ std::string FormatDecimal(double value, int decimals) {
 std::string FormatDecimal(double value) {
     char buffer[400];
     const bool fixed = value == 0.0 || (std::fabs(value) >= 1e-6 && std::fabs(value) < 1e15);
-    const auto [end, error] = fixed ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
-                                    : std::to_chars(buffer, buffer + sizeof buffer, value);
+    const auto [end, error] =
+        fixed ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+              : std::to_chars(buffer, buffer + sizeof buffer, value);
     if (error != std::errc()) return std::string();
     return WithoutNegativeZero(std::string(buffer, end));
 }
@@ -69,7 +70,8 @@ void KeepCNumericLocale() { std::setlocale(LC_NUMERIC, "C"); }
 
 std::optional<int> ParseInteger(std::string_view text) {
     text = WithoutPlus(TrimBlanks(text));
-    if (text.empty() || !(IsDigit(text.front()) || (text.front() == '-' && text.size() > 1 && IsDigit(text[1])))) {
+    if (text.empty() ||
+        !(IsDigit(text.front()) || (text.front() == '-' && text.size() > 1 && IsDigit(text[1])))) {
         return std::nullopt;
     }
     int value = 0;

@@ -43,14 +43,15 @@ std::string UserConfigFolder(const EnvironmentLookup& environment) {
 }
 
 std::string UserDataFolder(const EnvironmentLookup& environment) {
-    return (std::filesystem::path(BaseFolder(environment, "XDG_DATA_HOME", ".local/share")) / kProgramSubfolder)
+    return (std::filesystem::path(BaseFolder(environment, "XDG_DATA_HOME", ".local/share")) /
+            kProgramSubfolder)
         .string();
 }
 
 bool IsPortableFolder(const std::string& programFolder) {
     std::error_code error;
-    const bool hasSettings = std::filesystem::is_regular_file(std::filesystem::path(programFolder) / kPortableMarker,
-                                                              error);
+    const bool hasSettings =
+        std::filesystem::is_regular_file(std::filesystem::path(programFolder) / kPortableMarker, error);
     return hasSettings && ::access(programFolder.c_str(), W_OK) == 0;
 }
 
@@ -63,7 +64,8 @@ FileFolders LocateFileFolders(const std::string& programPath, const EnvironmentL
 std::string FilesAnchor(const std::string& programPath, const EnvironmentLookup& environment) {
     const FileFolders folders = LocateFileFolders(programPath, environment);
     if (folders.portable) return programPath;
-    return (std::filesystem::path(folders.settingsFolder) / std::filesystem::path(programPath).filename()).string();
+    return (std::filesystem::path(folders.settingsFolder) / std::filesystem::path(programPath).filename())
+        .string();
 }
 
 std::string CompanionFolder(const std::string& settingsPath) {

@@ -47,7 +47,8 @@ FileFolders LocateFileFolders(const std::string& programPath, const EnvironmentL
 // the program": the program itself in a portable folder, else a name inside
 // the user's config folder. Settings names without a folder, and the default
 // ORVANTO.INI, resolve against its folder.
-std::string FilesAnchor(const std::string& programPath, const EnvironmentLookup& environment = ProcessEnvironment);
+std::string FilesAnchor(const std::string& programPath,
+                        const EnvironmentLookup& environment = ProcessEnvironment);
 
 // The folder of the files that sit "beside the program" in the design of the
 // windows (CityData.txt, BioData.ini): the settings file's own folder.

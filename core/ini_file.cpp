@@ -23,8 +23,7 @@
 
 namespace orvanto {
 
-EIniFileError::EIniFileError(const std::string& path)
-    : std::runtime_error("Unable to write to " + path) {}
+EIniFileError::EIniFileError(const std::string& path) : std::runtime_error("Unable to write to " + path) {}
 
 namespace {
 
@@ -115,10 +114,14 @@ std::optional<int> ParseInteger(std::string_view text) {
         std::uint32_t value = 0;
         for (char c : text) {
             int digit;
-            if (c >= '0' && c <= '9') digit = c - '0';
-            else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-            else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-            else return std::nullopt;
+            if (c >= '0' && c <= '9')
+                digit = c - '0';
+            else if (c >= 'a' && c <= 'f')
+                digit = c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F')
+                digit = c - 'A' + 10;
+            else
+                return std::nullopt;
             value = value * 16 + static_cast<std::uint32_t>(digit);
         }
         if (negative) value = ~value + 1;
@@ -423,7 +426,8 @@ std::optional<std::size_t> FindKeyLine(const FileModel& model, const SectionSpan
 // Appends lines as a new section at the end, after an empty line when the
 // file does not already end with one.
 void AppendSection(FileModel& model, std::string_view section, const std::vector<std::string>& body) {
-    if (!model.lines.empty() && !Trim(model.lines.back().text).empty()) model.lines.push_back(model.NewLine(""));
+    if (!model.lines.empty() && !Trim(model.lines.back().text).empty())
+        model.lines.push_back(model.NewLine(""));
     model.lines.push_back(model.NewLine("[" + NameOnOneLine(section) + "]"));
     for (const std::string& line : body) model.lines.push_back(model.NewLine(line));
 }
@@ -468,7 +472,8 @@ public:
                 pendingNotes.push_back(line);
                 continue;
             }
-            OldKeyLine old{line, std::string(parsed.name), std::string(parsed.value), std::move(pendingNotes)};
+            OldKeyLine old{line, std::string(parsed.name), std::string(parsed.value),
+                           std::move(pendingNotes)};
             pendingNotes.clear();
             byValue_[old.value].push_back(oldLines_.size());
             byKey_[old.name].push_back(oldLines_.size());
@@ -698,7 +703,8 @@ void IniFile::ReplaceSection(const std::string& section,
         // no read sees) are left as they are: a rewrite never loses text the
         // user put in the file.
         const SectionSpan& first = spans.front();
-        std::vector<FileLine> body = SectionRewrite(model, first.header + 1, first.contentEnd, path_).Body(pairs);
+        std::vector<FileLine> body =
+            SectionRewrite(model, first.header + 1, first.contentEnd, path_).Body(pairs);
         const auto begin = model.lines.begin() + static_cast<std::ptrdiff_t>(first.header + 1);
         const auto end = model.lines.begin() + static_cast<std::ptrdiff_t>(first.contentEnd);
         model.lines.insert(model.lines.erase(begin, end), body.begin(), body.end());

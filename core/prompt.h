@@ -20,19 +20,19 @@ enum class MessageKind { Information, Warning, Error };
 
 // What the reminder popup shows, handed over as data by the reminder engine.
 struct ReminderPopupRequest {
-    std::string captionLabel;      // caption-bar label, with " - LAST TIME" when it applies
-    std::string memoText;          // the reminder text shown in the memo
-    std::string description;       // the short description line under the memo
-    int fontSize = 0;              // memo font size in points
-    bool fontBold = false;         // memo font weight
-    std::string keepCaption;       // caption of the keep box
-    bool keepChecked = false;      // initial state of the keep box
-    bool keepEnabled = true;       // whether the keep box can be changed
+    std::string captionLabel;  // caption-bar label, with " - LAST TIME" when it applies
+    std::string memoText;      // the reminder text shown in the memo
+    std::string description;   // the short description line under the memo
+    int fontSize = 0;          // memo font size in points
+    bool fontBold = false;     // memo font weight
+    std::string keepCaption;   // caption of the keep box
+    bool keepChecked = false;  // initial state of the keep box
+    bool keepEnabled = true;   // whether the keep box can be changed
 };
 
 struct ReminderPopupAnswer {
-    bool keep = false;             // the keep box was ticked
-    int warnAgainMinutes = 0;      // 0: no warn-again copy
+    bool keep = false;         // the keep box was ticked
+    int warnAgainMinutes = 0;  // 0: no warn-again copy
 };
 
 class Prompt {
@@ -53,7 +53,8 @@ public:
     // Whether the text, in the popup memo's font of that size and weight, is
     // narrower than twice the memo's width (the due popup then puts a line
     // break in front of it). Nothing from a prompt that shows no such memo.
-    virtual std::optional<bool> PopupTextIsNarrow(const std::string& /*text*/, int /*points*/, bool /*bold*/) {
+    virtual std::optional<bool> PopupTextIsNarrow(const std::string& /*text*/, int /*points*/,
+                                                  bool /*bold*/) {
         return std::nullopt;
     }
 };

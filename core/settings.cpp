@@ -10,11 +10,15 @@ namespace {
 // The readings shared by creation and the reading after the dialog; `reader`
 // picks the defaults where the two differ.
 void ReadCommonKeys(const IniFile& ini, SettingsReader reader, MainWindowSettings& s) {
-    const auto flag = [&](std::string_view key) { return ReadSettingBool(ini, kSettingsSection, key, reader); };
+    const auto flag = [&](std::string_view key) {
+        return ReadSettingBool(ini, kSettingsSection, key, reader);
+    };
     const auto number = [&](std::string_view key) {
         return ReadSettingInteger(ini, kSettingsSection, key, reader);
     };
-    const auto text = [&](std::string_view key) { return ReadSettingText(ini, kSettingsSection, key, reader); };
+    const auto text = [&](std::string_view key) {
+        return ReadSettingText(ini, kSettingsSection, key, reader);
+    };
 
     s.showMoon = flag("ShowMoon");
     s.moonHint = number("MoonHint");
@@ -64,7 +68,9 @@ void ReadCommonKeys(const IniFile& ini, SettingsReader reader, MainWindowSetting
 }
 
 ColourSettings ReadColours(const IniFile& ini, SettingsReader reader) {
-    const auto colour = [&](std::string_view key) { return ReadSettingInteger(ini, kColorsSection, key, reader); };
+    const auto colour = [&](std::string_view key) {
+        return ReadSettingInteger(ini, kColorsSection, key, reader);
+    };
     ColourSettings c;
     c.theme = colour("Theme");
     c.titleColor = colour("TitleColor");

@@ -36,7 +36,7 @@ enum class SettingsReader {
     SettingsDialog,
     DistanceCalculator,
     AstronomicalWindow,
-    StartupPass,            // start-up reminder pass
+    StartupPass,  // start-up reminder pass
     PrintDialog,
 };
 

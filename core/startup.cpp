@@ -41,7 +41,8 @@ std::optional<StartupState> BeginStartup(const std::vector<std::string>& argumen
     const FileFolders folders = LocateFileFolders(programPath, ProcessEnvironment);
     const bool besideProgram = !line.settingsName || line.settingsName->find('/') == std::string::npos;
     if (besideProgram && !folders.portable) EnsureFolder(folders.settingsFolder);
-    const std::optional<std::string> settingsPath = ChooseSettingsPath(line.settingsName, FilesAnchor(programPath));
+    const std::optional<std::string> settingsPath =
+        ChooseSettingsPath(line.settingsName, FilesAnchor(programPath));
     if (!settingsPath) return refuse(*line.settingsName);
     state.settingsPath = *settingsPath;
     state.wallpaperFolder = WallpaperFolder(state.settingsPath, line.settingsName.has_value(), folders);
@@ -86,9 +87,8 @@ std::optional<PreparedStart> PrepareStart(const std::vector<std::string>& argume
 }
 
 std::string PendingOnExitText(int pendingCount) {
-    const std::string opening = pendingCount == 1
-                                    ? std::string("There is one event ")
-                                    : "There are " + std::to_string(pendingCount) + " events ";
+    const std::string opening = pendingCount == 1 ? std::string("There is one event ")
+                                                  : "There are " + std::to_string(pendingCount) + " events ";
     return opening + "pending.  Do you want to exit anyway?" + "\n\n" +
            "Tip: You can disable this message from the Settings window.";
 }

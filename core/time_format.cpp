@@ -1,8 +1,8 @@
 #include "core/time_format.h"
 
-#include <ctime>
 #include <langinfo.h>
 #include <locale.h>
+#include <ctime>
 
 namespace orvanto {
 

@@ -1,7 +1,7 @@
 #include "core/time_zone.h"
 
-#include <cmath>
 #include <time.h>
+#include <cmath>
 
 namespace orvanto {
 

@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     RegionLists again = library;
     const PersonalCityFile reread = LoadPersonalCities(folder, again, prompt);
-    if (reread.keptLines.size() + reread.recordLines.size() != file.keptLines.size() + file.recordLines.size())
+    if (reread.keptLines.size() + reread.recordLines.size() !=
+        file.keptLines.size() + file.recordLines.size())
         std::abort();
     return 0;
 }

@@ -26,7 +26,8 @@ void CheckDate(std::string_view text) {
     const std::optional<double> serial = cli::ParseIsoDateSerial(text);
     if (date.has_value() != serial.has_value()) std::abort();
     if (!date) return;
-    if (!IsValidDate(date->day, date->month, date->year) || date->year < 1753 || date->year > 2078) std::abort();
+    if (!IsValidDate(date->day, date->month, date->year) || date->year < 1753 || date->year > 2078)
+        std::abort();
     if (*serial != EncodeDate(*date)) std::abort();
     char again[16];
     std::snprintf(again, sizeof again, "%04d-%02d-%02d", date->year, date->month, date->day);
@@ -55,7 +56,8 @@ void CheckSettingsName(const std::string& name) {
     (void)cli::UnusableSettingsFileText(name);
     const std::string program = (fuzz::ScratchFolder() / "orvanto-cli").string();
     (void)ResolveSettingsPath(name, program);
-    if (name.find('/') == std::string::npos && name.find('\0') == std::string::npos && name != "." && name != "..")
+    if (name.find('/') == std::string::npos && name.find('\0') == std::string::npos && name != "." &&
+        name != "..")
         (void)ChooseSettingsPath(name, program);
 }
 

@@ -18,8 +18,9 @@ namespace orvanto::fuzz {
 // One scratch folder per fuzzing process, below /dev/shm when it exists.
 inline const std::filesystem::path& ScratchFolder() {
     static const std::filesystem::path folder = [] {
-        const std::filesystem::path base =
-            std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path();
+        const std::filesystem::path base = std::filesystem::exists("/dev/shm")
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path();
         std::string pattern = (base / "orvanto-fuzz-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) std::abort();
         return std::filesystem::path(pattern);

@@ -15,7 +15,8 @@ using orvanto::IniFile;
 using namespace orvanto::fuzz;
 
 void ReadEverything(const IniFile& ini) {
-    for (const std::string& section : {std::string("Settings"), std::string("Reminders"), std::string("Colors")}) {
+    for (const std::string& section :
+         {std::string("Settings"), std::string("Reminders"), std::string("Colors")}) {
         (void)ini.SectionExists(section);
         for (const std::string& key : ini.ReadSection(section)) {
             (void)ini.ReadString(section, key, "");

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)IsInvalidSntpReply(reply);
     (void)EchoedCounter(reply);
     (void)EchoedTick(reply);
-    const std::uint32_t sent = size >= 4 ? static_cast<std::uint32_t>(data[0]) << 24 | data[1] << 16 | data[2] << 8 | data[3] : 0;
+    const std::uint32_t sent =
+        size >= 4 ? static_cast<std::uint32_t>(data[0]) << 24 | data[1] << 16 | data[2] << 8 | data[3] : 0;
     const int roundTrip = RoundTripMs(sent ^ 0x5A5A5A5Au, sent);
     (void)EstimatedNetTime(fields.receiveTime, fields.transmitTime, roundTrip);
     (void)NextRequestCounter(sent);

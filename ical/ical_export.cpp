@@ -50,7 +50,8 @@ std::string Hex64(std::uint64_t value) {
 }
 
 std::string StableUid(const std::string& content) {
-    return Hex64(Fnv1a(content, 0xcbf29ce484222325ull)) + Hex64(Fnv1a(content, 0x84222325cbf29ce4ull)) + "@orvanto";
+    return Hex64(Fnv1a(content, 0xcbf29ce484222325ull)) + Hex64(Fnv1a(content, 0x84222325cbf29ce4ull)) +
+           "@orvanto";
 }
 
 icaltimetype DateOf(int dayNumber) {
@@ -125,8 +126,9 @@ public:
         const std::string uid = RecordUid(record);
         const std::vector<SeriesSegment> segments = SeriesOf(record);
         for (std::size_t i = 0; i < segments.size(); ++i) {
-            icalcomponent* event = NewEvent(i == 0 ? uid : uid.substr(0, uid.find('@')) + "-" + std::to_string(i + 1) + "@orvanto",
-                                            record.text, kCategoryNames[std::min(record.type, 3)]);
+            icalcomponent* event = NewEvent(
+                i == 0 ? uid : uid.substr(0, uid.find('@')) + "-" + std::to_string(i + 1) + "@orvanto",
+                record.text, kCategoryNames[std::min(record.type, 3)]);
             AddStart(event, record, segments[i]);
             if (!segments[i].rule.empty()) AddRule(event, record, segments[i]);
             AddAlarms(event, record);
@@ -176,7 +178,8 @@ private:
 
     void AddStart(icalcomponent* event, const ReminderRecord& record, const SeriesSegment& segment) const {
         icalproperty* start = icalproperty_new_dtstart(StartOf(record, segment.firstDate));
-        if (Timed(record) && zone_) icalproperty_add_parameter(start, icalparameter_new_tzid(zoneId_.c_str()));
+        if (Timed(record) && zone_)
+            icalproperty_add_parameter(start, icalparameter_new_tzid(zoneId_.c_str()));
         icalcomponent_add_property(event, start);
     }
 
@@ -192,14 +195,16 @@ private:
         const std::string bound = segment.count > 0 ? "COUNT=" + std::to_string(segment.count)
                                                     : "UNTIL=" + UntilOf(record, segment.lastDate);
         const std::string rule = segment.rule + ";" + bound;
-        icalcomponent_add_property(event, icalproperty_new_rrule(icalrecurrencetype_from_string(rule.c_str())));
+        icalcomponent_add_property(event,
+                                   icalproperty_new_rrule(icalrecurrencetype_from_string(rule.c_str())));
     }
 
     static void AddAlarms(icalcomponent* event, const ReminderRecord& record) {
         if (record.type == kReminderType && Timed(record))
             icalcomponent_add_component(event, DisplayAlarm("PT0S", record.text));
         if (record.alertDays > 0)
-            icalcomponent_add_component(event, DisplayAlarm("-P" + std::to_string(record.alertDays) + "D", record.text));
+            icalcomponent_add_component(
+                event, DisplayAlarm("-P" + std::to_string(record.alertDays) + "D", record.text));
     }
 
     // code, alert days, time field, start and limit: the value without its text.
@@ -231,8 +236,9 @@ bool IsZoneName(const std::string& name) {
 }  // namespace
 
 std::string RecordUid(const ReminderRecord& record) {
-    return StableUid(std::to_string(record.date) + "|" + record.code + "|" + std::to_string(record.alertDays) + "|" +
-                     record.timeField + "|" + record.StartAndLimit() + "|" + record.text);
+    return StableUid(std::to_string(record.date) + "|" + record.code + "|" +
+                     std::to_string(record.alertDays) + "|" + record.timeField + "|" +
+                     record.StartAndLimit() + "|" + record.text);
 }
 
 std::string LocalTimeZoneId() {
@@ -268,7 +274,8 @@ IcsExport ExportReminders(const ReminderLines& lines, const IcsExportOptions& op
             for (int month = 1; month <= 12; ++month)
                 for (const Holiday& holiday : MonthHolidays(year, month, options.holidaySwitches)) {
                     const int date = DayNumber(year, month, holiday.day);
-                    if (date >= options.fromDate && date <= options.toDate) writer.AddCalculatedHoliday(year, month, holiday);
+                    if (date >= options.fromDate && date <= options.toDate)
+                        writer.AddCalculatedHoliday(year, month, holiday);
                 }
     }
     result.text = writer.Text();

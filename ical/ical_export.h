@@ -29,8 +29,8 @@ enum RecordTypeMask : unsigned {
 };
 
 struct IcsExportOptions {
-    int fromDate = 0;                                  // DayNumber; records dated before are left out
-    int toDate = std::numeric_limits<int>::max();      // DayNumber; records dated after are left out
+    int fromDate = 0;                              // DayNumber; records dated before are left out
+    int toDate = std::numeric_limits<int>::max();  // DayNumber; records dated after are left out
     unsigned types = kExportAllTypes;
     // The calendar's computed holidays (Easter, Thanksgiving...) of the years
     // from fromYear to toYear, as one-day events.
@@ -43,9 +43,9 @@ struct IcsExportOptions {
 };
 
 struct IcsExport {
-    std::string text;   // the whole file, CRLF line ends
-    int records = 0;    // records exported
-    int events = 0;     // VEVENTs written (continuations and holidays included)
+    std::string text;  // the whole file, CRLF line ends
+    int records = 0;   // records exported
+    int events = 0;    // VEVENTs written (continuations and holidays included)
 };
 
 IcsExport ExportReminders(const ReminderLines& lines, const IcsExportOptions& options);

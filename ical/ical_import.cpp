@@ -47,7 +47,9 @@ std::string Upper(std::string text) {
     return text;
 }
 
-std::string LineError(std::size_t line, const std::string& what) { return "line " + std::to_string(line) + ": " + what; }
+std::string LineError(std::size_t line, const std::string& what) {
+    return "line " + std::to_string(line) + ": " + what;
+}
 
 // The name of a content line and whether a ":" (outside quoted parameter
 // values) separates it from its value.
@@ -80,9 +82,12 @@ std::string CutUtf8(const std::string& text, std::size_t size) {
 
 // Checks the file's shape and gives its content lines unfolded, one per line,
 // for the parser; an over-long line is cut or left out with a note.
-std::optional<std::string> CheckShape(const std::string& text, std::string& unfolded, std::vector<std::string>& notes) {
+std::optional<std::string> CheckShape(const std::string& text, std::string& unfolded,
+                                      std::vector<std::string>& notes) {
     if (text.find('\0') != std::string::npos) {
-        const std::size_t line = 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<long>(text.find('\0')), '\n'));
+        const std::size_t line =
+            1 + static_cast<std::size_t>(
+                    std::count(text.begin(), text.begin() + static_cast<long>(text.find('\0')), '\n'));
         return LineError(line, "the file holds binary data, not iCalendar text");
     }
     std::vector<std::string> open;
@@ -101,20 +106,24 @@ std::optional<std::string> CheckShape(const std::string& text, std::string& unfo
             unfolded += logical + "\n";
         } else if (name == "SUMMARY" || name == "DESCRIPTION") {
             unfolded += CutUtf8(logical, kMaxLogicalLine) + "\n";
-            notes.push_back(LineError(logicalStart, name + " cut to " + std::to_string(kMaxLogicalLine) + " bytes"));
+            notes.push_back(
+                LineError(logicalStart, name + " cut to " + std::to_string(kMaxLogicalLine) + " bytes"));
         } else {
-            notes.push_back(LineError(logicalStart, name + " of " + std::to_string(logical.size()) + " bytes left out"));
+            notes.push_back(
+                LineError(logicalStart, name + " of " + std::to_string(logical.size()) + " bytes left out"));
         }
         if (name == "BEGIN") {
             const std::string kind = Upper(value);
-            if (open.empty() && kind != "VCALENDAR") return LineError(logicalStart, "the file must begin with BEGIN:VCALENDAR");
+            if (open.empty() && kind != "VCALENDAR")
+                return LineError(logicalStart, "the file must begin with BEGIN:VCALENDAR");
             if (open.size() >= kMaxNesting) return LineError(logicalStart, "components nested too deeply");
             open.push_back(kind);
             sawCalendar = true;
         } else if (name == "END") {
             if (open.empty() || open.back() != Upper(value))
-                return LineError(logicalStart, "END:" + value + " does not close " +
-                                                   (open.empty() ? std::string("any component") : "BEGIN:" + open.back()));
+                return LineError(logicalStart,
+                                 "END:" + value + " does not close " +
+                                     (open.empty() ? std::string("any component") : "BEGIN:" + open.back()));
             open.pop_back();
         } else if (open.empty()) {
             return LineError(logicalStart, "content outside BEGIN:VCALENDAR ... END:VCALENDAR");
@@ -149,7 +158,7 @@ std::optional<std::string> CheckShape(const std::string& text, std::string& unfo
 // ---- One event ----------------------------------------------------------
 
 struct LocalMoment {
-    int date = 0;        // DayNumber
+    int date = 0;  // DayNumber
     bool timed = false;
     int hour = 0;
     int minute = 0;
@@ -214,13 +223,15 @@ icaltimetype StartOf(icalcomponent* event, const EventReader& reader) {
     icaltimetype start = icalcomponent_get_dtstart(event);
     if (start.is_date || start.zone) return start;
     icalproperty* property = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
-    icalparameter* tzid = property ? icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER) : nullptr;
+    icalparameter* tzid =
+        property ? icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER) : nullptr;
     if (!tzid) return start;
     const char* name = icalparameter_get_tzid(tzid);
     if (icaltimezone* zone = name ? icaltimezone_get_builtin_timezone(name) : nullptr) {
         start.zone = zone;
     } else {
-        reader.Note(std::string("unknown time zone ") + (name ? name : "") + ": its time is taken as local time");
+        reader.Note(std::string("unknown time zone ") + (name ? name : "") +
+                    ": its time is taken as local time");
     }
     return start;
 }
@@ -242,7 +253,8 @@ std::string TimeField(const LocalMoment& start) {
 int TypeOf(icalcomponent* event) {
     for (icalproperty* property = icalcomponent_get_first_property(event, ICAL_CATEGORIES_PROPERTY); property;
          property = icalcomponent_get_next_property(event, ICAL_CATEGORIES_PROPERTY)) {
-        const std::string categories = Upper(icalproperty_get_categories(property) ? icalproperty_get_categories(property) : "");
+        const std::string categories =
+            Upper(icalproperty_get_categories(property) ? icalproperty_get_categories(property) : "");
         if (categories.find("BOOKMARK") != std::string::npos) return kBookmarkType;
         if (categories.find("HOLIDAY") != std::string::npos) return kHolidayType;
     }
@@ -324,9 +336,10 @@ RuleParts PartsOf(const struct icalrecurrencetype& rule) {
         parts.setPosition = rule.by_set_pos[0];
         if (rule.by_set_pos[1] != ICAL_RECURRENCE_ARRAY_MAX) parts.otherParts = true;
     }
-    parts.otherParts = parts.otherParts || rule.by_second[0] != ICAL_RECURRENCE_ARRAY_MAX ||
-                       rule.by_minute[0] != ICAL_RECURRENCE_ARRAY_MAX || rule.by_hour[0] != ICAL_RECURRENCE_ARRAY_MAX ||
-                       rule.by_year_day[0] != ICAL_RECURRENCE_ARRAY_MAX || rule.by_week_no[0] != ICAL_RECURRENCE_ARRAY_MAX;
+    parts.otherParts =
+        parts.otherParts || rule.by_second[0] != ICAL_RECURRENCE_ARRAY_MAX ||
+        rule.by_minute[0] != ICAL_RECURRENCE_ARRAY_MAX || rule.by_hour[0] != ICAL_RECURRENCE_ARRAY_MAX ||
+        rule.by_year_day[0] != ICAL_RECURRENCE_ARRAY_MAX || rule.by_week_no[0] != ICAL_RECURRENCE_ARRAY_MAX;
     return parts;
 }
 
@@ -346,20 +359,31 @@ std::optional<RepeatChoice> RepeatOf(const RuleParts& parts, const LocalMoment& 
     if (parts.otherParts || rule.interval < 1 || rule.interval > kMaxRepeatInterval) return std::nullopt;
     RepeatChoice choice;
 
-    const bool dayMatchesStart = parts.monthDays.empty() || (parts.monthDays.size() == 1 && parts.monthDays[0] == date.day);
-    const bool monthMatchesStart = parts.months.empty() || (parts.months.size() == 1 && parts.months[0] == date.month);
-    const bool plainDays = parts.days.empty() ||
-                           (rule.freq == ICAL_WEEKLY_RECURRENCE && parts.days.size() == 1 && parts.days[0].first == weekday &&
-                            parts.days[0].second == 0);
+    const bool dayMatchesStart =
+        parts.monthDays.empty() || (parts.monthDays.size() == 1 && parts.monthDays[0] == date.day);
+    const bool monthMatchesStart =
+        parts.months.empty() || (parts.months.size() == 1 && parts.months[0] == date.month);
+    const bool plainDays =
+        parts.days.empty() || (rule.freq == ICAL_WEEKLY_RECURRENCE && parts.days.size() == 1 &&
+                               parts.days[0].first == weekday && parts.days[0].second == 0);
     if (plainDays && dayMatchesStart && monthMatchesStart && parts.setPosition == 0) {
         choice.kind = kRepeatEvery;
         choice.countOrWhich = rule.interval;
         switch (rule.freq) {
-        case ICAL_YEARLY_RECURRENCE: choice.unitOrWeekday = kYears; break;
-        case ICAL_MONTHLY_RECURRENCE: choice.unitOrWeekday = kMonths; break;
-        case ICAL_WEEKLY_RECURRENCE: choice.unitOrWeekday = kWeeks; break;
-        case ICAL_DAILY_RECURRENCE: choice.unitOrWeekday = kDays; break;
-        default: return std::nullopt;
+        case ICAL_YEARLY_RECURRENCE:
+            choice.unitOrWeekday = kYears;
+            break;
+        case ICAL_MONTHLY_RECURRENCE:
+            choice.unitOrWeekday = kMonths;
+            break;
+        case ICAL_WEEKLY_RECURRENCE:
+            choice.unitOrWeekday = kWeeks;
+            break;
+        case ICAL_DAILY_RECURRENCE:
+            choice.unitOrWeekday = kDays;
+            break;
+        default:
+            return std::nullopt;
         }
         return choice;
     }
@@ -389,8 +413,8 @@ std::optional<RepeatChoice> RepeatOf(const RuleParts& parts, const LocalMoment& 
 }
 
 // COUNT and UNTIL as the record's limit group.
-void ApplyLimit(const EventReader& reader, const RuleParts& parts, const LocalMoment& start, const std::string& rule,
-                RepeatChoice& choice) {
+void ApplyLimit(const EventReader& reader, const RuleParts& parts, const LocalMoment& start,
+                const std::string& rule, RepeatChoice& choice) {
     const auto& recurrence = parts.rule;
     if (recurrence.count > 0) {
         if (recurrence.count == 1) {
@@ -428,14 +452,15 @@ std::string ValueOf(int type, const RepeatChoice& repeat, int alert, const Local
                     const std::string& startGroup, const std::string& text) {
     const bool repeats = repeat.kind != kNoRepeat && type != kBookmarkType;
     const std::string limit = repeats ? repeat.limitGroup : "0000";
-    return CodeOf(type, repeats ? repeat : RepeatChoice{}) + "," + std::to_string(alert) +
-           "," + TimeField(start) + "," + startGroup + limit + "," + text;
+    return CodeOf(type, repeats ? repeat : RepeatChoice{}) + "," + std::to_string(alert) + "," +
+           TimeField(start) + "," + startGroup + limit + "," + text;
 }
 
 // The record an event exported by this program carries in X-ORVANTO-RECORD.
 std::optional<ImportedRecord> RecordFromOwnFields(const std::string& fields, const LocalMoment& start,
                                                   const std::string& text) {
-    const std::optional<ReminderRecord> record = ParseReminder(std::to_string(start.date) + "/0=" + fields + "," + text);
+    const std::optional<ReminderRecord> record =
+        ParseReminder(std::to_string(start.date) + "/0=" + fields + "," + text);
     if (!record || record->text != text) return std::nullopt;
     return ImportedRecord{start.date, fields + "," + text, DescriptionOf(start, text)};
 }
@@ -477,13 +502,15 @@ void ReadEvent(icalcomponent* event, IcsReading& reading) {
         const struct icalrecurrencetype rule = icalproperty_get_rrule(ruleProperty);
         const RuleParts parts = PartsOf(rule);
         const std::string ruleText = icalproperty_get_value_as_string(ruleProperty);
-        if (icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) reader.Note("only its first RRULE is kept");
+        if (icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY))
+            reader.Note("only its first RRULE is kept");
         if (rule.freq == ICAL_SECONDLY_RECURRENCE || rule.freq == ICAL_MINUTELY_RECURRENCE ||
             rule.freq == ICAL_HOURLY_RECURRENCE) {
             reader.Note("it repeats more often than daily: imported as one event on its first date");
         } else if (rule.freq == ICAL_WEEKLY_RECURRENCE && parts.days.size() > 1 && !parts.otherParts &&
                    parts.monthDays.empty() && parts.months.empty() &&
-                   std::all_of(parts.days.begin(), parts.days.end(), [](auto day) { return day.second == 0; })) {
+                   std::all_of(parts.days.begin(), parts.days.end(),
+                               [](auto day) { return day.second == 0; })) {
             // Several weekdays: one weekly record for each, from its first day.
             repeats.clear();
             starts.clear();
@@ -513,7 +540,8 @@ void ReadEvent(icalcomponent* event, IcsReading& reading) {
                     starts.push_back(first);
                 }
             }
-            reader.Note("a weekly rule on " + std::to_string(parts.days.size()) + " weekdays became one record per weekday");
+            reader.Note("a weekly rule on " + std::to_string(parts.days.size()) +
+                        " weekdays became one record per weekday");
         } else if (auto repeat = RepeatOf(parts, *start, -1)) {
             ApplyLimit(reader, parts, *start, ruleText, *repeat);
             repeats = {*repeat};
@@ -527,9 +555,9 @@ void ReadEvent(icalcomponent* event, IcsReading& reading) {
         reader.Note("its exceptions (EXDATE) cannot be kept: the series is imported whole");
 
     for (std::size_t i = 0; i < repeats.size(); ++i)
-        reading.records.push_back(
-            ImportedRecord{starts[i].date, ValueOf(type, repeats[i], alert, starts[i], "0000", summary),
-                           DescriptionOf(starts[i], summary)});
+        reading.records.push_back(ImportedRecord{starts[i].date,
+                                                 ValueOf(type, repeats[i], alert, starts[i], "0000", summary),
+                                                 DescriptionOf(starts[i], summary)});
 
     // Extra dates become events of their own.
     for (icalproperty* extra = icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY); extra;
@@ -537,8 +565,9 @@ void ReadEvent(icalcomponent* event, IcsReading& reading) {
         const struct icaldatetimeperiodtype period = icalproperty_get_rdate(extra);
         const std::optional<LocalMoment> moment = ToLocal(period.time);
         if (!moment) continue;
-        reading.records.push_back(ImportedRecord{moment->date, ValueOf(type, RepeatChoice{}, alert, *moment, "0000", summary),
-                                                 DescriptionOf(*moment, summary)});
+        reading.records.push_back(
+            ImportedRecord{moment->date, ValueOf(type, RepeatChoice{}, alert, *moment, "0000", summary),
+                           DescriptionOf(*moment, summary)});
         reader.Note("an extra date (RDATE) became an event of its own");
     }
 }
@@ -587,7 +616,8 @@ IcsImportOutcome AddImportedLines(ReminderLines& lines, const std::vector<Import
     std::map<int, std::set<char>> usedKeys;
     for (const std::string& line : lines) {
         if (const auto key = ParseReminderKey(KeyOf(line))) usedKeys[key->date].insert(key->sequence);
-        if (const auto record = ParseReminder(line)) present.insert({record->date, record->timeField, record->text});
+        if (const auto record = ParseReminder(line))
+            present.insert({record->date, record->timeField, record->text});
     }
     for (const ImportedRecord& record : records) {
         const std::optional<EventIdentity> identity = IdentityOf(record.date, record.value);
@@ -618,13 +648,16 @@ IcsImportOutcome AddImportedLines(ReminderLines& lines, const std::vector<Import
     return outcome;
 }
 
-IcsImportOutcome AddImportedRecords(IniFile& settings, const std::vector<ImportedRecord>& records, bool dryRun) {
+IcsImportOutcome AddImportedRecords(IniFile& settings, const std::vector<ImportedRecord>& records,
+                                    bool dryRun) {
     ReminderLines lines;
-    for (const auto& [key, value] : settings.ReadSectionPairs("Reminders")) lines.push_back(key + "=" + value);
+    for (const auto& [key, value] : settings.ReadSectionPairs("Reminders"))
+        lines.push_back(key + "=" + value);
     IcsImportOutcome outcome = AddImportedLines(lines, records);
     if (dryRun || outcome.added.empty()) return outcome;
     std::vector<std::pair<std::string, std::string>> pairs;
-    for (const std::string& line : lines) pairs.emplace_back(std::string(KeyOf(line)), std::string(ValueOf(line)));
+    for (const std::string& line : lines)
+        pairs.emplace_back(std::string(KeyOf(line)), std::string(ValueOf(line)));
     settings.ReplaceSection("Reminders", pairs);
     return outcome;
 }

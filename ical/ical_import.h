@@ -16,9 +16,9 @@
 namespace orvanto {
 
 struct ImportedRecord {
-    int date = 0;              // DayNumber
-    std::string value;         // "code,alert,time,startlimit,text"
-    std::string description;   // how reports name the event: its date and summary
+    int date = 0;             // DayNumber
+    std::string value;        // "code,alert,time,startlimit,text"
+    std::string description;  // how reports name the event: its date and summary
 };
 
 struct IcsReading {
@@ -47,6 +47,7 @@ IcsImportOutcome AddImportedLines(ReminderLines& lines, const std::vector<Import
 // day, leaving out those already present (same date, time and text) and those
 // of a day that holds 36 records already; the file is written once, and not
 // at all with dryRun. Raises EIniFileError when it cannot be written.
-IcsImportOutcome AddImportedRecords(IniFile& settings, const std::vector<ImportedRecord>& records, bool dryRun);
+IcsImportOutcome AddImportedRecords(IniFile& settings, const std::vector<ImportedRecord>& records,
+                                    bool dryRun);
 
 }  // namespace orvanto

@@ -86,7 +86,8 @@ class RuleWalk {
 public:
     RuleWalk(const std::string& rule, int firstDate) {
         const struct icalrecurrencetype recurrence = icalrecurrencetype_from_string(rule.c_str());
-        if (recurrence.freq != ICAL_NO_RECURRENCE) iterator_ = icalrecur_iterator_new(recurrence, NoonOf(firstDate));
+        if (recurrence.freq != ICAL_NO_RECURRENCE)
+            iterator_ = icalrecur_iterator_new(recurrence, NoonOf(firstDate));
     }
     ~RuleWalk() {
         if (iterator_) icalrecur_iterator_free(iterator_);
@@ -129,7 +130,8 @@ std::vector<SeriesSegment> SegmentsOf(const std::string& rule, const std::vector
 // A record the civil calendar repeats as the month view does: one rule from
 // its date (or, where the date itself is not one of the rule's days, the date
 // alone and the rule from its first day after it), bounded by the limit.
-std::vector<SeriesSegment> NaturalSegments(const ReminderRecord& record, const std::string& rule, int lastDate) {
+std::vector<SeriesSegment> NaturalSegments(const ReminderRecord& record, const std::string& rule,
+                                           int lastDate) {
     const std::size_t maxOccurrences = MaxOccurrences(record);
     std::vector<int> first;
     {
@@ -163,7 +165,8 @@ std::vector<SeriesSegment> NaturalSegments(const ReminderRecord& record, const s
         return segments;
     }
     const bool allCounted = dates.size() == remaining;
-    segments.push_back(SeriesSegment{dates.front(), dates.back(), rule, allCounted ? static_cast<int>(dates.size()) : 0});
+    segments.push_back(
+        SeriesSegment{dates.front(), dates.back(), rule, allCounted ? static_cast<int>(dates.size()) : 0});
     return segments;
 }
 
@@ -171,7 +174,8 @@ std::vector<SeriesSegment> NaturalSegments(const ReminderRecord& record, const s
 
 std::string NaturalRule(const ReminderRecord& record) {
     if (record.repeatKind == kRepeatEvery) {
-        if (record.unitOrWeekday < kYears || record.unitOrWeekday > kDays || record.countOrWhich < 1) return "";
+        if (record.unitOrWeekday < kYears || record.unitOrWeekday > kDays || record.countOrWhich < 1)
+            return "";
         std::string rule = std::string("FREQ=") + kUnitFrequencies[record.unitOrWeekday];
         if (record.countOrWhich > 1) rule += ";INTERVAL=" + std::to_string(record.countOrWhich);
         return rule;
@@ -207,7 +211,8 @@ std::vector<int> MonthViewOccurrences(const ReminderRecord& record, int lastDate
     ScriptedPrompt prompt;
     const CivilDate first = DateFromDayNumber(record.date);
     const CivilDate last = DateFromDayNumber(lastDate);
-    for (int year = first.year, month = first.month; year < last.year || (year == last.year && month <= last.month);) {
+    for (int year = first.year, month = first.month;
+         year < last.year || (year == last.year && month <= last.month);) {
         const int monthStart = DayNumber(year, month, 1);
         for (const MonthIndexEntry& entry : BuildMonthIndex(month, year, lines, settings, prompt).entries) {
             const int date = monthStart + entry.day - 1;

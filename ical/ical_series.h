@@ -21,10 +21,10 @@
 namespace orvanto {
 
 struct SeriesSegment {
-    int firstDate = 0;     // DayNumber of the segment's first occurrence
-    int lastDate = 0;      // DayNumber of its last occurrence
-    std::string rule;      // RRULE value without UNTIL or COUNT ("" for one date)
-    int count = 0;         // COUNT when above 0, else UNTIL lastDate
+    int firstDate = 0;  // DayNumber of the segment's first occurrence
+    int lastDate = 0;   // DayNumber of its last occurrence
+    std::string rule;   // RRULE value without UNTIL or COUNT ("" for one date)
+    int count = 0;      // COUNT when above 0, else UNTIL lastDate
 };
 
 // The segments of a record (one for a record that does not repeat).

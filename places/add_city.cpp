@@ -8,8 +8,9 @@
 namespace orvanto {
 
 const char* const kRegionChoiceCaptions[7] = {
-    "&North America", "&Central America && Caribbean", "&South America", "E&urope",
-    "Asia && &Middle East", "A&frica", "Oc&eania"};
+    "&North America", "&Central America && Caribbean", "&South America",
+    "E&urope",        "Asia && &Middle East",          "A&frica",
+    "Oc&eania"};
 
 namespace {
 
@@ -31,7 +32,8 @@ bool CaseInsensitiveLess(const std::string& a, const std::string& b) {
 }  // namespace
 
 std::optional<DistanceFeedback> CheckCityName(const std::string& name, DistanceSideId side) {
-    const DistanceField focus = side == DistanceSideId::From ? DistanceField::FromCity : DistanceField::ToCity;
+    const DistanceField focus =
+        side == DistanceSideId::From ? DistanceField::FromCity : DistanceField::ToCity;
     if (TrimBlanks(name).empty()) {
         return DistanceFeedback{MessageKind::Error, kCityNameBlank, BeepKind::Exclamation, focus};
     }

@@ -16,8 +16,8 @@ RegionLists LoadLibraryRegions() {
         RegionList& list = lists[region.index];
         list.reserve(region.places);
         for (int number = region.firstString; number + 2 <= region.lastString; number += 3) {
-            list.push_back({CityLibraryString(number), CityLibraryString(number + 1),
-                            CityLibraryString(number + 2)});
+            list.push_back(
+                {CityLibraryString(number), CityLibraryString(number + 1), CityLibraryString(number + 2)});
         }
     }
     return lists;

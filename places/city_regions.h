@@ -32,9 +32,14 @@ inline constexpr std::array<CityRegion, kCityRegionCount> kCityRegions = {{
 
 // The eight names of the region choosers, in index order (the seven library
 // regions, then "Custom").
-inline constexpr std::array<const char*, kCityRegionCount + 1> kRegionNames = {
-    "North America", "Central America & Caribbean", "South America", "Europe",
-    "Asia & Middle East", "Africa", "Oceania", "Custom"};
+inline constexpr std::array<const char*, kCityRegionCount + 1> kRegionNames = {"North America",
+                                                                               "Central America & Caribbean",
+                                                                               "South America",
+                                                                               "Europe",
+                                                                               "Asia & Middle East",
+                                                                               "Africa",
+                                                                               "Oceania",
+                                                                               "Custom"};
 
 // The region whose range holds string number `number`, or -1 for none.
 int RegionOfString(int number);

@@ -45,8 +45,7 @@ HomeLocation ReadHomeLocation(const IniFile& settings) {
     return home;
 }
 
-int FindHomeCityAgain(const RegionLists& library, const RegionLists& merged, int regionIndex,
-                      int cityIndex) {
+int FindHomeCityAgain(const RegionLists& library, const RegionLists& merged, int regionIndex, int cityIndex) {
     if (!IsLibraryRegion(regionIndex) || cityIndex < 0) return cityIndex;
     const RegionList& before = library[regionIndex];
     if (static_cast<std::size_t>(cityIndex) >= before.size()) return cityIndex;
@@ -155,8 +154,7 @@ std::optional<DistanceFeedback> DistanceCalculator::Calculate(const std::string&
 }
 
 AddCityOutcome DistanceCalculator::AddCity(DistanceSideId side, const std::string& altitude,
-                                           RegionChooser& chooser,
-                                           std::optional<DistanceFeedback>* failure) {
+                                           RegionChooser& chooser, std::optional<DistanceFeedback>* failure) {
     // The button is enabled only for a typed-in place.
     if (!Side(side).Custom()) return AddCityOutcome::Cancelled;
     if (auto checked = CheckDistanceFields(from_.boxes, to_.boxes, altitude)) {

@@ -35,8 +35,7 @@ HomeLocation ReadHomeLocation(const IniFile& settings);
 // lists sorted: the name that stood at `cityIndex` of the library list of
 // `regionIndex` is looked up again (first match, case-insensitive). Returns
 // `cityIndex` unchanged when there is nothing to look up.
-int FindHomeCityAgain(const RegionLists& library, const RegionLists& merged, int regionIndex,
-                      int cityIndex);
+int FindHomeCityAgain(const RegionLists& library, const RegionLists& merged, int regionIndex, int cityIndex);
 
 // One side of the calculator.
 struct CalculatorSide {

@@ -39,29 +39,42 @@ int WholeNumber(const std::string& text) { return ParseWholeNumber(text).value_o
 
 const char* DistanceFieldControlName(DistanceField field) {
     switch (field) {
-        case DistanceField::None: return "";
-        case DistanceField::FromCity: return "ComboBox2";
-        case DistanceField::ToCity: return "ComboBox4";
-        case DistanceField::FromLatitudeDegrees: return "Edit1";
-        case DistanceField::FromLongitudeDegrees: return "Edit2";
-        case DistanceField::FromLatitudeMinutes: return "Edit3";
-        case DistanceField::FromLongitudeMinutes: return "Edit4";
-        case DistanceField::ToLatitudeDegrees: return "Edit5";
-        case DistanceField::ToLongitudeDegrees: return "Edit6";
-        case DistanceField::ToLatitudeMinutes: return "Edit7";
-        case DistanceField::ToLongitudeMinutes: return "Edit8";
-        case DistanceField::Altitude: return "Edit9";
+    case DistanceField::None:
+        return "";
+    case DistanceField::FromCity:
+        return "ComboBox2";
+    case DistanceField::ToCity:
+        return "ComboBox4";
+    case DistanceField::FromLatitudeDegrees:
+        return "Edit1";
+    case DistanceField::FromLongitudeDegrees:
+        return "Edit2";
+    case DistanceField::FromLatitudeMinutes:
+        return "Edit3";
+    case DistanceField::FromLongitudeMinutes:
+        return "Edit4";
+    case DistanceField::ToLatitudeDegrees:
+        return "Edit5";
+    case DistanceField::ToLongitudeDegrees:
+        return "Edit6";
+    case DistanceField::ToLatitudeMinutes:
+        return "Edit7";
+    case DistanceField::ToLongitudeMinutes:
+        return "Edit8";
+    case DistanceField::Altitude:
+        return "Edit9";
     }
     return "";
 }
 
 std::optional<DistanceFeedback> CheckDistanceFields(const DistanceSide& from, const DistanceSide& to,
-                                                   const std::string& altitude) {
+                                                    const std::string& altitude) {
     const auto fields = CoordinateFields(from, to);
     // A field of blanks only is as empty as an empty one: it holds no number.
     bool blank = TrimBlanks(altitude).empty();
     for (const CoordinateField& field : fields) blank = blank || TrimBlanks(*field.text).empty();
-    if (blank) return Failure(MessageKind::Warning, kFieldsCannotBeBlank, BeepKind::None, DistanceField::None);
+    if (blank)
+        return Failure(MessageKind::Warning, kFieldsCannotBeBlank, BeepKind::None, DistanceField::None);
 
     for (const CoordinateField& field : fields) {
         // Digits and blanks only, and one whole number after trimming.
@@ -85,8 +98,7 @@ std::optional<DistanceFeedback> CheckDistanceFields(const DistanceSide& from, co
 }
 
 std::optional<DistanceFeedback> CheckCalculateInputs(const DistanceSide& from, const DistanceSide& to,
-                                                    const std::string& altitude,
-                                                    double& altitudeValue) {
+                                                     const std::string& altitude, double& altitudeValue) {
     if (auto failure = CheckDistanceFields(from, to, altitude)) return failure;
     // "1.2.3" or a lone "-" pass the character test but are no number.
     const std::optional<double> value = ParseDecimal(altitude);
@@ -99,7 +111,7 @@ std::optional<DistanceFeedback> CheckCalculateInputs(const DistanceSide& from, c
 }
 
 PlaceAngles AnglesOf(const DistanceSide& side) {
-    return {WholeNumber(side.latitudeDegrees), WholeNumber(side.latitudeMinutes), side.south,
+    return {WholeNumber(side.latitudeDegrees),  WholeNumber(side.latitudeMinutes),  side.south,
             WholeNumber(side.longitudeDegrees), WholeNumber(side.longitudeMinutes), side.west};
 }
 

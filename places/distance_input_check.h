@@ -13,9 +13,16 @@ namespace orvanto {
 // The controls a failed check puts the focus on.
 enum class DistanceField {
     None,  // the focus leaves the fields
-    FromCity, ToCity,
-    FromLatitudeDegrees, FromLongitudeDegrees, FromLatitudeMinutes, FromLongitudeMinutes,
-    ToLatitudeDegrees, ToLongitudeDegrees, ToLatitudeMinutes, ToLongitudeMinutes,
+    FromCity,
+    ToCity,
+    FromLatitudeDegrees,
+    FromLongitudeDegrees,
+    FromLatitudeMinutes,
+    FromLongitudeMinutes,
+    ToLatitudeDegrees,
+    ToLongitudeDegrees,
+    ToLatitudeMinutes,
+    ToLongitudeMinutes,
     Altitude,
 };
 
@@ -46,13 +53,12 @@ inline constexpr const char* kAltitudeNegative = "Altitude cannot be negative.";
 // characters of the eight coordinate fields, their ranges, characters of the
 // altitude. The first failure, or nothing.
 std::optional<DistanceFeedback> CheckDistanceFields(const DistanceSide& from, const DistanceSide& to,
-                                                   const std::string& altitude);
+                                                    const std::string& altitude);
 
 // The checks of Calculate: the shared ones, then a number for the altitude
 // that is not negative. On success `altitudeValue` holds it.
 std::optional<DistanceFeedback> CheckCalculateInputs(const DistanceSide& from, const DistanceSide& to,
-                                                    const std::string& altitude,
-                                                    double& altitudeValue);
+                                                     const std::string& altitude, double& altitudeValue);
 
 // The side's boxes as numbers; call only after the checks passed.
 PlaceAngles AnglesOf(const DistanceSide& side);

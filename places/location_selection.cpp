@@ -20,12 +20,18 @@ LocationFeedback Failure(const char* text, BeepKind beep, LocationField focus) {
 
 const char* LocationFieldControlName(LocationField field) {
     switch (field) {
-        case LocationField::Tree: return "TreeView1";
-        case LocationField::Name: return "Edit2";
-        case LocationField::LatitudeDegrees: return "Edit3";
-        case LocationField::LongitudeDegrees: return "Edit4";
-        case LocationField::LatitudeMinutes: return "Edit5";
-        case LocationField::LongitudeMinutes: return "Edit6";
+    case LocationField::Tree:
+        return "TreeView1";
+    case LocationField::Name:
+        return "Edit2";
+    case LocationField::LatitudeDegrees:
+        return "Edit3";
+    case LocationField::LongitudeDegrees:
+        return "Edit4";
+    case LocationField::LatitudeMinutes:
+        return "Edit5";
+    case LocationField::LongitudeMinutes:
+        return "Edit6";
     }
     return "";
 }

@@ -16,12 +16,12 @@ namespace orvanto {
 
 // The controls a failed check puts the focus on.
 enum class LocationField {
-    Tree,               // TreeView1
-    Name,               // Edit2
-    LatitudeDegrees,    // Edit3
-    LongitudeDegrees,   // Edit4
-    LatitudeMinutes,    // Edit5
-    LongitudeMinutes,   // Edit6
+    Tree,              // TreeView1
+    Name,              // Edit2
+    LatitudeDegrees,   // Edit3
+    LongitudeDegrees,  // Edit4
+    LatitudeMinutes,   // Edit5
+    LongitudeMinutes,  // Edit6
 };
 
 const char* LocationFieldControlName(LocationField field);

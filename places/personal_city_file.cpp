@@ -133,8 +133,10 @@ void WriteWholeFile(const std::filesystem::path& path, const std::string& conten
     while (failure == 0 && written < content.size()) {
         const ssize_t put = ::write(file.Get(), content.data() + written, content.size() - written);
         if (put < 0 && errno == EINTR) continue;
-        if (put < 0) failure = errno;
-        else written += static_cast<std::size_t>(put);
+        if (put < 0)
+            failure = errno;
+        else
+            written += static_cast<std::size_t>(put);
     }
     if (failure == 0 && ::fsync(file.Get()) != 0 && errno != EINVAL) failure = errno;
     const int closeFailure = file.Close();
@@ -164,9 +166,7 @@ std::vector<std::string> SplitLines(const std::string& content) {
     return lines;
 }
 
-bool LooksLikeRecord(const std::string& line) {
-    return line.size() >= 3 && line[0] == '"' && line[2] == '"';
-}
+bool LooksLikeRecord(const std::string& line) { return line.size() >= 3 && line[0] == '"' && line[2] == '"'; }
 
 RecordParse ParseRecordLine(const std::string& line, PersonalCityRecord& record) {
     const std::string text = line.substr(0, kRecordCharactersRead) + ",";
@@ -185,8 +185,8 @@ RecordParse ParseRecordLine(const std::string& line, PersonalCityRecord& record)
 }
 
 std::string RecordLine(const PersonalCityRecord& record) {
-    return "\"" + std::to_string(record.region + 1) + "\",\"" + record.name + "\",\"" +
-           record.latitude + "\",\"" + record.longitude + "\"";
+    return "\"" + std::to_string(record.region + 1) + "\",\"" + record.name + "\",\"" + record.latitude +
+           "\",\"" + record.longitude + "\"";
 }
 
 void SortRegionLists(RegionLists& lists) {
@@ -195,9 +195,8 @@ void SortRegionLists(RegionLists& lists) {
         std::vector<std::pair<std::string, std::size_t>> keys;
         keys.reserve(list.size());
         for (std::size_t i = 0; i < list.size(); ++i) keys.emplace_back(UpperCase(list[i].name), i);
-        std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) {
-            return ByteLess(a.first, b.first);
-        });
+        std::stable_sort(keys.begin(), keys.end(),
+                         [](const auto& a, const auto& b) { return ByteLess(a.first, b.first); });
         RegionList sorted;
         sorted.reserve(list.size());
         for (const auto& key : keys) sorted.push_back(std::move(list[key.second]));
@@ -221,8 +220,7 @@ bool MergeRecordLine(const std::string& line, RegionLists& lists) {
     return true;
 }
 
-PersonalCityFile LoadPersonalCities(const std::filesystem::path& folder, RegionLists& lists,
-                                    Prompt& prompt) {
+PersonalCityFile LoadPersonalCities(const std::filesystem::path& folder, RegionLists& lists, Prompt& prompt) {
     PersonalCityFile file;
     const std::filesystem::path path = folder / kPersonalCityFileName;
     std::error_code error;
@@ -251,12 +249,16 @@ PersonalCityFile LoadPersonalCities(const std::filesystem::path& folder, RegionL
         }
         // Every other line stays in the file through the next rewrite.
         PersonalCityRecord record;
-        if (LooksLikeRecord(line) && ParseRecordLine(line, record) == RecordParse::Corrupted) corrupted = true;
-        else if (!IsNoteOrBlankLine(line)) notUnderstood = true;
+        if (LooksLikeRecord(line) && ParseRecordLine(line, record) == RecordParse::Corrupted)
+            corrupted = true;
+        else if (!IsNoteOrBlankLine(line))
+            notUnderstood = true;
         file.keptLines.push_back(std::move(line));
     }
-    if (corrupted) prompt.ShowMessage(MessageKind::Warning, kMessageTitle, kPersonalFileCorrupted);
-    else if (notUnderstood) prompt.ShowMessage(MessageKind::Warning, kMessageTitle, kPersonalFileLinesNotUnderstood);
+    if (corrupted)
+        prompt.ShowMessage(MessageKind::Warning, kMessageTitle, kPersonalFileCorrupted);
+    else if (notUnderstood)
+        prompt.ShowMessage(MessageKind::Warning, kMessageTitle, kPersonalFileLinesNotUnderstood);
     SortRegionLists(lists);
     return file;
 }

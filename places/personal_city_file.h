@@ -105,8 +105,7 @@ bool MergeRecordLine(const std::string& line, RegionLists& lists);
 // otherwise lines that are not understood show kPersonalFileLinesNotUnderstood
 // once. Every record that could be read is merged; every other line is kept.
 // The messages are warnings through `prompt`.
-PersonalCityFile LoadPersonalCities(const std::filesystem::path& folder, RegionLists& lists,
-                                    Prompt& prompt);
+PersonalCityFile LoadPersonalCities(const std::filesystem::path& folder, RegionLists& lists, Prompt& prompt);
 
 // Rewrites `folder`/CityData.txt with the file's kept lines followed by its
 // record lines, keeping the previous file as CityData.bak. The new content is

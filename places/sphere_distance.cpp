@@ -24,8 +24,8 @@ Point CartesianPoint(const PlaceAngles& place, double radius) {
     const double colatitude = (90.0 - latitude) * kRadians;
     // The hemisphere choice decides, also at 0 degrees (0 counts as east).
     const double angle = (place.west ? -longitude : 360.0 - longitude) * kRadians;
-    return {radius * std::sin(colatitude) * std::cos(angle),
-            radius * std::sin(colatitude) * std::sin(angle), radius * std::cos(colatitude)};
+    return {radius * std::sin(colatitude) * std::cos(angle), radius * std::sin(colatitude) * std::sin(angle),
+            radius * std::cos(colatitude)};
 }
 
 }  // namespace
@@ -38,8 +38,8 @@ double SphereDistanceKm(const PlaceAngles& from, const PlaceAngles& to, double h
     const double radius = kEarthRadiusKm + heightKm;
     const Point a = CartesianPoint(from, radius);
     const Point b = CartesianPoint(to, radius);
-    const double chord = std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) +
-                                   (a.z - b.z) * (a.z - b.z));
+    const double chord =
+        std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z));
     // Rounding can put the half chord a hair above the radius for antipodes.
     const double v = std::min(chord / (2.0 * radius), 1.0);
     return 2.0 * radius * std::atan2(v, std::sqrt(std::max(0.0, 1.0 - v * v)));

@@ -38,11 +38,20 @@ std::string EscapeStringValue(const std::string& text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
-            case '\r': out += "\\r"; break;
-            default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -56,12 +65,23 @@ std::string UnescapeStringValue(const std::string& text) {
             continue;
         }
         switch (text[++i]) {
-            case 's': out += ' '; break;
-            case 'n': out += '\n'; break;
-            case 't': out += '\t'; break;
-            case 'r': out += '\r'; break;
-            case '\\': out += '\\'; break;
-            default: out += '\\', out += text[i];
+        case 's':
+            out += ' ';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case '\\':
+            out += '\\';
+            break;
+        default:
+            out += '\\', out += text[i];
         }
     }
     return out;
@@ -77,7 +97,8 @@ std::string UndoublePercent(const std::string& text) {
 }
 
 bool IsSwitch(const std::string& argument, char letter) {
-    return argument.size() == 2 && argument[0] == '/' && (argument[1] == letter || argument[1] == letter + 32);
+    return argument.size() == 2 && argument[0] == '/' &&
+           (argument[1] == letter || argument[1] == letter + 32);
 }
 
 // Written to a temporary file beside the target and renamed over it, so the
@@ -152,7 +173,8 @@ std::vector<std::string> SplitExec(const std::string& exec) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (quoted) {
-            if (c == '\\' && i + 1 < text.size() && kQuotedEscapes.find(text[i + 1]) != std::string_view::npos) {
+            if (c == '\\' && i + 1 < text.size() &&
+                kQuotedEscapes.find(text[i + 1]) != std::string_view::npos) {
                 current += text[++i];
             } else if (c == '"') {
                 quoted = false;
@@ -210,7 +232,9 @@ std::optional<std::string> ExecOfEntry(const std::string& content) {
     return std::nullopt;
 }
 
-std::string XdgLogonEntry::UserPath(const std::string& name) const { return (fs::path(folders_.user) / name).string(); }
+std::string XdgLogonEntry::UserPath(const std::string& name) const {
+    return (fs::path(folders_.user) / name).string();
+}
 
 std::string XdgLogonEntry::MachinePath(const std::string& name) const {
     return (fs::path(folders_.machine) / name).string();
@@ -239,7 +263,8 @@ void XdgLogonEntry::Remove(const std::string& name) {
 void XdgLogonEntry::RemoveMachineWide(const std::string& name) {
     std::error_code error;
     const fs::path path = MachinePath(name);
-    if (!fs::is_regular_file(fs::symlink_status(path, error)) && !fs::is_symlink(fs::symlink_status(path, error))) {
+    if (!fs::is_regular_file(fs::symlink_status(path, error)) &&
+        !fs::is_symlink(fs::symlink_status(path, error))) {
         return;
     }
     // A refusal (no permission, a read-only system) leaves the entry alone.

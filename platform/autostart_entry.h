@@ -70,7 +70,8 @@ public:
 // The entries as files in the two folders.
 class XdgLogonEntry : public LogonEntry {
 public:
-    explicit XdgLogonEntry(AutostartFolders folders = DefaultAutostartFolders()) : folders_(std::move(folders)) {}
+    explicit XdgLogonEntry(AutostartFolders folders = DefaultAutostartFolders())
+        : folders_(std::move(folders)) {}
     LogonMode Read(const std::string& name) override;
     void Write(const std::string& name, const std::string& exec) override;
     void Remove(const std::string& name) override;

@@ -41,14 +41,14 @@ bool SystemConnectionState::InterfaceOtherThanLoopbackIsUp() {
 bool SystemConnectionState::InternetAvailable() {
     if (QNetworkInformation* backend = ReachabilityBackend()) {
         switch (backend->reachability()) {
-            case QNetworkInformation::Reachability::Online:
-                return true;
-            case QNetworkInformation::Reachability::Disconnected:
-            case QNetworkInformation::Reachability::Local:
-            case QNetworkInformation::Reachability::Site:
-                return false;
-            case QNetworkInformation::Reachability::Unknown:
-                break;
+        case QNetworkInformation::Reachability::Online:
+            return true;
+        case QNetworkInformation::Reachability::Disconnected:
+        case QNetworkInformation::Reachability::Local:
+        case QNetworkInformation::Reachability::Site:
+            return false;
+        case QNetworkInformation::Reachability::Unknown:
+            break;
         }
     }
     return InterfaceOtherThanLoopbackIsUp();

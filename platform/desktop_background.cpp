@@ -34,7 +34,8 @@ bool Run(const std::string& program, const QStringList& arguments, std::string* 
 
 // gsettings prints strings quoted: 'text'.
 std::string Unquote(std::string text) {
-    if (text.size() >= 2 && text.front() == '\'' && text.back() == '\'') return text.substr(1, text.size() - 2);
+    if (text.size() >= 2 && text.front() == '\'' && text.back() == '\'')
+        return text.substr(1, text.size() - 2);
     return text;
 }
 
@@ -85,7 +86,8 @@ GnomeDesktopBackground::GnomeDesktopBackground(std::string gsettingsProgram, std
 
 bool GnomeDesktopBackground::Get(const std::string& key, std::string& value) const {
     std::string output;
-    if (!Run(program_, {QStringLiteral("get"), QString::fromLatin1(kSchema), QString::fromStdString(key)}, &output)) {
+    if (!Run(program_, {QStringLiteral("get"), QString::fromLatin1(kSchema), QString::fromStdString(key)},
+             &output)) {
         return false;
     }
     value = Unquote(output);
@@ -114,8 +116,8 @@ bool GnomeDesktopBackground::Write(const WallpaperValues& values) {
     const std::string uri = FileUriFromPath(values.path);
     // picture-uri-dark exists from GNOME 42 on; older desktops lack it.
     Set("picture-uri-dark", uri);
-    const bool written = Set("picture-uri", uri) && Set("picture-options", values.path.empty() ? "none"
-                                                                                               : PictureOptions(values));
+    const bool written = Set("picture-uri", uri) &&
+                         Set("picture-options", values.path.empty() ? "none" : PictureOptions(values));
     side_.Write(values);
     return written;
 }
@@ -139,9 +141,10 @@ std::string PathFromFileUri(const std::string& uri) {
 
 std::unique_ptr<DesktopBackground> MakeDesktopBackground() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    const std::string store = QDir(folder.isEmpty() ? QDir::homePath() + QStringLiteral("/.config/orvanto") : folder)
-                                  .filePath(QStringLiteral("desktop-background.ini"))
-                                  .toStdString();
+    const std::string store =
+        QDir(folder.isEmpty() ? QDir::homePath() + QStringLiteral("/.config/orvanto") : folder)
+            .filePath(QStringLiteral("desktop-background.ini"))
+            .toStdString();
     const QString gsettings = QStandardPaths::findExecutable(QStringLiteral("gsettings"));
     if (!gsettings.isEmpty() && GnomeDesktopBackground::SchemaAvailable(gsettings.toStdString())) {
         return std::make_unique<GnomeDesktopBackground>(gsettings.toStdString(), store);

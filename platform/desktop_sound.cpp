@@ -31,12 +31,9 @@ std::string DesktopSound::ThemeEventFor(const std::string& name) {
         const char* theme;
     };
     static const Pair kEvents[] = {
-        {"SystemExclamation", "dialog-warning"},
-        {"SystemAsterisk", "dialog-information"},
-        {"SystemHand", "dialog-error"},
-        {"SystemQuestion", "dialog-question"},
-        {"Minimize", "window-minimized"},
-        {"Maximize", "window-maximized"},
+        {"SystemExclamation", "dialog-warning"}, {"SystemAsterisk", "dialog-information"},
+        {"SystemHand", "dialog-error"},          {"SystemQuestion", "dialog-question"},
+        {"Minimize", "window-minimized"},        {"Maximize", "window-maximized"},
         {"RestoreUp", "window-unminimized"},
     };
     for (const Pair& pair : kEvents) {
@@ -60,7 +57,8 @@ bool DesktopSound::PlayFile(const std::string& path) {
     std::error_code error;
     if (path.empty() || !std::filesystem::is_regular_file(path, error)) return false;
 #ifdef ORVANTO_HAVE_CANBERRA
-    return context_ && ca_context_play(context_, 0, CA_PROP_MEDIA_FILENAME, path.c_str(), nullptr) == CA_SUCCESS;
+    return context_ &&
+           ca_context_play(context_, 0, CA_PROP_MEDIA_FILENAME, path.c_str(), nullptr) == CA_SUCCESS;
 #else
     return false;
 #endif

@@ -47,7 +47,8 @@ private:
 // A probe that answers as told and counts the questions.
 class FakeTimeServiceProbe : public TimeServiceProbe {
 public:
-    explicit FakeTimeServiceProbe(std::optional<std::string> keeper = std::nullopt) : keeper_(std::move(keeper)) {}
+    explicit FakeTimeServiceProbe(std::optional<std::string> keeper = std::nullopt)
+        : keeper_(std::move(keeper)) {}
     std::optional<std::string> ClockKeeper() override {
         ++asked_;
         return keeper_;

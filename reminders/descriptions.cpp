@@ -17,7 +17,7 @@ constexpr std::array<const char*, 6> kWhichWords = {"all", "1st", "2nd", "3rd", 
 constexpr std::array<const char*, 7> kWeekdayWords = {" Sunday",   " Monday", " Tuesday", " Wednesday",
                                                       " Thursday", " Friday", " Saturday"};
 constexpr std::array<const char*, 13> kMonthWords = {
-    " every month", " January", " February", " March",     " April",   " May",     " June",
+    " every month", " January", " February",  " March",   " April",    " May",     " June",
     " July",        " August",  " September", " October", " November", " December"};
 
 constexpr std::size_t kLogTextWidth = 45;
@@ -115,8 +115,8 @@ std::string LogTimeText(int hour, int minute, bool twelveHour) {
 std::string LongDescription(const ReminderRecord& record, int dateFormat, bool twelveHour) {
     std::string line = DateText(record.date, dateFormat);
     line += "  ";
-    const std::string time = record.HasTimeField() ? LogTimeText(record.hour, record.minute, twelveHour)
-                                                   : std::string("--:--");
+    const std::string time =
+        record.HasTimeField() ? LogTimeText(record.hour, record.minute, twelveHour) : std::string("--:--");
     line += PadRight(time, kLogTimeWidth);
     line += " ";
     char alert[16];

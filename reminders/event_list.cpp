@@ -75,8 +75,8 @@ EventCommit CommitFault(EntryField field, std::string message) {
 }  // namespace
 
 const EventCells& EventColumnHeaders() {
-    static const EventCells headers = {"N\u00B0", "Date", "Time", "Warning", "Message", "Type", "Start Date",
-                                       "Limit"};
+    static const EventCells headers = {"N\u00B0", "Date", "Time",       "Warning",
+                                       "Message", "Type", "Start Date", "Limit"};
     return headers;
 }
 
@@ -84,8 +84,8 @@ EventCells EventCellTexts(const ReminderRecord& record, int number, const EventT
     EventCells cells;
     cells[kNumberColumn] = Formatted("%03d", number) + " ";
     cells[kDateColumn] = DateText(record.date, style.dateFormat);
-    cells[kTimeColumn] =
-        record.HasTimeField() ? LogTimeText(record.hour, record.minute, style.twelveHour) : std::string(kNoTimeText);
+    cells[kTimeColumn] = record.HasTimeField() ? LogTimeText(record.hour, record.minute, style.twelveHour)
+                                               : std::string(kNoTimeText);
     cells[kWarningColumn] = Formatted("%2d", record.alertDays);
     cells[kMessageColumn] = record.text;
     cells[kTypeColumn] = TrimTrailingBlanks(FrequencyText(record));
@@ -128,9 +128,10 @@ std::optional<std::size_t> OpeningRow(const std::vector<EventListEntry>& entries
 void SortEventsByColumn(std::vector<EventListEntry>& entries, int column, bool ascending) {
     if (column < 0 || column >= kEventColumnCount) return;
     const auto c = static_cast<std::size_t>(column);
-    std::stable_sort(entries.begin(), entries.end(), [c, ascending](const EventListEntry& a, const EventListEntry& b) {
-        return ascending ? a.cells[c] < b.cells[c] : b.cells[c] < a.cells[c];
-    });
+    std::stable_sort(entries.begin(), entries.end(),
+                     [c, ascending](const EventListEntry& a, const EventListEntry& b) {
+                         return ascending ? a.cells[c] < b.cells[c] : b.cells[c] < a.cells[c];
+                     });
 }
 
 void SortEventsByKey(std::vector<EventListEntry>& entries) {
@@ -194,7 +195,8 @@ EventCommit CommitEventPanel(const ReminderEntry& panel, const std::vector<Event
     ReminderEntry entry = panel;
     entry.text = OneLine(entry.text);
     if (TrimBlanks(entry.warningText).empty()) entry.warningText = "0";
-    if (!IsValidDate(entry.day, entry.month, entry.year)) return CommitFault(EntryField::FirstDate, kInvalidDateMessage);
+    if (!IsValidDate(entry.day, entry.month, entry.year))
+        return CommitFault(EntryField::FirstDate, kInvalidDateMessage);
 
     std::string time(kNoTime);
     if (entry.timed) {
@@ -207,8 +209,9 @@ EventCommit CommitEventPanel(const ReminderEntry& panel, const std::vector<Event
 
     const int date = DayNumber(entry.year, entry.month, entry.day);
     if (index < entries.size() && date != entries[index].record.date) {
-        const auto sameDay = std::count_if(entries.begin(), entries.end(),
-                                           [date](const EventListEntry& other) { return other.record.date == date; });
+        const auto sameDay =
+            std::count_if(entries.begin(), entries.end(),
+                          [date](const EventListEntry& other) { return other.record.date == date; });
         if (sameDay >= kMaxRecordsPerDay) {
             EventCommit commit;
             commit.tooManyForDay = true;
@@ -245,6 +248,8 @@ ReminderLines EventListLines(const EventList& list) {
     return lines;
 }
 
-void SaveEventList(const EventList& list, IniFile& settings) { WriteBackReminders(EventListLines(list), settings); }
+void SaveEventList(const EventList& list, IniFile& settings) {
+    WriteBackReminders(EventListLines(list), settings);
+}
 
 }  // namespace orvanto

@@ -69,7 +69,8 @@ std::vector<std::string> EventPrintLines(const EventListEntry& entry, const Even
         line += time;
         lead += std::string(CharacterCount(time), ' ');
     }
-    if (columns.legend) line += FitToWidth(CutToCharacters(entry.record.text, kLegendWidth), kLegendWidth) + "  ";
+    if (columns.legend)
+        line += FitToWidth(CutToCharacters(entry.record.text, kLegendWidth), kLegendWidth) + "  ";
     if (columns.warning) line += std::to_string(entry.record.alertDays) + "  ";
     if (columns.frequency) line += FitToWidth(cells[kTypeColumn], kFrequencyWidth) + "  ";
     if (columns.startAndLimit) line += "St: " + cells[kStartColumn] + " Lim: " + cells[kLimitColumn];
@@ -86,8 +87,8 @@ std::vector<std::string> EventPrintLines(const EventListEntry& entry, const Even
     return lines;
 }
 
-EventPrintText EventListPrintText(const std::vector<EventListEntry>& entries, const EventPrintOptions& options,
-                                  bool twelveHour) {
+EventPrintText EventListPrintText(const std::vector<EventListEntry>& entries,
+                                  const EventPrintOptions& options, bool twelveHour) {
     EventPrintText text;
     for (const EventListEntry& entry : entries) {
         if (!IsPrintedEvent(entry.record, options)) continue;

@@ -48,8 +48,8 @@ struct EventPrintText {
     std::vector<std::string> lines;
     int count = 0;
 };
-EventPrintText EventListPrintText(const std::vector<EventListEntry>& entries, const EventPrintOptions& options,
-                                  bool twelveHour);
+EventPrintText EventListPrintText(const std::vector<EventListEntry>& entries,
+                                  const EventPrintOptions& options, bool twelveHour);
 
 // "Total: N events".
 std::string EventListTotalLine(int count);

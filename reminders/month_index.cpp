@@ -23,13 +23,13 @@ constexpr int kUnlimited = std::numeric_limits<int>::max();
 struct MonthFrame {
     int year;
     int month;
-    int first;   // DayNumber of the 1st
-    int last;    // DayNumber of the last day
+    int first;  // DayNumber of the 1st
+    int last;   // DayNumber of the last day
 };
 
 struct RecordBounds {
-    int end;     // no calculated occurrence after this date
-    int count;   // no more than this many steps after the stored occurrence
+    int end;    // no calculated occurrence after this date
+    int count;  // no more than this many steps after the stored occurrence
 };
 
 RecordBounds BoundsOf(const ReminderRecord& record) {
@@ -61,10 +61,14 @@ public:
         const RecordBounds bounds = BoundsOf(record);
         if (record.repeatKind == kRepeatEvery) {
             switch (record.unitOrWeekday) {
-                case kYears: return AddByMonths(record, 12 * record.countOrWhich, bounds, kStepStoredOrYearly);
-                case kMonths: return AddByMonths(record, record.countOrWhich, bounds, kStepMonthly);
-                case kWeeks: return AddByDays(record, 7 * record.countOrWhich, bounds, kStepWeekly);
-                default: return AddByDays(record, record.countOrWhich, bounds, kStepDaily);
+            case kYears:
+                return AddByMonths(record, 12 * record.countOrWhich, bounds, kStepStoredOrYearly);
+            case kMonths:
+                return AddByMonths(record, record.countOrWhich, bounds, kStepMonthly);
+            case kWeeks:
+                return AddByDays(record, 7 * record.countOrWhich, bounds, kStepWeekly);
+            default:
+                return AddByDays(record, record.countOrWhich, bounds, kStepDaily);
             }
         }
         if (record.monthIndex != 0 && record.monthIndex != frame_.month) return true;
@@ -169,7 +173,8 @@ private:
     }
 
     // Every N weeks or N days: steps of a fixed number of days.
-    bool AddByDays(const ReminderRecord& record, int stepDays, const RecordBounds& bounds, std::uint8_t stepKind) {
+    bool AddByDays(const ReminderRecord& record, int stepDays, const RecordBounds& bounds,
+                   std::uint8_t stepKind) {
         const int stored = record.date;
         if (stored < frame_.last) {
             long long k = stored >= frame_.first ? 1 : (frame_.first - stored + stepDays - 1) / stepDays;
@@ -186,7 +191,8 @@ private:
             for (;; ++k) {
                 const long long date = stored - k * stepDays;
                 if (date < frame_.first) break;
-                if (!AddCalculated(record, static_cast<int>(date), std::numeric_limits<int>::max(), stepKind)) {
+                if (!AddCalculated(record, static_cast<int>(date), std::numeric_limits<int>::max(),
+                                   stepKind)) {
                     return false;
                 }
             }
@@ -232,7 +238,8 @@ private:
 
 MonthIndexSettings ReadMonthIndexSettings(const IniFile& settings, const TimeStyle& timeStyle) {
     MonthIndexSettings result;
-    result.showGhost = ReadSettingInteger(settings, kSettingsSection, "ShowGhost", SettingsReader::MainWindow);
+    result.showGhost =
+        ReadSettingInteger(settings, kSettingsSection, "ShowGhost", SettingsReader::MainWindow);
     result.inBrackets = ReadSettingBool(settings, kSettingsSection, "InBrackets", SettingsReader::MainWindow);
     result.timeStyle = timeStyle;
     return result;
@@ -240,8 +247,8 @@ MonthIndexSettings ReadMonthIndexSettings(const IniFile& settings, const TimeSty
 
 MonthIndex BuildMonthIndex(int month, int year, const IniFile& settings, const TimeStyle& timeStyle,
                            Prompt& prompt) {
-    return BuildMonthIndex(month, year, ReadReminderLines(settings), ReadMonthIndexSettings(settings, timeStyle),
-                           prompt);
+    return BuildMonthIndex(month, year, ReadReminderLines(settings),
+                           ReadMonthIndexSettings(settings, timeStyle), prompt);
 }
 
 MonthIndex BuildMonthIndex(int month, int year, ReminderLines lines, const MonthIndexSettings& settings,

@@ -24,16 +24,16 @@ inline constexpr const char* kTooManyEventsMessage = "There are too many events 
 enum StepKind : std::uint8_t {
     kStepStoredOrYearly = 0,  // stored occurrences, yearly and which-weekday-of-the-month records
     kStepMonthly = 1,
-    kStepWeekly = 2,          // every N weeks, and every weekday W of a month
+    kStepWeekly = 2,  // every N weeks, and every weekday W of a month
     kStepDaily = 3,
 };
 
 struct MonthIndexEntry {
-    std::uint16_t day = 0;         // day of the month, 1..31
-    std::string text;              // at most 128 characters
-    std::uint8_t type = 0;         // 1 reminder, 2 holiday, 3 bookmark
-    bool timed = false;            // the record has a valid time
-    std::int32_t startDate = 0;    // DayNumber of the record's start date, 0 when none
+    std::uint16_t day = 0;       // day of the month, 1..31
+    std::string text;            // at most 128 characters
+    std::uint8_t type = 0;       // 1 reminder, 2 holiday, 3 bookmark
+    bool timed = false;          // the record has a valid time
+    std::int32_t startDate = 0;  // DayNumber of the record's start date, 0 when none
     std::uint8_t stepKind = kStepStoredOrYearly;
 
     friend bool operator==(const MonthIndexEntry&, const MonthIndexEntry&) = default;
@@ -48,9 +48,9 @@ struct MonthIndex {
 
 // What the index reads from section "Settings".
 struct MonthIndexSettings {
-    int showGhost = 2;        // "ShowGhost": 0 none, 1 before and after the stored date, 2 after it
-    bool inBrackets = true;   // "InBrackets"
-    TimeStyle timeStyle;      // the twelve-hour flag and designators
+    int showGhost = 2;       // "ShowGhost": 0 none, 1 before and after the stored date, 2 after it
+    bool inBrackets = true;  // "InBrackets"
+    TimeStyle timeStyle;     // the twelve-hour flag and designators
 };
 
 MonthIndexSettings ReadMonthIndexSettings(const IniFile& settings, const TimeStyle& timeStyle);

@@ -46,8 +46,10 @@ PendingTable BuildPendingTable(int date, std::int64_t nowMs, ReminderLines lines
         if (date < record->date - record->alertDays) continue;
         PendingEntry entry = EntryOf(*record, nowMs);
         if (entry.date == date) {
-            if (entry.active) ++table.pendingCount;
-            else ++table.todayDoneCount;
+            if (entry.active)
+                ++table.pendingCount;
+            else
+                ++table.todayDoneCount;
         } else {
             ++table.otherCount;
         }

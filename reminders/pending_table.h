@@ -18,23 +18,23 @@ inline constexpr std::size_t kMaxPendingEntries = 36;
 inline constexpr std::int64_t kFiredTimeMs = 86'313'600;
 
 struct PendingEntry {
-    int date = 0;                 // DayNumber of the record
+    int date = 0;  // DayNumber of the record
     char sequence = '0';
     std::string code;
     int alertDays = 0;
-    bool active = false;          // timed, and its time was still ahead at the build
-    std::int64_t timeMs = 0;      // time of day in ms (0 untimed); kFiredTimeMs once fired
-    bool fired = false;           // has popped up since the build: never again before the next
-    std::string timeField;        // the stored time field
-    std::string startLimit;       // the stored start and limit groups
-    std::string text;             // at most 128 characters
+    bool active = false;      // timed, and its time was still ahead at the build
+    std::int64_t timeMs = 0;  // time of day in ms (0 untimed); kFiredTimeMs once fired
+    bool fired = false;       // has popped up since the build: never again before the next
+    std::string timeField;    // the stored time field
+    std::string startLimit;   // the stored start and limit groups
+    std::string text;         // at most 128 characters
 };
 
 struct PendingTable {
     std::vector<PendingEntry> entries;
-    int pendingCount = 0;     // dated today and active: asked about on exit
-    int todayDoneCount = 0;   // dated today, untimed or with its time passed
-    int otherCount = 0;       // dated on other days: advance warnings and missed
+    int pendingCount = 0;    // dated today and active: asked about on exit
+    int todayDoneCount = 0;  // dated today, untimed or with its time passed
+    int otherCount = 0;      // dated on other days: advance warnings and missed
     int EntryCount() const { return static_cast<int>(entries.size()); }
 };
 

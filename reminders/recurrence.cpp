@@ -42,10 +42,10 @@ int NextByDays(int consumed, int days, int alertDays, int today) {
 }
 
 struct WeekdayAcceptance {
-    int monthIndex;      // 0: any month
+    int monthIndex;  // 0: any month
     int alertDays;
     int today;
-    bool laterToday;     // a timed occurrence later today counts
+    bool laterToday;  // a timed occurrence later today counts
     std::int64_t nowMs;
     std::int64_t timeMs;
 
@@ -101,34 +101,39 @@ std::optional<NextOccurrence> NextOccurrenceOf(const ReminderRecord& record, con
     }
 
     switch (record.repeatKind) {
-        case kRepeatEvery:
-            if (record.unitOrWeekday == kYears || record.unitOrWeekday == kMonths) {
-                next.date = NextByYearsOrMonths(record, next.alertDays, today);
-            } else {
-                const int days = record.countOrWhich * (record.unitOrWeekday == kWeeks ? 7 : 1);
-                next.date = NextByDays(record.date, days, next.alertDays, today);
-            }
-            break;
-        case kRepeatOnWeekday: {
-            const bool timed = timeField.size() == 4 && timeField.substr(0, 2) != "99";
-            const std::int64_t timeMs =
-                timed ? (std::atoi(timeField.substr(0, 2).c_str()) * 60 + std::atoi(timeField.substr(2, 2).c_str())) *
-                            kMsPerMinute
-                      : 0;
-            const WeekdayAcceptance accept{record.monthIndex, next.alertDays, today,
-                                           rules == RescheduleRules::kStartupPass && timed, nowMs, timeMs};
-            next.date = NextOnWeekday(record, accept);
-            break;
+    case kRepeatEvery:
+        if (record.unitOrWeekday == kYears || record.unitOrWeekday == kMonths) {
+            next.date = NextByYearsOrMonths(record, next.alertDays, today);
+        } else {
+            const int days = record.countOrWhich * (record.unitOrWeekday == kWeeks ? 7 : 1);
+            next.date = NextByDays(record.date, days, next.alertDays, today);
         }
-        default:
-            return std::nullopt;
+        break;
+    case kRepeatOnWeekday: {
+        const bool timed = timeField.size() == 4 && timeField.substr(0, 2) != "99";
+        const std::int64_t timeMs = timed ? (std::atoi(timeField.substr(0, 2).c_str()) * 60 +
+                                             std::atoi(timeField.substr(2, 2).c_str())) *
+                                                kMsPerMinute
+                                          : 0;
+        const WeekdayAcceptance accept{record.monthIndex,
+                                       next.alertDays,
+                                       today,
+                                       rules == RescheduleRules::kStartupPass && timed,
+                                       nowMs,
+                                       timeMs};
+        next.date = NextOnWeekday(record, accept);
+        break;
+    }
+    default:
+        return std::nullopt;
     }
     if (next.date <= 0) return std::nullopt;
     return next;
 }
 
-bool RescheduleReminder(ReminderLines& lines, std::size_t index, int today, const RescheduleSettings& settings,
-                        ReminderServices& services, RescheduleRules rules) {
+bool RescheduleReminder(ReminderLines& lines, std::size_t index, int today,
+                        const RescheduleSettings& settings, ReminderServices& services,
+                        RescheduleRules rules) {
     if (index >= lines.size()) return false;
     const auto record = ParseReminder(lines[index]);
     if (!record) return false;
@@ -151,7 +156,8 @@ bool RescheduleReminder(ReminderLines& lines, std::size_t index, int today, cons
     return true;
 }
 
-bool WarnAgainCopy(ReminderLines& lines, std::size_t index, int minutes, int today, ReminderServices& services) {
+bool WarnAgainCopy(ReminderLines& lines, std::size_t index, int minutes, int today,
+                   ReminderServices& services) {
     if (index >= lines.size()) return false;
     const auto record = ParseReminder(lines[index]);
     if (!record) return false;

@@ -20,9 +20,9 @@ enum class RescheduleRules { kStartupPass, kReminderCheck };
 
 // What rescheduling reads from section "Settings".
 struct RescheduleSettings {
-    std::string historyFile;   // "HistoryFile"; empty: no log
-    int dateFormat = 2;        // "DateFormat"
-    bool twelveHour = false;   // the twelve-hour flag
+    std::string historyFile;  // "HistoryFile"; empty: no log
+    int dateFormat = 2;       // "DateFormat"
+    bool twelveHour = false;  // the twelve-hour flag
 };
 
 // The record of the next occurrence: date, time field and limit group.
@@ -42,13 +42,15 @@ std::optional<NextOccurrence> NextOccurrenceOf(const ReminderRecord& record, con
 // Consumes the record at index: writes its history line, and when it has a
 // next occurrence appends the record for it with AppendReminder. The caller
 // marks the old line with DeleteMark. False when the line is no record.
-bool RescheduleReminder(ReminderLines& lines, std::size_t index, int today, const RescheduleSettings& settings,
-                        ReminderServices& services, RescheduleRules rules);
+bool RescheduleReminder(ReminderLines& lines, std::size_t index, int today,
+                        const RescheduleSettings& settings, ReminderServices& services,
+                        RescheduleRules rules);
 
 // Appends a one-time timed copy of the record at index, due that many minutes
 // from now (tomorrow when that passes midnight), its text prefixed by how far
 // the record's date is from today. The record copied is not touched.
-bool WarnAgainCopy(ReminderLines& lines, std::size_t index, int minutes, int today, ReminderServices& services);
+bool WarnAgainCopy(ReminderLines& lines, std::size_t index, int minutes, int today,
+                   ReminderServices& services);
 
 // ElapsedText from the start date to the reference date; empty for "0000".
 std::string AgeText(const std::string& startGroup, int referenceDate);

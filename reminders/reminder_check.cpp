@@ -17,8 +17,8 @@ constexpr std::size_t kMaxPendingTextCharacters = 128;
 // The record an entry of the pending table stands for.
 std::optional<ReminderRecord> RecordOf(const PendingEntry& entry) {
     return ParseReminder(std::to_string(entry.date) + "/" + entry.sequence + "=" + entry.code + "," +
-                         std::to_string(entry.alertDays) + "," + entry.timeField + "," + entry.startLimit + "," +
-                         entry.text);
+                         std::to_string(entry.alertDays) + "," + entry.timeField + "," + entry.startLimit +
+                         "," + entry.text);
 }
 
 void Call(const std::function<void()>& hook) {
@@ -41,9 +41,12 @@ private:
 
 ReminderCheck::ReminderCheck(std::string settingsPath, ReminderServices& services, TimeStyle timeStyle,
                              ReminderCheckHooks hooks)
-    : settingsPath_(std::move(settingsPath)), services_(services), timeStyle_(std::move(timeStyle)),
+    : settingsPath_(std::move(settingsPath)),
+      services_(services),
+      timeStyle_(std::move(timeStyle)),
       hooks_(std::move(hooks)) {
-    delayRes_ = ReadSettingBool(IniFile(settingsPath_), kSettingsSection, "DelayRes", SettingsReader::MainWindow);
+    delayRes_ =
+        ReadSettingBool(IniFile(settingsPath_), kSettingsSection, "DelayRes", SettingsReader::MainWindow);
     knownDate_ = LocalNow(services_.clock).today;
     RebuildPendingTable();
 }
@@ -111,7 +114,8 @@ void ReminderCheck::CheckEntry(std::size_t entryIndex, bool dateChangeTick) {
     if (!record) return;
 
     IniFile settings(settingsPath_);
-    const std::string waveFile = ReadSettingText(settings, kSettingsSection, "WaveFile", SettingsReader::MainWindow);
+    const std::string waveFile =
+        ReadSettingText(settings, kSettingsSection, "WaveFile", SettingsReader::MainWindow);
     ReminderPopupRequest request;
     if (due) {
         const int points = 10;
@@ -121,10 +125,12 @@ void ReminderCheck::CheckEntry(std::size_t entryIndex, bool dateChangeTick) {
         request = PopupRequest(*record, IsLastTime(record->limitGroup, today), memo, points, bold);
         request.keepChecked = delayRes_;
     } else {
-        const int dateFormat = ReadSettingInteger(settings, kSettingsSection, "DateFormat", SettingsReader::MainWindow);
+        const int dateFormat =
+            ReadSettingInteger(settings, kSettingsSection, "DateFormat", SettingsReader::MainWindow);
         const bool advance = record->date > today;
-        const std::string firstLine = advance ? AdvanceWarningLine(record->date - today)
-                                              : "Missed reminder on " + ShortDateText(record->date, dateFormat) + ":";
+        const std::string firstLine =
+            advance ? AdvanceWarningLine(record->date - today)
+                    : "Missed reminder on " + ShortDateText(record->date, dateFormat) + ":";
         const std::string memo =
             firstLine + "\n" + record->text + "  " + AgeText(record->startGroup, record->date);
         request = PopupRequest(*record, false, memo, advance ? 10 : 8, false);
@@ -134,7 +140,8 @@ void ReminderCheck::CheckEntry(std::size_t entryIndex, bool dateChangeTick) {
 
     Outcome outcome = Outcome::kNothing;
     if (due || record->date < today) {
-        if (!answer.keep) outcome = answer.warnAgainMinutes > 0 ? Outcome::kWarnAgainAndConsume : Outcome::kConsume;
+        if (!answer.keep)
+            outcome = answer.warnAgainMinutes > 0 ? Outcome::kWarnAgainAndConsume : Outcome::kConsume;
     } else if (answer.keep && answer.warnAgainMinutes == 0) {
         outcome = Outcome::kConsume;
     } else if (!answer.keep && answer.warnAgainMinutes > 0) {
@@ -153,8 +160,10 @@ void ReminderCheck::Act(const PendingEntry& entry, Outcome outcome, int warnAgai
     }
     if (outcome != Outcome::kWarnAgainOnly) {
         IniFile settings(settingsPath_);
-        const RescheduleSettings reschedule{ReadSettingText(settings, kSettingsSection, "HistoryFile", SettingsReader::MainWindow),
-                                            ReadSettingInteger(settings, kSettingsSection, "DateFormat", SettingsReader::MainWindow), timeStyle_.twelveHour};
+        const RescheduleSettings reschedule{
+            ReadSettingText(settings, kSettingsSection, "HistoryFile", SettingsReader::MainWindow),
+            ReadSettingInteger(settings, kSettingsSection, "DateFormat", SettingsReader::MainWindow),
+            timeStyle_.twelveHour};
         RescheduleReminder(lines, *index, today, reschedule, services_, RescheduleRules::kReminderCheck);
         DeleteMark(lines, *index);
     }

@@ -21,13 +21,13 @@ namespace orvanto {
 // Where the main window hangs its own once-a-second work. Every hook may be
 // left empty.
 struct ReminderCheckHooks {
-    std::function<void()> trayShuffle;                  // at the start of every tick
-    std::function<void()> clockCorrection;              // at the start of every tick
-    std::function<void(int today)> dateChanged;         // repaint, wallpaper, tray icon
+    std::function<void()> trayShuffle;                        // at the start of every tick
+    std::function<void()> clockCorrection;                    // at the start of every tick
+    std::function<void(int today)> dateChanged;               // repaint, wallpaper, tray icon
     std::function<void(const PendingTable&)> pendingChanged;  // pending text, tray icon and hint
-    std::function<void()> remindersChanged;             // redraw the displayed month
-    std::function<void()> keepTaskbarHidden;            // while minimized to the tray
-    std::function<void()> clockLabel;                   // at the end of every tick
+    std::function<void()> remindersChanged;                   // redraw the displayed month
+    std::function<void()> keepTaskbarHidden;                  // while minimized to the tray
+    std::function<void()> clockLabel;                         // at the end of every tick
 };
 
 class ReminderCheck {

@@ -35,7 +35,9 @@ std::string Hex4(int value) {
     return buffer;
 }
 
-bool InGroupRange(int dayNumber) { return dayNumber - kGroupBase >= 0 && dayNumber - kGroupBase <= kGroupMax; }
+bool InGroupRange(int dayNumber) {
+    return dayNumber - kGroupBase >= 0 && dayNumber - kGroupBase <= kGroupMax;
+}
 
 EntryResult Fault(EntryField field, std::string message) {
     EntryResult result;
@@ -50,7 +52,8 @@ int EveryN(const ReminderEntry& entry) { return ParseInteger(Trimmed(entry.every
 std::optional<std::string> WarningField(const std::string& typed) {
     const std::string text = Trimmed(typed);
     const std::optional<int> days = ParseInteger(text);
-    if (!days || *days < 0 || *days > 99 || text.size() > 2 || text[0] == '+' || text[0] == '-') return std::nullopt;
+    if (!days || *days < 0 || *days > 99 || text.size() > 2 || text[0] == '+' || text[0] == '-')
+        return std::nullopt;
     return text;
 }
 
@@ -80,14 +83,17 @@ std::string ReminderTimeField(const ReminderEntry& entry, EntryField* fault) {
         if (!entry.pm && hour == 12) hour = 0;
     }
     if (fault) {
-        if (hour > 23 || hour < 0) *fault = EntryField::Hour;
-        else if (entry.minute >= 60 || entry.minute < 0) *fault = EntryField::Minute;
+        if (hour > 23 || hour < 0)
+            *fault = EntryField::Hour;
+        else if (entry.minute >= 60 || entry.minute < 0)
+            *fault = EntryField::Minute;
     }
     return TwoDigits(hour) + TwoDigits(entry.minute);
 }
 
 EntryResult ComposeReminderEntry(const ReminderEntry& entry) {
-    if (!IsValidDate(entry.day, entry.month, entry.year)) return Fault(EntryField::FirstDate, kInvalidDateMessage);
+    if (!IsValidDate(entry.day, entry.month, entry.year))
+        return Fault(EntryField::FirstDate, kInvalidDateMessage);
     const bool repeating = entry.typeIndex != 2 && entry.repeatKind != 0;
     if (entry.typeIndex != 2 && entry.repeatKind == 1) {
         const std::string n = Trimmed(entry.everyText);
@@ -98,7 +104,8 @@ EntryResult ComposeReminderEntry(const ReminderEntry& entry) {
     std::optional<std::string> warning = WarningField(entry.warningText);
     if (!warning) {
         if (entry.typeIndex == 0) {
-            return Fault(EntryField::Warning, Trimmed(entry.warningText).empty() ? "" : kWarningOutOfRangeMessage);
+            return Fault(EntryField::Warning,
+                         Trimmed(entry.warningText).empty() ? "" : kWarningOutOfRangeMessage);
         }
         warning = "0";
     }
@@ -117,7 +124,8 @@ EntryResult ComposeReminderEntry(const ReminderEntry& entry) {
     int limit = 0;
     if (repeating && entry.limitKind == 1) {
         if (entry.limitDayNumber <= eventDay) return Fault(EntryField::LimitDate, kLimitNotAfterEventMessage);
-        if (!InGroupRange(entry.limitDayNumber)) return Fault(EntryField::LimitDate, kLimitDateOutOfRangeMessage);
+        if (!InGroupRange(entry.limitDayNumber))
+            return Fault(EntryField::LimitDate, kLimitDateOutOfRangeMessage);
         limit = entry.limitDayNumber - kGroupBase;
     } else if (repeating && entry.limitKind == 2) {
         if (entry.limitCount < 1 || entry.limitCount > 99) {
@@ -126,8 +134,8 @@ EntryResult ComposeReminderEntry(const ReminderEntry& entry) {
         limit = entry.limitCount;
     }
     EntryResult result;
-    result.value = Trimmed(code + "," + *warning + "," + time + "," + Hex4(start) + Hex4(limit) +
-                           "," + entry.text);
+    result.value =
+        Trimmed(code + "," + *warning + "," + time + "," + Hex4(start) + Hex4(limit) + "," + entry.text);
     return result;
 }
 

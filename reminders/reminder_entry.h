@@ -28,16 +28,16 @@ struct ReminderEntry {
     bool pm = false;
     bool useStart = false;
     int startDayNumber = 0;
-    int limitKind = 0;        // 0 none, 1 date limit, 2 count limit
+    int limitKind = 0;  // 0 none, 1 date limit, 2 count limit
     int limitDayNumber = 0;
     int limitCount = 1;
     std::string text;
 };
 
 struct EntryResult {
-    std::string value;                 // the stored value, trimmed; empty on a fault
+    std::string value;  // the stored value, trimmed; empty on a fault
     EntryField faultField = EntryField::None;
-    std::string message;               // the warning text; empty: beep only
+    std::string message;  // the warning text; empty: beep only
     bool Ok() const { return faultField == EntryField::None; }
 };
 
@@ -47,7 +47,8 @@ inline constexpr const char* kLimitNotAfterEventMessage = "Limit should be great
 inline constexpr const char* kLimitDateOutOfRangeMessage = "Limit date out of range.";
 inline constexpr const char* kLimitCountOutOfRangeMessage = "Limit out of range.";
 inline constexpr const char* kEveryOutOfRangeMessage = "Value must be between 1 and 99.";
-inline constexpr const char* kWarningOutOfRangeMessage = "Warnings must be between 0 and 99 days before the event.";
+inline constexpr const char* kWarningOutOfRangeMessage =
+    "Warnings must be between 0 and 99 days before the event.";
 
 // The reminder code: type digit, repeat digit, then month character, which
 // and weekday digits (repeat on), or N as two digits and the unit digit.

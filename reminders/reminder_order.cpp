@@ -47,7 +47,7 @@ std::string RenumberSortText(const std::string& line, const ReminderRecord& reco
 
 struct SortItem {
     std::string sortText;
-    std::size_t index;        // position in the list given
+    std::size_t index;  // position in the list given
     std::optional<ReminderRecord> record;
 };
 

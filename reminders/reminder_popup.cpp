@@ -38,13 +38,15 @@ std::string CaptionLabel(const ReminderRecord& record, bool lastTime) {
 }
 
 bool IsNarrowText(const std::string& text, int points, bool bold, ReminderServices& services) {
-    if (services.look.narrowerThanTwoMemoWidths) return services.look.narrowerThanTwoMemoWidths(text, points, bold);
-    if (const std::optional<bool> narrow = services.prompt.PopupTextIsNarrow(text, points, bold)) return *narrow;
+    if (services.look.narrowerThanTwoMemoWidths)
+        return services.look.narrowerThanTwoMemoWidths(text, points, bold);
+    if (const std::optional<bool> narrow = services.prompt.PopupTextIsNarrow(text, points, bold))
+        return *narrow;
     return CharacterCount(text) <= kNarrowTextCharacters;
 }
 
-ReminderPopupRequest PopupRequest(const ReminderRecord& record, bool lastTime, std::string memoText, int points,
-                                  bool bold) {
+ReminderPopupRequest PopupRequest(const ReminderRecord& record, bool lastTime, std::string memoText,
+                                  int points, bool bold) {
     ReminderPopupRequest request;
     request.captionLabel = CaptionLabel(record, lastTime);
     request.description = ShortDescription(record);

@@ -35,8 +35,8 @@ bool IsNarrowText(const std::string& text, int points, bool bold, ReminderServic
 
 // A request with the record's caption texts, the memo text and the font;
 // the keep box enabled and captioned "&Keep reminder", not ticked.
-ReminderPopupRequest PopupRequest(const ReminderRecord& record, bool lastTime, std::string memoText, int points,
-                                  bool bold);
+ReminderPopupRequest PopupRequest(const ReminderRecord& record, bool lastTime, std::string memoText,
+                                  int points, bool bold);
 
 // Plays the sound file when it names an existing file (up to 11 attempts,
 // 500 ms apart, until one succeeds), else or when it cannot be played the

@@ -12,9 +12,7 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool IsHexDigit(char c) {
-    return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
+bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 
 bool AllDigits(std::string_view text) {
     if (text.empty()) return false;
@@ -39,9 +37,12 @@ int HexValue(std::string_view text) {
     int value = 0;
     for (char c : text) {
         int digit = 0;
-        if (IsDigit(c)) digit = c - '0';
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else digit = c - 'a' + 10;
+        if (IsDigit(c))
+            digit = c - '0';
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            digit = c - 'a' + 10;
         value = value * 16 + digit;
     }
     return value;
@@ -66,28 +67,28 @@ bool ReadCode(std::string_view code, ReminderRecord& record) {
     record.code = std::string(code);
     record.type = DigitValue(code[0]);
     switch (code[1]) {
-        case '0':
-        case '1': {
-            if (!IsDigit(code[2]) || !IsDigit(code[3]) || code[4] < '0' || code[4] > '3') return false;
-            record.repeatKind = DigitValue(code[1]);
-            record.countOrWhich = TwoDigits(code.substr(2, 2));
-            record.unitOrWeekday = DigitValue(code[4]);
-            record.monthIndex = 0;
-            // Every 0 units would never move on.
-            return record.repeatKind == kNoRepeat || record.countOrWhich >= 1;
-        }
-        case '2': {
-            const auto month = kMonthCharacters.find(code[2]);
-            if (month == std::string_view::npos) return false;
-            if (code[3] < '0' || code[3] > '5' || code[4] < '0' || code[4] > '6') return false;
-            record.repeatKind = kRepeatOnWeekday;
-            record.monthIndex = static_cast<int>(month);
-            record.countOrWhich = DigitValue(code[3]);
-            record.unitOrWeekday = DigitValue(code[4]);
-            return true;
-        }
-        default:
-            return false;
+    case '0':
+    case '1': {
+        if (!IsDigit(code[2]) || !IsDigit(code[3]) || code[4] < '0' || code[4] > '3') return false;
+        record.repeatKind = DigitValue(code[1]);
+        record.countOrWhich = TwoDigits(code.substr(2, 2));
+        record.unitOrWeekday = DigitValue(code[4]);
+        record.monthIndex = 0;
+        // Every 0 units would never move on.
+        return record.repeatKind == kNoRepeat || record.countOrWhich >= 1;
+    }
+    case '2': {
+        const auto month = kMonthCharacters.find(code[2]);
+        if (month == std::string_view::npos) return false;
+        if (code[3] < '0' || code[3] > '5' || code[4] < '0' || code[4] > '6') return false;
+        record.repeatKind = kRepeatOnWeekday;
+        record.monthIndex = static_cast<int>(month);
+        record.countOrWhich = DigitValue(code[3]);
+        record.unitOrWeekday = DigitValue(code[4]);
+        return true;
+    }
+    default:
+        return false;
     }
 }
 
@@ -100,8 +101,8 @@ std::size_t NextCommaPosition(std::string_view rest) {
 bool ReadValue(std::string_view value, ReminderRecord& record) {
     const auto firstComma = value.find(',');
     if (!ReadCode(value.substr(0, firstComma), record)) return false;
-    std::string_view rest = firstComma == std::string_view::npos ? std::string_view{}
-                                                                 : value.substr(firstComma + 1);
+    std::string_view rest =
+        firstComma == std::string_view::npos ? std::string_view{} : value.substr(firstComma + 1);
 
     // An empty field (a "," right away) belongs to no form.
     if (NextCommaPosition(rest) == 1) return false;

@@ -34,17 +34,17 @@ enum RepeatKind { kNoRepeat = 0, kRepeatEvery = 1, kRepeatOnWeekday = 2 };
 enum RepeatUnit { kYears = 0, kMonths = 1, kWeeks = 2, kDays = 3 };
 
 struct ReminderRecord {
-    int date = 0;                 // DayNumber of the key
-    char sequence = '0';          // sequence character of the key
-    std::string code;             // the five code characters
-    int type = kReminderType;     // 1 reminder, 2 holiday, 3 bookmark
-    int repeatKind = kNoRepeat;   // 0 none, 1 every N units, 2 weekday of a month
-    int countOrWhich = 0;         // N (kind 1) or which weekday 0 all, 1..4, 5 last (kind 2)
-    int unitOrWeekday = 0;        // unit (kind 1) or weekday 0 Sunday..6 Saturday (kind 2)
-    int monthIndex = 0;           // kind 2: 0 every month, 1..12 January..December
+    int date = 0;                // DayNumber of the key
+    char sequence = '0';         // sequence character of the key
+    std::string code;            // the five code characters
+    int type = kReminderType;    // 1 reminder, 2 holiday, 3 bookmark
+    int repeatKind = kNoRepeat;  // 0 none, 1 every N units, 2 weekday of a month
+    int countOrWhich = 0;        // N (kind 1) or which weekday 0 all, 1..4, 5 last (kind 2)
+    int unitOrWeekday = 0;       // unit (kind 1) or weekday 0 Sunday..6 Saturday (kind 2)
+    int monthIndex = 0;          // kind 2: 0 every month, 1..12 January..December
     int alertDays = 0;
     std::string timeField{kNoTime};  // "HHMM" or "9999"
-    int hour = 99;                // from the time field
+    int hour = 99;                   // from the time field
     int minute = 99;
     std::string startGroup = "0000";  // four hexadecimal digits
     std::string limitGroup = "0000";

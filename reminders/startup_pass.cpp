@@ -26,12 +26,16 @@ struct PassSettings {
 
 PassSettings ReadPassSettings(const IniFile& settings) {
     PassSettings result;
-    result.dateFormat = ReadSettingInteger(settings, kSettingsSection, "DateFormat", SettingsReader::StartupPass);
+    result.dateFormat =
+        ReadSettingInteger(settings, kSettingsSection, "DateFormat", SettingsReader::StartupPass);
     result.delayRes = ReadSettingBool(settings, kSettingsSection, "DelayRes", SettingsReader::StartupPass);
-    result.ignoreMissed = ReadSettingBool(settings, kSettingsSection, "IgnoreMissed", SettingsReader::StartupPass);
-    result.expireAfter = ReadSettingInteger(settings, kSettingsSection, "ExpireAfter", SettingsReader::StartupPass);
+    result.ignoreMissed =
+        ReadSettingBool(settings, kSettingsSection, "IgnoreMissed", SettingsReader::StartupPass);
+    result.expireAfter =
+        ReadSettingInteger(settings, kSettingsSection, "ExpireAfter", SettingsReader::StartupPass);
     result.waveFile = ReadSettingText(settings, kSettingsSection, "WaveFile", SettingsReader::StartupPass);
-    result.historyFile = ReadSettingText(settings, kSettingsSection, "HistoryFile", SettingsReader::StartupPass);
+    result.historyFile =
+        ReadSettingText(settings, kSettingsSection, "HistoryFile", SettingsReader::StartupPass);
     return result;
 }
 
@@ -49,9 +53,13 @@ ReminderLines ReadPassLines(const IniFile& settings) {
 
 class StartupPass {
 public:
-    StartupPass(const PassSettings& settings, int today, const TimeStyle& timeStyle, ReminderServices& services,
-                ReminderLines& lines)
-        : settings_(settings), today_(today), timeStyle_(timeStyle), services_(services), lines_(lines),
+    StartupPass(const PassSettings& settings, int today, const TimeStyle& timeStyle,
+                ReminderServices& services, ReminderLines& lines)
+        : settings_(settings),
+          today_(today),
+          timeStyle_(timeStyle),
+          services_(services),
+          lines_(lines),
           reschedule_{settings.historyFile, settings.dateFormat, timeStyle.twelveHour} {}
 
     bool Run() {
@@ -96,7 +104,8 @@ private:
         }
     }
 
-    void DueOrPast(std::size_t index, const ReminderRecord& record, const std::string& shownText, bool timed) {
+    void DueOrPast(std::size_t index, const ReminderRecord& record, const std::string& shownText,
+                   bool timed) {
         if (record.type == kHolidayType) {
             // A holiday moves on once its day is over; on the day itself it
             // stays, so that the month view still shows it.
@@ -116,7 +125,8 @@ private:
             answer = ShowMissed(record, shownText, timed);
         }
         if (answer.keep) return;
-        if (answer.warnAgainMinutes > 0) WarnAgainCopy(lines_, index, answer.warnAgainMinutes, today_, services_);
+        if (answer.warnAgainMinutes > 0)
+            WarnAgainCopy(lines_, index, answer.warnAgainMinutes, today_, services_);
         Consume(index);
     }
 

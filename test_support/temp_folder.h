@@ -26,8 +26,8 @@ public:
             if (entry.is_directory(error))
                 std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
                                              std::filesystem::perm_options::add, error);
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                     error);
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, error);
         std::filesystem::remove_all(path_, error);
     }
     TempFolder(const TempFolder&) = delete;

@@ -14,7 +14,11 @@ TEST(ReportTexts, DateAndTimeFormats) {
     EXPECT_EQ(DateText(2026, 3, 7, 1), "03/07/2026");
     EXPECT_EQ(DateText(2026, 3, 7, 2), "07/03/2026");
     EXPECT_EQ(DateText(987, 3, 7, 0), "07/03/0987");
-    struct Case { int h, m, s; bool twelve; const char* text; };
+    struct Case {
+        int h, m, s;
+        bool twelve;
+        const char* text;
+    };
     for (const Case c : {Case{0, 30, 0, false, "00:30:00"}, Case{23, 5, 9, false, "23:05:09"},
                          Case{0, 30, 0, true, "00:30:00 am"}, Case{11, 59, 59, true, "11:59:59 am"},
                          Case{12, 30, 0, true, "12:30:00 pm"}, Case{13, 5, 0, true, "01:05:00 pm"},
@@ -27,11 +31,13 @@ TEST(ReportTexts, DateAndTimeFormats) {
 }
 
 TEST(ReportTexts, CompassSectors) {
-    struct Case { long double a; const char* text; };
-    for (const Case c : {Case{0, "N"}, Case{22.49L, "N"}, Case{22.5L, "NE"}, Case{90, "E"},
-                         Case{157.5L, "S"}, Case{202.4L, "S"}, Case{202.5L, "SW"},
-                         Case{270, "W"}, Case{300, "NW"}, Case{337.5L, "N"}, Case{359.99L, "N"},
-                         Case{360, "??"}, Case{-0.01L, "??"}}) {
+    struct Case {
+        long double a;
+        const char* text;
+    };
+    for (const Case c : {Case{0, "N"}, Case{22.49L, "N"}, Case{22.5L, "NE"}, Case{90, "E"}, Case{157.5L, "S"},
+                         Case{202.4L, "S"}, Case{202.5L, "SW"}, Case{270, "W"}, Case{300, "NW"},
+                         Case{337.5L, "N"}, Case{359.99L, "N"}, Case{360, "??"}, Case{-0.01L, "??"}}) {
         EXPECT_EQ(CompassText(c.a), c.text) << static_cast<double>(c.a);
     }
 }
@@ -104,8 +110,7 @@ TEST(AstroValues, SouthernHemisphereCaptionsAndEmptyCity) {
 }
 
 TEST(AstroValues, PhasesWithAndWithoutTheIntermediateOnes) {
-    const std::set<std::string> principal = {"New Moon,", "First Quarter,", "Full Moon,",
-                                             "Last Quarter,"};
+    const std::set<std::string> principal = {"New Moon,", "First Quarter,", "Full Moon,", "Last Quarter,"};
     std::set<std::string> seenWithMinor;
     for (int day = 0; day < 30; day += 2) {
         TAstroReportInput in = Greenwich(EncodeSerialDate(2026, 5, 1) + day + 0.5);
@@ -163,8 +168,8 @@ TEST(AstroReport, PrintedLinesInTheirRows) {
     EXPECT_EQ(rowText(25), "The Sun");
     EXPECT_EQ(rowText(26), "Sun rise: " + v.sunRise);
     EXPECT_EQ(rowText(33), "Next eclipse: " + v.nextSunEclipseDate + ", " + v.nextSunEclipseKind);
-    EXPECT_EQ(rowText(45), v.seasons[3].caption + "  " + v.seasons[3].thisYear + ", " +
-                               v.seasons[3].nextYear);
+    EXPECT_EQ(rowText(45),
+              v.seasons[3].caption + "  " + v.seasons[3].thisYear + ", " + v.seasons[3].nextYear);
     const std::string text = AstroReportText(v);
     int newlines = 0;
     for (char c : text) newlines += c == '\n';

@@ -11,7 +11,9 @@ namespace {
 
 // The published table of observed Delta T (seconds, at the start of the year).
 TEST(DeltaT, AgreesWithThePublishedTable) {
-    struct Case { double year, seconds; };
+    struct Case {
+        double year, seconds;
+    };
     for (const Case c : {Case{1750, 13.4}, Case{1800, 13.7}, Case{1850, 7.1}, Case{1900, -2.7},
                          Case{1950, 29.1}, Case{1955, 31.1}, Case{1960, 33.2}, Case{1965, 35.7},
                          Case{1970, 40.2}, Case{1975, 45.5}, Case{1980, 50.5}, Case{1985, 54.3},
@@ -31,10 +33,10 @@ TEST(DeltaT, ExtrapolatesAsPublished) {
 
 // Neighbouring spans meet within a second, so no instant jumps at a span's edge.
 TEST(DeltaT, SpansJoinWithoutJumps) {
-    for (double seam : {1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1961.0, 1986.0, 2005.0,
-                        2050.0, 2150.0}) {
-        EXPECT_NEAR(static_cast<double>(DeltaTSeconds(seam - 1e-9)),
-                    static_cast<double>(DeltaTSeconds(seam)), 1.0)
+    for (double seam :
+         {1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1961.0, 1986.0, 2005.0, 2050.0, 2150.0}) {
+        EXPECT_NEAR(static_cast<double>(DeltaTSeconds(seam - 1e-9)), static_cast<double>(DeltaTSeconds(seam)),
+                    1.0)
             << seam;
     }
 }

@@ -62,19 +62,18 @@ TEST_P(NextEclipseTest, FindsTheKnownEclipseWithItsKind) {
     EXPECT_LT(found.date, day + 1.5);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    KnownEclipses, NextEclipseTest,
-    ::testing::Values(KnownEclipse{2000, 2, 5, EclipseType::Solar, ekPartial},
-                      KnownEclipse{1999, 8, 11, EclipseType::Solar, ekTotal},
-                      KnownEclipse{2017, 8, 21, EclipseType::Solar, ekTotal},
-                      KnownEclipse{2023, 10, 14, EclipseType::Solar, ekAnnular},
-                      KnownEclipse{2013, 11, 3, EclipseType::Solar, ekAnnularTotal},
-                      KnownEclipse{2023, 4, 20, EclipseType::Solar, ekAnnularTotal},
-                      KnownEclipse{2000, 1, 21, EclipseType::Lunar, ekTotal},
-                      KnownEclipse{2006, 9, 7, EclipseType::Lunar, ekPartial},
-                      KnownEclipse{2022, 11, 8, EclipseType::Lunar, ekTotal},
-                      KnownEclipse{2023, 5, 5, EclipseType::Lunar, ekPenumbral},
-                      KnownEclipse{2021, 11, 19, EclipseType::Lunar, ekPartial}));
+INSTANTIATE_TEST_SUITE_P(KnownEclipses, NextEclipseTest,
+                         ::testing::Values(KnownEclipse{2000, 2, 5, EclipseType::Solar, ekPartial},
+                                           KnownEclipse{1999, 8, 11, EclipseType::Solar, ekTotal},
+                                           KnownEclipse{2017, 8, 21, EclipseType::Solar, ekTotal},
+                                           KnownEclipse{2023, 10, 14, EclipseType::Solar, ekAnnular},
+                                           KnownEclipse{2013, 11, 3, EclipseType::Solar, ekAnnularTotal},
+                                           KnownEclipse{2023, 4, 20, EclipseType::Solar, ekAnnularTotal},
+                                           KnownEclipse{2000, 1, 21, EclipseType::Lunar, ekTotal},
+                                           KnownEclipse{2006, 9, 7, EclipseType::Lunar, ekPartial},
+                                           KnownEclipse{2022, 11, 8, EclipseType::Lunar, ekTotal},
+                                           KnownEclipse{2023, 5, 5, EclipseType::Lunar, ekPenumbral},
+                                           KnownEclipse{2021, 11, 19, EclipseType::Lunar, ekPartial}));
 
 TEST(NextEclipse, FromNewYear2000FindsFebruarysSolarAndJanuarysLunarEclipse) {
     const double from = Serial(2000, 1, 1);
@@ -128,10 +127,9 @@ TEST(NextEclipse, FindsTheFirstEclipseAtOrAfterAnyDate) {
 }
 
 TEST(EclipseKindText, GivesTheWindowsWords) {
-    const char* texts[] = {"None", "Partial", "Noncentral", "Circular", "Circular total", "Total",
-                           "Half Shadow"};
-    for (int k = 0; k <= 6; ++k)
-        EXPECT_STREQ(EclipseKindText(static_cast<TEclipseKind>(k)), texts[k]);
+    const char* texts[] = {"None",           "Partial", "Noncentral", "Circular",
+                           "Circular total", "Total",   "Half Shadow"};
+    for (int k = 0; k <= 6; ++k) EXPECT_STREQ(EclipseKindText(static_cast<TEclipseKind>(k)), texts[k]);
 }
 
 }  // namespace

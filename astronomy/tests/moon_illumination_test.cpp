@@ -20,15 +20,17 @@ TEST(MoonIllumination, ReproducesMeeusExample48a) {
 }
 
 TEST(MoonIllumination, LitFractionAtThePrincipalPhases) {
-    struct Case { TMoonPhase phase; long double fraction, tolerance; };
+    struct Case {
+        TMoonPhase phase;
+        long double fraction, tolerance;
+    };
     // At new and full moon the fraction is 0 or 1 within the moon's latitude (up to 5
     // degrees of phase angle); at the quarters it is a half within a degree or so.
     const Case cases[] = {{mpNewMoon, 0.0L, 0.003L},
                           {mpFirstQuarter, 0.5L, 0.01L},
                           {mpFullMoon, 1.0L, 0.003L},
                           {mpLastQuarter, 0.5L, 0.01L}};
-    for (double from = SerialFromCalendar(2001, 1, 1); from < SerialFromCalendar(2003, 1, 1);
-         from += 61) {
+    for (double from = SerialFromCalendar(2001, 1, 1); from < SerialFromCalendar(2003, 1, 1); from += 61) {
         for (const Case& c : cases) {
             const double t = PhaseOnOrAfter(c.phase, from);
             EXPECT_NEAR(MoonLitFraction(t), c.fraction, c.tolerance) << MoonPhaseName(c.phase);

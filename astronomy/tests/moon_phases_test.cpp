@@ -40,7 +40,10 @@ TEST(PhaseTime, ReproducesMeeusExample49b) {
 }
 
 TEST(PhaseOnOrAfter, FindsTheFirstPhasesOf2000) {
-    struct Case { TMoonPhase phase; double expected; };
+    struct Case {
+        TMoonPhase phase;
+        double expected;
+    };
     // Instants of the principal phases of January 2000 (to the minute).
     const Case cases[] = {
         {mpNewMoon, Serial(2000, 1, 6, 18, 14)},
@@ -59,7 +62,10 @@ TEST(PhaseOnOrAfter, FindsTheFirstPhasesOf2000) {
 // accuracy of about 20 s: the instants of the theory less Delta T. The first phases of
 // 1753 lie before 30 December 1899, where serial dates are negative.
 TEST(PhaseOnOrAfter, AgreesWithAnIndependentEphemerisAtTheEndsOfTheSpan) {
-    struct Case { TMoonPhase phase; double from, expected; };
+    struct Case {
+        TMoonPhase phase;
+        double from, expected;
+    };
     const Case cases[] = {
         {mpNewMoon, Serial(1753, 1, 1), Serial(1753, 1, 4, 14, 33, 53)},
         {mpFirstQuarter, Serial(1753, 1, 1), Serial(1753, 1, 12, 16, 57, 2)},
@@ -79,8 +85,8 @@ TEST(PhaseOnOrAfter, AgreesWithAnIndependentEphemerisAtTheEndsOfTheSpan) {
 }
 
 TEST(PhaseSearches, APhaseInstantIsFoundByBothSearches) {
-    for (TMoonPhase p : {mpNewMoon, mpFirstQuarter, mpFullMoon, mpLastQuarter, mpWaxingCrescent,
-                         mpWaningGibbous}) {
+    for (TMoonPhase p :
+         {mpNewMoon, mpFirstQuarter, mpFullMoon, mpLastQuarter, mpWaxingCrescent, mpWaningGibbous}) {
         const double instant = PhaseOnOrAfter(p, Serial(2024, 3, 1));
         EXPECT_EQ(PhaseOnOrBefore(p, instant), instant) << MoonPhaseName(p);
         EXPECT_EQ(PhaseOnOrAfter(p, instant), instant) << MoonPhaseName(p);
@@ -108,9 +114,8 @@ TEST(PhaseSearches, BracketEveryDateWithinOneLunation) {
 
 TEST(PhaseSearches, PrincipalPhasesFollowInTheirCycle) {
     double x = Serial(1999, 12, 1);
-    TMoonPhase expected = PhaseOnOrAfter(mpNewMoon, x) < PhaseOnOrAfter(mpFullMoon, x)
-                              ? mpNewMoon
-                              : mpFullMoon;
+    TMoonPhase expected =
+        PhaseOnOrAfter(mpNewMoon, x) < PhaseOnOrAfter(mpFullMoon, x) ? mpNewMoon : mpFullMoon;
     // Walk phase by phase: each quarter of a lunation lies 6.4 to 8.3 days after the last.
     double last = 0;
     for (int i = 0; i < 200; ++i) {

@@ -34,9 +34,11 @@ int DarkCount(const Raster& r, int y) {
 }
 
 TEST(MoonGeometry, HasTheThreeSizes) {
-    struct Case { TMoonSize size; MoonGeometry g; };
-    for (const Case& c : {Case{ms64, {64, 64, 28, 31, 28, 41, 29}},
-                          Case{ms32, {32, 32, 14, 15, 14, 20, 15}},
+    struct Case {
+        TMoonSize size;
+        MoonGeometry g;
+    };
+    for (const Case& c : {Case{ms64, {64, 64, 28, 31, 28, 41, 29}}, Case{ms32, {32, 32, 14, 15, 14, 20, 15}},
                           Case{ms16, {16, 16, 7, 7, 7, 9, 7}}}) {
         const MoonGeometry& g = GeometryOf(c.size);
         EXPECT_EQ(g.height, c.g.height);
@@ -92,8 +94,7 @@ TEST(PaintMoonShadow, MarksTheLandingSiteBeforePaintingTheShadow) {
 TEST(DrawMoon, ShowsTheLandingSiteOnlyAfterTheLanding) {
     const double landing = Apollo11Landing();
     EXPECT_EQ(CalendarFromSerial(landing), (CalendarDate{1969, 7, 20}));
-    EXPECT_NEAR(landing - SerialFromCalendar(1969, 7, 20), (20 * 3600 + 17 * 60 + 43) / 86400.0,
-                1e-9);
+    EXPECT_NEAR(landing - SerialFromCalendar(1969, 7, 20), (20 * 3600 + 17 * 60 + 43) / 86400.0, 1e-9);
     // At the full moons around the landing the site is in sunlight.
     const double fullBefore = PhaseOnOrBefore(mpFullMoon, landing);
     const double fullAfter = PhaseOnOrAfter(mpFullMoon, landing);
@@ -123,10 +124,13 @@ TEST(DrawMoon, ShadowFollowsThePhaseOfTheDate) {
 
 TEST(Rotated, MovesEachPixelAsTheTurnSays) {
     Raster r(4, 4, kRasterBlack);
-    r.SetPixel(1, 0, kRasterRed);   // (x, y) = (1, 0)
-    struct Case { TRotate rotation; int x, y; };
-    for (const Case& c : {Case{rot_none, 1, 0}, Case{rot_90, 0, 2}, Case{rot_180, 2, 3},
-                          Case{rot_270, 3, 1}}) {
+    r.SetPixel(1, 0, kRasterRed);  // (x, y) = (1, 0)
+    struct Case {
+        TRotate rotation;
+        int x, y;
+    };
+    for (const Case& c :
+         {Case{rot_none, 1, 0}, Case{rot_90, 0, 2}, Case{rot_180, 2, 3}, Case{rot_270, 3, 1}}) {
         const Raster t = Rotated(r, c.rotation);
         EXPECT_EQ(t.Pixel(c.x, c.y), kRasterRed) << c.rotation;
         int red = 0;

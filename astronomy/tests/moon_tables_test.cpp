@@ -8,7 +8,9 @@ namespace {
 
 TEST(MoonTables, LongitudeDistanceTableHasTheBooksRows) {
     ASSERT_EQ(kMoonLongitudeDistanceTerms.size(), 60u);
-    struct Row { int d, m, mp, f, l, r; };
+    struct Row {
+        int d, m, mp, f, l, r;
+    };
     const Row telling[] = {
         {0, 0, 1, 0, 6288774, -20905355},
         {2, 0, -1, 0, 1274027, -3699111},
@@ -34,7 +36,9 @@ TEST(MoonTables, LongitudeDistanceTableHasTheBooksRows) {
 
 TEST(MoonTables, LatitudeTableHasTheBooksRows) {
     ASSERT_EQ(kMoonLatitudeTerms.size(), 60u);
-    struct Row { int d, m, mp, f, b; };
+    struct Row {
+        int d, m, mp, f, b;
+    };
     const Row telling[] = {{0, 0, 0, 1, 5128122}, {0, 0, 1, 1, 280602}, {0, 0, 1, -1, 277693}};
     for (std::size_t i = 0; i < std::size(telling); ++i) {
         const auto& t = kMoonLatitudeTerms[i];
@@ -87,7 +91,10 @@ TEST(MoonTables, PhaseCorrectionListsBeginAndEndAsPublished) {
 TEST(MoonTables, PerigeeAndApogeeTablesHaveTheBooksRows) {
     ASSERT_EQ(kPerigeeTerms.size(), 60u);
     ASSERT_EQ(kApogeeTerms.size(), 32u);
-    struct Row { std::size_t index; int d, f, m, a, b; };
+    struct Row {
+        std::size_t index;
+        int d, f, m, a, b;
+    };
     const Row perigee[] = {{0, 2, 0, 0, -16769, 0},
                            {1, 4, 0, 0, 4589, 0},
                            {4, 2, 0, -1, -773, 19},

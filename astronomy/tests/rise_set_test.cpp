@@ -21,8 +21,8 @@ double At(int y, int m, int d, int hour, int minute) {
 TEST(Interpolate3, FollowsFormula3_3AndWrapsAngles) {
     // Meeus example 3.a: the moon's distance, 0.876125 at n = 0.18125 gives 0.8776... (y2
     // 0.877366, y1 0.884226, y3 0.870531).
-    EXPECT_NEAR(static_cast<double>(Interpolate3(0.884226L, 0.877366L, 0.870531L, 0.18125L)),
-                0.876125, 0.0000005);
+    EXPECT_NEAR(static_cast<double>(Interpolate3(0.884226L, 0.877366L, 0.870531L, 0.18125L)), 0.876125,
+                0.0000005);
     EXPECT_NEAR(static_cast<double>(Interpolate3(359, 1, 3, 0.5L)), 2.0, 1e-12);
     EXPECT_NEAR(static_cast<double>(Interpolate3(3, 1, 359, -0.5L)), 2.0, 1e-12);
     EXPECT_NEAR(static_cast<double>(Interpolate3(-10, -9, -8, 1)), -8.0, 1e-12);
@@ -40,15 +40,19 @@ TEST(SunriseSunset, AtTheEquatorNearTheEquinox) {
 
 // Almanac values (UT) for Greenwich and for New York (40.7128 N, 74.0060 W).
 TEST(SunriseSunset, KnownPlacesToTheMinute) {
-    struct Case { double lat, westLon; int y, m, d; int riseH, riseM, setH, setM; };
-    for (const Case c : {Case{51.4769, 0, 2026, 6, 21, 3, 43, 20, 21},
-                         Case{51.4769, 0, 2026, 12, 21, 8, 4, 15, 53},
-                         Case{40.7128, 74.0060, 2026, 3, 1, 11, 29, 22, 48}}) {
+    struct Case {
+        double lat, westLon;
+        int y, m, d;
+        int riseH, riseM, setH, setM;
+    };
+    for (const Case c :
+         {Case{51.4769, 0, 2026, 6, 21, 3, 43, 20, 21}, Case{51.4769, 0, 2026, 12, 21, 8, 4, 15, 53},
+          Case{40.7128, 74.0060, 2026, 3, 1, 11, 29, 22, 48}}) {
         const double day = EncodeSerialDate(c.y, c.m, c.d);
-        EXPECT_NEAR(SunriseTime(day, c.lat, c.westLon), At(c.y, c.m, c.d, c.riseH, c.riseM),
-                    2 * kMinute) << c.lat << " " << c.m;
-        EXPECT_NEAR(SunsetTime(day, c.lat, c.westLon), At(c.y, c.m, c.d, c.setH, c.setM),
-                    2 * kMinute) << c.lat << " " << c.m;
+        EXPECT_NEAR(SunriseTime(day, c.lat, c.westLon), At(c.y, c.m, c.d, c.riseH, c.riseM), 2 * kMinute)
+            << c.lat << " " << c.m;
+        EXPECT_NEAR(SunsetTime(day, c.lat, c.westLon), At(c.y, c.m, c.d, c.setH, c.setM), 2 * kMinute)
+            << c.lat << " " << c.m;
     }
 }
 
@@ -85,12 +89,16 @@ TEST(RiseTransitSet, UsesOnlyTheDatePartOfTheSerialDate) {
 // Reference instants (UT) from an independent ephemeris (python3-ephem 4.1.4, upper limb,
 // 34' of refraction, topocentric); the one correction pass lands within a few minutes.
 TEST(MoonRiseSet, RiseTransitAndSetAgainstAnIndependentEphemeris) {
-    struct Case { double lat, westLon; int y, m, d; int rise[3], transit[3], set[3]; };
+    struct Case {
+        double lat, westLon;
+        int y, m, d;
+        int rise[3], transit[3], set[3];
+    };
     for (const Case c : {Case{51.4769, 0, 2026, 12, 11, {10, 16, 15}, {13, 54, 45}, {17, 38, 58}},
                          Case{-33.8678, -151.2073, 2026, 3, 5, {9, 12, 47}, {15, 37, 47}, {22, 11, 46}},
                          Case{40.7128, 74.0060, 2026, 7, 20, {16, 46, 34}, {22, 16, 35}, {3, 14, 54}}}) {
         const double day = EncodeSerialDate(c.y, c.m, c.d);
-        const auto at = [&](const int (&hms)[3]) {
+        const auto at = [&](const int(&hms)[3]) {
             return day + (hms[0] * 3600 + hms[1] * 60 + hms[2]) / 86400.0;
         };
         EXPECT_NEAR(MoonriseTime(day + 0.5, c.lat, c.westLon), at(c.rise), 3 * kMinute) << c.lat;
@@ -108,8 +116,14 @@ TEST(MoonRiseSet, RiseTransitAndSetAgainstAnIndependentEphemeris) {
 // leaves rise and set about two and a half minutes off.
 TEST(RiseTransitSet, HighLatitudesAgainstAnIndependentEphemeris) {
     enum Event { SunRise, SunSet, MoonRise, MoonSet };
-    struct Case { const char* place; long double lat, westLon; int y, m, d; Event event; int hms[3];
-                  double tolerance = 0; };
+    struct Case {
+        const char* place;
+        long double lat, westLon;
+        int y, m, d;
+        Event event;
+        int hms[3];
+        double tolerance = 0;
+    };
     constexpr long double kAnchorage[2] = {61.2181L, 149.9003L};
     constexpr long double kTromso[2] = {69.6492L, -18.9553L};
     const Case cases[] = {
@@ -144,10 +158,18 @@ TEST(RiseTransitSet, HighLatitudesAgainstAnIndependentEphemeris) {
         const double expected = day + (c.hms[0] * 3600 + c.hms[1] * 60 + c.hms[2]) / 86400.0;
         double found = 0;
         switch (c.event) {
-            case SunRise: found = SunriseTime(day, c.lat, c.westLon); break;
-            case SunSet: found = SunsetTime(day, c.lat, c.westLon); break;
-            case MoonRise: found = MoonriseTime(day, c.lat, c.westLon); break;
-            case MoonSet: found = MoonsetTime(day, c.lat, c.westLon); break;
+        case SunRise:
+            found = SunriseTime(day, c.lat, c.westLon);
+            break;
+        case SunSet:
+            found = SunsetTime(day, c.lat, c.westLon);
+            break;
+        case MoonRise:
+            found = MoonriseTime(day, c.lat, c.westLon);
+            break;
+        case MoonSet:
+            found = MoonsetTime(day, c.lat, c.westLon);
+            break;
         }
         const double tolerance =
             c.tolerance > 0 ? c.tolerance : (c.event == SunRise || c.event == SunSet ? 15.0 : 120.0);
@@ -183,12 +205,16 @@ TEST(MoonRiseSet, HighLatitudesCanHaveNoMoonrise) {
 // 55 S: dusk and dawn an hour apart) a single correction pass left astronomical dawn up to
 // half an hour off an independent ephemeris (python3-ephem); repeated, within half a minute.
 TEST(Twilight, GrazingNightsAgainstAnIndependentEphemeris) {
-    struct Case { long double lat, westLon; int y, m, d; int dawn[3], dusk[3]; };
+    struct Case {
+        long double lat, westLon;
+        int y, m, d;
+        int dawn[3], dusk[3];
+    };
     for (const Case& c : {Case{-54.7672L, -49.3632L, 1870, 2, 1, {21, 26, 11}, {20, 27, 23}},
-                         Case{-56.0667L, 1.5749L, 1912, 2, 7, {0, 42, 53}, {23, 42, 28}},
-                         Case{-49.0075L, 76.1154L, 1786, 12, 10, {5, 7, 41}, {4, 47, 31}}}) {
+                          Case{-56.0667L, 1.5749L, 1912, 2, 7, {0, 42, 53}, {23, 42, 28}},
+                          Case{-49.0075L, 76.1154L, 1786, 12, 10, {5, 7, 41}, {4, 47, 31}}}) {
         const double day = EncodeSerialDate(c.y, c.m, c.d);
-        const auto at = [&](const int (&hms)[3]) {
+        const auto at = [&](const int(&hms)[3]) {
             return day + (hms[0] * 3600 + hms[1] * 60 + hms[2]) / 86400.0;
         };
         EXPECT_NEAR((AstronomicalDawn(day, c.lat, c.westLon) - at(c.dawn)) * 86400, 0, 30) << c.y;

@@ -55,10 +55,12 @@ TEST(Vsop87dEarthTable, TellingRowsThroughTheGetters) {
 
 TEST(Vsop87dEarthTable, GettersEndEverySeriesWithTheZeroTerm) {
     TVSOPEarth earth;
-    struct Probe { char series; int index, power; };
-    for (const Probe p : {Probe{'L', 559, 0}, Probe{'L', 5, 5}, Probe{'L', 0, 6},
-                          Probe{'B', 0, 5}, Probe{'B', 184, 0}, Probe{'R', 3, 5},
-                          Probe{'R', -1, 0}}) {
+    struct Probe {
+        char series;
+        int index, power;
+    };
+    for (const Probe p : {Probe{'L', 559, 0}, Probe{'L', 5, 5}, Probe{'L', 0, 6}, Probe{'B', 0, 5},
+                          Probe{'B', 184, 0}, Probe{'R', 3, 5}, Probe{'R', -1, 0}}) {
         TVSOPTerm t{1, 1, 1};
         if (p.series == 'L') earth.LongitudeTerm(p.index, p.power, t);
         if (p.series == 'B') earth.LatitudeTerm(p.index, p.power, t);
@@ -77,8 +79,7 @@ TEST(Vsop87dEarthTable, GettersEndEverySeriesWithTheZeroTerm) {
 TEST(TVSOPEarth, ComparesWithMeeusExample25b) {
     TVSOPEarth earth;
     earth.Date(EncodeSerialDate(1992, 10, 13));
-    EXPECT_NEAR(AsDouble(NormalizeDegrees(RadToDeg(earth.HelioLongitude()))), 19.907372,
-                0.3 / 3600);
+    EXPECT_NEAR(AsDouble(NormalizeDegrees(RadToDeg(earth.HelioLongitude()))), 19.907372, 0.3 / 3600);
     EXPECT_NEAR(AsDouble(RadToDeg(earth.HelioLatitude())) * 3600, -0.644, 0.12);
     EXPECT_NEAR(AsDouble(earth.Radius()), 0.99760775, 0.000001);
     EXPECT_NEAR(AsDouble(earth.Tau()), -2636.5 / 365250, 1e-15);
@@ -94,8 +95,7 @@ TEST(SolarPosition, ApparentPlaceNearMeeusExample25b) {
     EXPECT_NEAR(AsDouble(sun.EclLongitude), 199 + 54 / 60.0 + (21.818 - 0.09033 - 0.27) / 3600,
                 0.02 * arcsec);
     EXPECT_NEAR(AsDouble(sun.EclLatitude) * 3600, 0.72, 0.2);
-    EXPECT_NEAR(AsDouble(sun.RightAscension), (13 + 13 / 60.0 + 30.749 / 3600) * 15,
-                0.5 * arcsec);
+    EXPECT_NEAR(AsDouble(sun.RightAscension), (13 + 13 / 60.0 + 30.749 / 3600) * 15, 0.5 * arcsec);
     EXPECT_NEAR(AsDouble(sun.Declination), -(7 + 47 / 60.0 + 1.74 / 3600), 0.5 * arcsec);
     EXPECT_NEAR(AsDouble(sun.Distance), 0.99760775 * 149597869, 150);
 }
@@ -141,8 +141,7 @@ TEST(SeasonStart, ReachesTheTargetLongitudes) {
         for (int season = 0; season < 4; ++season) {
             const double t = SeasonStartDynamical(static_cast<std::int16_t>(year), season);
             const long double target = season == 0 ? 270 : (season - 1) * 90.0L;
-            EXPECT_LE(std::fabs(AsDouble(AngleDifference(SolarPosition(t).EclLongitude, target))),
-                      1e-7)
+            EXPECT_LE(std::fabs(AsDouble(AngleDifference(SolarPosition(t).EclLongitude, target))), 1e-7)
                 << year << " season " << season;
         }
     }
@@ -173,11 +172,14 @@ TEST(SeasonStart, AgreesWithTheCompleteSeriesIterationWithinTenMilliseconds) {
 
 // Universal Time is the dynamical instant less Delta T: 74 s in 2024, 144 s in 2074.
 TEST(SeasonStart, IsTheDynamicalInstantLessDeltaT) {
-    struct Case { int year; double deltaT; };
+    struct Case {
+        int year;
+        double deltaT;
+    };
     for (const Case c : {Case{2024, 74.0}, Case{2074, 144.1}, Case{1900, -2.8}}) {
         const auto year = static_cast<std::int16_t>(c.year);
-        EXPECT_NEAR((SeasonStartDynamical(year, ssSpring) - SeasonStart(year, ssSpring)) * 86400,
-                    c.deltaT, 1.0)
+        EXPECT_NEAR((SeasonStartDynamical(year, ssSpring) - SeasonStart(year, ssSpring)) * 86400, c.deltaT,
+                    1.0)
             << c.year;
     }
 }
@@ -185,13 +187,14 @@ TEST(SeasonStart, IsTheDynamicalInstantLessDeltaT) {
 // Meeus table 27.C and example 27.a give the instants in dynamical time; they agree with
 // them to the minute.
 TEST(SeasonStart, LandsOnTheKnownDates) {
-    struct Case { int year, season, month, day, hour, minute; };
+    struct Case {
+        int year, season, month, day, hour, minute;
+    };
     for (const Case c : {Case{2000, ssSpring, 3, 20, 7, 36}, Case{2000, ssSummer, 6, 21, 1, 48},
                          Case{2000, ssAutumn, 9, 22, 17, 28}, Case{2000, ssWinter, 12, 21, 13, 38},
                          Case{1962, ssSummer, 6, 21, 21, 25}}) {
         const double t = SeasonStartDynamical(static_cast<std::int16_t>(c.year), c.season);
-        const double expected =
-            EncodeSerialDate(c.year, c.month, c.day) + (c.hour * 60 + c.minute) / 1440.0;
+        const double expected = EncodeSerialDate(c.year, c.month, c.day) + (c.hour * 60 + c.minute) / 1440.0;
         EXPECT_NEAR(t, expected, 2.0 / 1440) << c.year << " season " << c.season;
     }
 }

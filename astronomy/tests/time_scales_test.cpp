@@ -14,11 +14,13 @@ namespace orvanto::astro {
 namespace {
 
 TEST(NormalizeDegrees, BringsAnglesIntoOneTurn) {
-    struct Case { long double in, out; };
-    for (const Case c : {Case{-30, 330}, Case{540, 180}, Case{360, 0}, Case{180, 180},
-                         Case{-720, 0}, Case{719.5L, 359.5L}, Case{-0.25L, 359.75L}}) {
-        EXPECT_NEAR(static_cast<double>(NormalizeDegrees(c.in)), static_cast<double>(c.out),
-                    1e-12) << static_cast<double>(c.in);
+    struct Case {
+        long double in, out;
+    };
+    for (const Case c : {Case{-30, 330}, Case{540, 180}, Case{360, 0}, Case{180, 180}, Case{-720, 0},
+                         Case{719.5L, 359.5L}, Case{-0.25L, 359.75L}}) {
+        EXPECT_NEAR(static_cast<double>(NormalizeDegrees(c.in)), static_cast<double>(c.out), 1e-12)
+            << static_cast<double>(c.in);
     }
 }
 
@@ -53,23 +55,29 @@ TEST(AngleDifference, LiesInHalfOpenHalfTurn) {
 }
 
 TEST(JulianDayFromCalendar, HandlesTheCalendarSwitch) {
-    struct Case { int y, m, d; long double jd; };
-    for (const Case c : {Case{2000, 1, 1, 2451544.5L}, Case{1582, 10, 4, 2299159.5L},
-                         Case{1582, 10, 15, 2299160.5L}, Case{1957, 10, 4, 2436115.5L},
-                         Case{333, 1, 27, 1842712.5L}, Case{1500, 2, 29, 2268991.5L}, Case{1500, 3, 1, 2268992.5L},
-                         Case{1, 1, 1, 1721423.5L}}) {
+    struct Case {
+        int y, m, d;
+        long double jd;
+    };
+    for (const Case c :
+         {Case{2000, 1, 1, 2451544.5L}, Case{1582, 10, 4, 2299159.5L}, Case{1582, 10, 15, 2299160.5L},
+          Case{1957, 10, 4, 2436115.5L}, Case{333, 1, 27, 1842712.5L}, Case{1500, 2, 29, 2268991.5L},
+          Case{1500, 3, 1, 2268992.5L}, Case{1, 1, 1, 1721423.5L}}) {
         EXPECT_EQ(JulianDayFromCalendar(c.y, c.m, c.d), c.jd) << c.y << "-" << c.m << "-" << c.d;
     }
 }
 
 TEST(JulianDayFromCalendar, RejectsInvalidDatesWithTheirTexts) {
-    struct Case { int y, m, d; const char* text; };
-    for (const Case c : {Case{1582, 10, 10, "Date invalid due to calendar change"},
-                         Case{1582, 10, 5, "Date invalid due to calendar change"},
-                         Case{1700, 2, 29, "Invalid day"}, Case{1900, 2, 29, "Invalid day"},
-                         Case{2001, 4, 31, "Invalid day"}, Case{2001, 1, 0, "Invalid day"},
-                         Case{2001, 13, 1, "Invalid month"}, Case{2001, 0, 1, "Invalid month"},
-                         Case{0, 1, 1, "Invalid year"}, Case{10000, 1, 1, "Invalid year"}}) {
+    struct Case {
+        int y, m, d;
+        const char* text;
+    };
+    for (const Case c :
+         {Case{1582, 10, 10, "Date invalid due to calendar change"},
+          Case{1582, 10, 5, "Date invalid due to calendar change"}, Case{1700, 2, 29, "Invalid day"},
+          Case{1900, 2, 29, "Invalid day"}, Case{2001, 4, 31, "Invalid day"}, Case{2001, 1, 0, "Invalid day"},
+          Case{2001, 13, 1, "Invalid month"}, Case{2001, 0, 1, "Invalid month"},
+          Case{0, 1, 1, "Invalid year"}, Case{10000, 1, 1, "Invalid year"}}) {
         try {
             JulianDayFromCalendar(c.y, c.m, c.d);
             ADD_FAILURE() << "no exception for " << c.y << "-" << c.m << "-" << c.d;
@@ -82,10 +90,13 @@ TEST(JulianDayFromCalendar, RejectsInvalidDatesWithTheirTexts) {
 }
 
 TEST(CalendarFromJulianDay, InvertsAcrossTheSwitch) {
-    struct Case { long double jd; int y, m, d; };
-    for (const Case c : {Case{2299160.5L, 1582, 10, 15}, Case{2299159.5L, 1582, 10, 4},
-                         Case{2451545.0L, 2000, 1, 1}, Case{2436116.31L, 1957, 10, 4},
-                         Case{1842713.0L, 333, 1, 27}, Case{2415018.5L, 1899, 12, 30}}) {
+    struct Case {
+        long double jd;
+        int y, m, d;
+    };
+    for (const Case c :
+         {Case{2299160.5L, 1582, 10, 15}, Case{2299159.5L, 1582, 10, 4}, Case{2451545.0L, 2000, 1, 1},
+          Case{2436116.31L, 1957, 10, 4}, Case{1842713.0L, 333, 1, 27}, Case{2415018.5L, 1899, 12, 30}}) {
         EXPECT_EQ(CalendarFromJulianDay(c.jd),
                   (CalendarDate{static_cast<std::uint16_t>(c.y), static_cast<std::uint16_t>(c.m),
                                 static_cast<std::uint16_t>(c.d)}))
@@ -114,8 +125,7 @@ TEST(SerialDates, StartUpConstantsAgreeWithTheConversions) {
     // Before the switch the Julian-calendar date lands on the serial value of the same day;
     // the system's encoding is proleptic Gregorian, 10 days apart there.
     EXPECT_EQ(SerialFromCalendar(1582, 10, 4), EncodeSerialDate(1582, 10, 14));
-    EXPECT_EQ(CalendarFromSerial(EncodeSerialDate(2026, 12, 11) + 0.75),
-              (CalendarDate{2026, 12, 11}));
+    EXPECT_EQ(CalendarFromSerial(EncodeSerialDate(2026, 12, 11) + 0.75), (CalendarDate{2026, 12, 11}));
     EXPECT_EQ(DecodeSerialDate(EncodeSerialDate(1753, 1, 1) + 0.5), (CalendarDate{1753, 1, 1}));
     EXPECT_EQ(CalendarFromSerial(EncodeSerialDate(1753, 1, 1) + 0.5), (CalendarDate{1753, 1, 1}));
     EXPECT_EQ(DecodeSerialDate(EncodeSerialDate(2078, 12, 31)), (CalendarDate{2078, 12, 31}));
@@ -133,8 +143,8 @@ TEST(SiderealTime, ReproducesMeeusExamples) {
     EXPECT_NEAR(static_cast<double>(MeanSiderealTime(36526.5)), 280.46061837, 1e-9);
     const double april10 = EncodeSerialDate(1987, 4, 10);
     // 13h10m46.3668s
-    EXPECT_NEAR(static_cast<double>(MeanSiderealTime(april10)) / 15.0 * 3600.0,
-                13 * 3600 + 10 * 60 + 46.3668, 0.00005);
+    EXPECT_NEAR(static_cast<double>(MeanSiderealTime(april10)) / 15.0 * 3600.0, 13 * 3600 + 10 * 60 + 46.3668,
+                0.00005);
     // 128.7378734 degrees at 19:21:00 UT; formula 12.4 evaluated exactly gives
     // 128.73787328 (the book's last digit is its own rounding).
     const double evening = april10 + (19 * 60 + 21) / 1440.0;
@@ -167,8 +177,7 @@ TEST(EclipticToEquatorial, AddsNutationAndConverts) {
     const double serial = EncodeSerialDate(2000, 1, 1) + 0.5;
     const TNutation n = Nutation(serial);
     EclipticToEquatorial(p, serial);
-    EXPECT_NEAR(static_cast<double>(p.EclLongitude), 113.215630 + static_cast<double>(n.DeltaPsi),
-                1e-12);
+    EXPECT_NEAR(static_cast<double>(p.EclLongitude), 113.215630 + static_cast<double>(n.DeltaPsi), 1e-12);
     // With the obliquity of date (close to 23.4392911 + nutation) the example's
     // 116.328942 / 28.026183 move by a few thousandths of a degree.
     EXPECT_NEAR(static_cast<double>(p.RightAscension), 116.328942, 0.01);

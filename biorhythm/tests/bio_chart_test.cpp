@@ -55,7 +55,8 @@ ChartOptions NoCycles() {
 // The curve's row straight from the formula, written out independently.
 int ExpectedRow(int a, int length, int x) {
     const int r = a % length;
-    const double phase = 2 * std::numbers::pi * (r - 1) / length + 2 * std::numbers::pi * (x - 20) / (10.0 * length);
+    const double phase =
+        2 * std::numbers::pi * (r - 1) / length + 2 * std::numbers::pi * (x - 20) / (10.0 * length);
     return 98 - static_cast<int>(std::nearbyint(45 * std::sin(phase)));
 }
 
@@ -74,8 +75,8 @@ TEST(BioChart, GeometryOfTheMonth) {
         int days;
         int xEnd;
     };
-    for (const Case& c : {Case{2023, 2, 28, 290}, Case{2024, 2, 29, 300}, Case{2023, 4, 30, 310},
-                          Case{2023, 1, 31, 320}}) {
+    for (const Case& c :
+         {Case{2023, 2, 28, 290}, Case{2024, 2, 29, 300}, Case{2023, 4, 30, 310}, Case{2023, 1, 31, 320}}) {
         SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month));
         const BioChart chart = Drawn({"Ann", {1980, 5, 7}, c.year, c.month}, ChartOptions{});
         EXPECT_EQ(chart.Days(), c.days);
@@ -95,7 +96,8 @@ TEST(BioChart, FebruaryOfACommonYearEndsAtX290) {
         for (int y = 0; y < kChartHeight; ++y) {
             const RasterColour pixel = chart.Image().Pixel(290, y);
             for (RasterColour curve : colours.curves) curveAt290 = curveAt290 || pixel == curve;
-            for (int x = 291; x < kChartWidth; ++x) ASSERT_EQ(chart.Image().Pixel(x, y), colours.background) << x << "," << y;
+            for (int x = 291; x < kChartWidth; ++x)
+                ASSERT_EQ(chart.Image().Pixel(x, y), colours.background) << x << "," << y;
         }
         EXPECT_TRUE(curveAt290);
     }
@@ -122,7 +124,8 @@ TEST(BioChart, CurvePixelsFollowTheFormula) {
             const BioChart chart = Drawn({"Ann", c.birth, c.year, c.month}, OnlyCycle(cycle), colours);
             const int length = CycleLength(cycle);
             for (int x = 20; x <= chart.XEnd(); x += 7) {
-                EXPECT_EQ(chart.Image().Pixel(x, ExpectedRow(c.a, length, x)), colours.curves[static_cast<int>(cycle)])
+                EXPECT_EQ(chart.Image().Pixel(x, ExpectedRow(c.a, length, x)),
+                          colours.curves[static_cast<int>(cycle)])
                     << "x " << x;
             }
         }
@@ -147,7 +150,8 @@ TEST(BioChart, DayValuesAreTheSineAtTheMiddleOfEachDay) {
             for (int day = 1; day <= 31; ++day) {
                 const int t = a + day - 1;
                 const double expected = 100 * std::sin(2 * std::numbers::pi * (t - 0.5) / length);
-                EXPECT_EQ(DayValue(a, length, day), static_cast<int>(std::nearbyint(expected))) << "day " << day;
+                EXPECT_EQ(DayValue(a, length, day), static_cast<int>(std::nearbyint(expected)))
+                    << "day " << day;
             }
         }
     }
@@ -225,9 +229,9 @@ TEST(BioChart, GridLinesSolidOnSundaysDottedOtherwise) {
     const ChartColours colours = LightChartColours();
     const BioChart chart = Drawn({"Ann", {1980, 5, 7}, 2023, 1}, NoCycles(), colours);
     for (int y = 30; y < 166; ++y) {
-        EXPECT_EQ(chart.Image().Pixel(20, y), colours.pen) << y;   // day 1, Sunday
-        EXPECT_EQ(chart.Image().Pixel(90, y), colours.pen) << y;   // day 8, Sunday
-        if (y == 98) continue;                                     // the zero line crosses
+        EXPECT_EQ(chart.Image().Pixel(20, y), colours.pen) << y;  // day 1, Sunday
+        EXPECT_EQ(chart.Image().Pixel(90, y), colours.pen) << y;  // day 8, Sunday
+        if (y == 98) continue;                                    // the zero line crosses
         EXPECT_EQ(chart.Image().Pixel(30, y), (y - 30) % 2 == 0 ? colours.pen : colours.background) << y;
     }
     EXPECT_EQ(chart.Image().Pixel(20, 29), colours.background);
@@ -296,12 +300,15 @@ TEST(BioChart, NothingIsDrawnWhenTheBirthDateIsToday) {
     NoLettering lettering;
     chart.DrawEmptyGrid(LightChartColours(), lettering);
     const Raster before = chart.Image();
-    EXPECT_FALSE(chart.Draw({"Ann", kToday, 2026, 12}, kToday, ChartOptions{}, DarkChartColours(), lettering));
+    EXPECT_FALSE(
+        chart.Draw({"Ann", kToday, 2026, 12}, kToday, ChartOptions{}, DarkChartColours(), lettering));
     EXPECT_FALSE(chart.ChartDrawn());
     EXPECT_EQ(chart.Image(), before);
     // A month outside 1753 to 2078 is not drawn either.
-    EXPECT_FALSE(chart.Draw({"Ann", {1980, 1, 1}, 2079, 1}, kToday, ChartOptions{}, LightChartColours(), lettering));
-    EXPECT_FALSE(chart.Draw({"Ann", {1980, 1, 1}, 2000, 13}, kToday, ChartOptions{}, LightChartColours(), lettering));
+    EXPECT_FALSE(
+        chart.Draw({"Ann", {1980, 1, 1}, 2079, 1}, kToday, ChartOptions{}, LightChartColours(), lettering));
+    EXPECT_FALSE(
+        chart.Draw({"Ann", {1980, 1, 1}, 2000, 13}, kToday, ChartOptions{}, LightChartColours(), lettering));
 }
 
 TEST(BioChart, ThickLinesAreTwoPixelsWide) {

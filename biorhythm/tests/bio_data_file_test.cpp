@@ -92,9 +92,11 @@ TEST(BioDataFile, FavouritesAreWrittenInListOrder) {
 TEST(BioDataFile, ReadingTakesEveryValueWhateverItsKey) {
     TempFolder folder;
     const std::string path = folder.File("BioData.ini");
-    WriteFileBytes(path, "[Items]\r\nUser005=Zed <1/01/1990>\r\nfoo=ann <1/01/1991>\r\nUser005=Bob <1/01/1992>\r\n");
+    WriteFileBytes(
+        path, "[Items]\r\nUser005=Zed <1/01/1990>\r\nfoo=ann <1/01/1991>\r\nUser005=Bob <1/01/1992>\r\n");
     const FavouriteList list = BioDataFile(path).ReadFavourites(2);
-    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"ann <1/01/1991>", "Bob <1/01/1992>", "Zed <1/01/1990>"}));
+    EXPECT_EQ(list.Entries(),
+              (std::vector<std::string>{"ann <1/01/1991>", "Bob <1/01/1992>", "Zed <1/01/1990>"}));
 }
 
 TEST(BioDataFile, TheThousandAndFirstFavouriteKeepsItsOwnKey) {

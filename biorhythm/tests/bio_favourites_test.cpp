@@ -80,8 +80,8 @@ TEST(BioFavourites, AddingChecksTheNameAndDuplicates) {
     };
     const Case cases[] = {
         {{"Ann", {1980, 5, 7}}, AddRefusal::Duplicate},
-        {{"ANN", {1980, 5, 7}}, AddRefusal::Duplicate},     // the same entry without regard to case
-        {{"Ann", {1980, 5, 8}}, AddRefusal::None},          // the same name with another date
+        {{"ANN", {1980, 5, 7}}, AddRefusal::Duplicate},  // the same entry without regard to case
+        {{"Ann", {1980, 5, 8}}, AddRefusal::None},       // the same name with another date
         {{"Bob <1>", {1980, 5, 7}}, AddRefusal::AngleBrackets},
         {{"Bob>", {1980, 5, 7}}, AddRefusal::AngleBrackets},
         {{"", {1980, 5, 7}}, AddRefusal::EmptyName},

@@ -13,10 +13,15 @@ struct DayOfYearCase {
 
 TEST(DayCountsTest, DayOfYearAndDaysLeft) {
     const DayOfYearCase cases[] = {
-        {{2023, 1, 1}, 1, 364},    {{2023, 12, 31}, 365, 0}, {{2024, 12, 31}, 366, 0},
-        {{2023, 3, 1}, 60, 305},   {{2024, 3, 1}, 61, 305},
+        {{2023, 1, 1}, 1, 364},
+        {{2023, 12, 31}, 365, 0},
+        {{2024, 12, 31}, 366, 0},
+        {{2023, 3, 1}, 60, 305},
+        {{2024, 3, 1}, 61, 305},
         // DayNumber counts 1900 as a leap year.
-        {{1900, 3, 1}, 61, 305},   {{1900, 1, 1}, 1, 365},   {{1900, 12, 31}, 366, 0},
+        {{1900, 3, 1}, 61, 305},
+        {{1900, 1, 1}, 1, 365},
+        {{1900, 12, 31}, 366, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DayOfYear(c.date), c.dayOfYear) << c.date.year << "-" << c.date.month;

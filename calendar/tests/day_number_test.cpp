@@ -34,8 +34,8 @@ TEST(DayNumberTest, DoesNotCompareTheDayWithTheMonthLength) {
 
 TEST(DayNumberTest, GivesZeroOutsideTheAcceptedBounds) {
     const CivilDate outOfBounds[] = {
-        {2000, 1, 0}, {2000, 1, 32}, {2000, 0, 1},    {2000, 13, 1},
-        {0, 1, 1},    {-5, 1, 1},    {10000, 1, 1},   {2000, -1, 1},
+        {2000, 1, 0}, {2000, 1, 32}, {2000, 0, 1},  {2000, 13, 1},
+        {0, 1, 1},    {-5, 1, 1},    {10000, 1, 1}, {2000, -1, 1},
     };
     for (const auto& d : outOfBounds) {
         EXPECT_EQ(DayNumber(d), 0) << d.year << "-" << d.month << "-" << d.day;
@@ -55,10 +55,8 @@ TEST(DayNumberTest, RoundTripsAndCountsOnOverEverySupportedDate) {
                 const int n = DayNumber(year, month, day);
                 ASSERT_EQ(DateFromDayNumber(n), (CivilDate{year, month, day}))
                     << year << "-" << month << "-" << day;
-                const bool afterPhantomDay =
-                    month == 3 && day == 1 && year % 4 == 0 && !IsLeapYear(year);
-                ASSERT_EQ(n - previous, afterPhantomDay ? 2 : 1)
-                    << year << "-" << month << "-" << day;
+                const bool afterPhantomDay = month == 3 && day == 1 && year % 4 == 0 && !IsLeapYear(year);
+                ASSERT_EQ(n - previous, afterPhantomDay ? 2 : 1) << year << "-" << month << "-" << day;
                 previous = n;
             }
         }

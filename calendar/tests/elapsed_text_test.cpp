@@ -5,8 +5,8 @@
 #include <string>
 
 #include "calendar/day_number.h"
-#include "calendar/month_length.h"
 #include "calendar/elapsed_text.h"
+#include "calendar/month_length.h"
 
 namespace orvanto {
 namespace {

@@ -14,10 +14,9 @@ struct MonthLengthCase {
 
 TEST(DaysInMonthTest, FollowsTheGregorianLeapRule) {
     const MonthLengthCase cases[] = {
-        {2, 1900, 28}, {2, 2000, 29}, {2, 2023, 28}, {2, 2024, 29}, {2, 1800, 28},
-        {2, 2100, 28}, {1, 2023, 31}, {4, 2023, 30}, {6, 2023, 30}, {7, 2023, 31},
-        {8, 2023, 31}, {9, 2023, 30}, {11, 2023, 30}, {12, 2023, 31},
-        {0, 2023, 0},  {13, 2023, 0}, {-1, 2023, 0},
+        {2, 1900, 28},  {2, 2000, 29},  {2, 2023, 28}, {2, 2024, 29}, {2, 1800, 28}, {2, 2100, 28},
+        {1, 2023, 31},  {4, 2023, 30},  {6, 2023, 30}, {7, 2023, 31}, {8, 2023, 31}, {9, 2023, 30},
+        {11, 2023, 30}, {12, 2023, 31}, {0, 2023, 0},  {13, 2023, 0}, {-1, 2023, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DaysInMonth(c.month, c.year), c.days) << c.month << "/" << c.year;
@@ -33,15 +32,13 @@ struct ValidityCase {
 
 TEST(IsValidDateTest, AcceptsRealDatesOfTheSupportedYearsOnly) {
     const ValidityCase cases[] = {
-        {29, 2, 1900, false}, {29, 2, 2000, true},  {28, 2, 1900, true},
-        {1, 1, 1753, true},   {31, 12, 2078, true}, {31, 12, 1752, false},
-        {1, 1, 2079, false},  {31, 4, 2023, false}, {30, 4, 2023, true},
-        {0, 1, 2023, false},  {32, 1, 2023, false}, {1, 0, 2023, false},
+        {29, 2, 1900, false}, {29, 2, 2000, true},   {28, 2, 1900, true},  {1, 1, 1753, true},
+        {31, 12, 2078, true}, {31, 12, 1752, false}, {1, 1, 2079, false},  {31, 4, 2023, false},
+        {30, 4, 2023, true},  {0, 1, 2023, false},   {32, 1, 2023, false}, {1, 0, 2023, false},
         {1, 13, 2023, false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(IsValidDate(c.day, c.month, c.year), c.valid)
-            << c.year << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(IsValidDate(c.day, c.month, c.year), c.valid) << c.year << "-" << c.month << "-" << c.day;
     }
 }
 

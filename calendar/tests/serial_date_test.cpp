@@ -19,9 +19,9 @@ struct SerialCase {
 
 TEST(SerialDateTest, KnownSerials) {
     const SerialCase cases[] = {
-        {{1899, 12, 30}, 0, 7},       {{1899, 12, 31}, 1, 1},       {{1900, 1, 1}, 2, 2},
-        {{1900, 3, 1}, 61, 5},        {{2000, 1, 1}, 36526, 7},     {{2024, 5, 17}, 45429, 6},
-        {{1753, 1, 1}, -53688, 2},    {{2078, 12, 31}, 65380, 7},   {{1, 1, 1}, -693593, 2},
+        {{1899, 12, 30}, 0, 7},       {{1899, 12, 31}, 1, 1},     {{1900, 1, 1}, 2, 2},
+        {{1900, 3, 1}, 61, 5},        {{2000, 1, 1}, 36526, 7},   {{2024, 5, 17}, 45429, 6},
+        {{1753, 1, 1}, -53688, 2},    {{2078, 12, 31}, 65380, 7}, {{1, 1, 1}, -693593, 2},
         {{9999, 12, 31}, 2958465, 6}, {{1800, 2, 26}, -36466, 4},
     };
     for (const auto& c : cases) {
@@ -57,8 +57,8 @@ TEST(SerialDateTest, RefusesDatesThatDoNotExist) {
 }
 
 TEST(SerialDateTest, EveryMinuteAndSomeMillisecondsDecodeExactly) {
-    for (double date : {EncodeDate(2024, 5, 17), EncodeDate(1899, 12, 30),
-                        EncodeDate(1753, 1, 1), EncodeDate(9999, 12, 31)}) {
+    for (double date : {EncodeDate(2024, 5, 17), EncodeDate(1899, 12, 30), EncodeDate(1753, 1, 1),
+                        EncodeDate(9999, 12, 31)}) {
         for (int hour = 0; hour < 24; ++hour) {
             for (int minute = 0; minute < 60; ++minute) {
                 for (int ms : {0, 1, 500, 999}) {
@@ -113,9 +113,8 @@ TEST(SerialDateTest, EncodeTimeChecksItsFields) {
 }
 
 TEST(SerialDateTest, DecodingRefusesValuesThatAreNoDate) {
-    for (double bad : {std::numeric_limits<double>::quiet_NaN(),
-                       std::numeric_limits<double>::infinity(), 1e300, -1e300,
-                       EncodeDate(9999, 12, 31) + 1.0, EncodeDate(1, 1, 1) - 1.0}) {
+    for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                       1e300, -1e300, EncodeDate(9999, 12, 31) + 1.0, EncodeDate(1, 1, 1) - 1.0}) {
         EXPECT_THROW(DecodeDate(bad), std::invalid_argument) << bad;
         EXPECT_THROW(DecodeTime(bad), std::invalid_argument) << bad;
         EXPECT_THROW(DayOfWeek(bad), std::invalid_argument) << bad;

@@ -25,12 +25,11 @@ struct WeekdayCase {
 
 TEST(WeekdayOfTest, KnownWeekdays) {
     const WeekdayCase cases[] = {
-        {2000, 1, 1, 6},  {1753, 1, 1, 1},  {2078, 12, 31, 6}, {2023, 1, 1, 0},
-        {1900, 3, 1, 4},  {1800, 2, 26, 3}, {2024, 3, 31, 0},  {1899, 12, 30, 6},
+        {2000, 1, 1, 6}, {1753, 1, 1, 1},  {2078, 12, 31, 6}, {2023, 1, 1, 0},
+        {1900, 3, 1, 4}, {1800, 2, 26, 3}, {2024, 3, 31, 0},  {1899, 12, 30, 6},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(WeekdayOf(c.year, c.month, c.day), c.weekday)
-            << c.year << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(WeekdayOf(c.year, c.month, c.day), c.weekday) << c.year << "-" << c.month << "-" << c.day;
     }
 }
 

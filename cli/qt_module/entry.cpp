@@ -22,7 +22,8 @@ const ModuleCommand kModuleCommands[] = {
     {"print", qt_module::RunPrintCommand},
     {"sntp", qt_module::RunSntpCommand},
     {"astro", [](const Args& args) { return orvanto::cli::RunAstroCommand(args, qt_module::WriteAstroPdf); }},
-    {"events", [](const Args& args) { return orvanto::cli::RunEventsCommand(args, qt_module::WriteEventsPdf); }},
+    {"events",
+     [](const Args& args) { return orvanto::cli::RunEventsCommand(args, qt_module::WriteEventsPdf); }},
     {"bio", [](const Args& args) { return orvanto::cli::RunBioCommand(args, qt_module::WriteBioPng); }},
 };
 

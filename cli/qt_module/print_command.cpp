@@ -34,7 +34,8 @@ std::optional<int> ParseNumber(std::string_view text, int low, int high) {
     int value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end || value < low || value > high) return std::nullopt;
+    if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
+        return std::nullopt;
     return value;
 }
 
@@ -48,7 +49,9 @@ public:
         ShowMessage(kind, title, text);
         return true;
     }
-    ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override { return {request.keepChecked, 0}; }
+    ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override {
+        return {request.keepChecked, 0};
+    }
 };
 
 // "inside", "below", "both" set the placement; "none" switches the entries off.
@@ -58,10 +61,14 @@ bool ParsePlacement(const std::string& text, bool& on, EntryPlacement& placement
         return true;
     }
     on = true;
-    if (text == "inside") placement = EntryPlacement::Inside;
-    else if (text == "below") placement = EntryPlacement::Below;
-    else if (text == "both") placement = EntryPlacement::Both;
-    else return false;
+    if (text == "inside")
+        placement = EntryPlacement::Inside;
+    else if (text == "below")
+        placement = EntryPlacement::Below;
+    else if (text == "both")
+        placement = EntryPlacement::Both;
+    else
+        return false;
     return true;
 }
 
@@ -89,22 +96,34 @@ std::optional<std::string> ReadArgs(const Args& args, PrintArgs& out) {
             return std::nullopt;
         };
         std::optional<std::string> error;
-        if (arg == "--from") error = value(out.from);
-        else if (arg == "--count") error = value(out.count);
-        else if (arg == "--settings") error = value(out.settings);
-        else if (arg == "--pdf") error = value(out.pdf);
-        else if (arg == "--holidays") error = value(out.holidays);
-        else if (arg == "--events") error = value(out.events);
+        if (arg == "--from")
+            error = value(out.from);
+        else if (arg == "--count")
+            error = value(out.count);
+        else if (arg == "--settings")
+            error = value(out.settings);
+        else if (arg == "--pdf")
+            error = value(out.pdf);
+        else if (arg == "--holidays")
+            error = value(out.holidays);
+        else if (arg == "--events")
+            error = value(out.events);
         else if (arg == "--paper") {
             std::optional<std::string> paper;
             error = value(paper);
             if (paper) out.paper = *paper;
-        } else if (arg == "--moon") out.moon = true;
-        else if (arg == "--no-moon") out.moon = false;
-        else if (arg == "--colors") out.colors = true;
-        else if (arg == "--landscape") out.landscape = true;
-        else if (!arg.empty() && arg[0] != '-' && !out.layout) out.layout = arg;
-        else return "unexpected argument '" + arg + "'";
+        } else if (arg == "--moon")
+            out.moon = true;
+        else if (arg == "--no-moon")
+            out.moon = false;
+        else if (arg == "--colors")
+            out.colors = true;
+        else if (arg == "--landscape")
+            out.landscape = true;
+        else if (!arg.empty() && arg[0] != '-' && !out.layout)
+            out.layout = arg;
+        else
+            return "unexpected argument '" + arg + "'";
         if (error) return error;
     }
     return std::nullopt;
@@ -123,33 +142,42 @@ int RunPrintCommand(const Args& args) {
     if (!given.layout || !given.from || !given.pdf) return UsageError(kCommand, kUsage);
 
     CalendarPrintRequest request;
-    if (*given.layout == "month") request.layout = CalendarLayout::Month;
-    else if (*given.layout == "year") request.layout = CalendarLayout::Year;
-    else if (*given.layout == "card") request.layout = CalendarLayout::Card;
-    else return UsageError(kCommand, "the layout must be month, year or card, not '" + *given.layout + "'");
+    if (*given.layout == "month")
+        request.layout = CalendarLayout::Month;
+    else if (*given.layout == "year")
+        request.layout = CalendarLayout::Year;
+    else if (*given.layout == "card")
+        request.layout = CalendarLayout::Card;
+    else
+        return UsageError(kCommand, "the layout must be month, year or card, not '" + *given.layout + "'");
 
     const std::string& from = *given.from;
     const std::size_t dash = from.find('-');
-    const auto year = dash == std::string::npos
-                          ? std::nullopt
-                          : ParseNumber(std::string_view(from).substr(0, dash), kFirstCalendarYear, kLastCalendarYear);
+    const auto year = dash == std::string::npos ? std::nullopt
+                                                : ParseNumber(std::string_view(from).substr(0, dash),
+                                                              kFirstCalendarYear, kLastCalendarYear);
     const auto month = year ? ParseNumber(std::string_view(from).substr(dash + 1), 1, 12) : std::nullopt;
     if (!year || !month || dash != 4) {
-        return UsageError(kCommand, "--from must be YYYY-MM with a year from 1753 to 2078, not '" + from + "'");
+        return UsageError(kCommand,
+                          "--from must be YYYY-MM with a year from 1753 to 2078, not '" + from + "'");
     }
     request.year = *year;
     request.month = *month;
     if (given.count) {
         const auto count = ParseNumber(*given.count, 1, kMaxPrintCount);
-        if (!count) return UsageError(kCommand, "--count must be a number from 1 to 12, not '" + *given.count + "'");
+        if (!count)
+            return UsageError(kCommand, "--count must be a number from 1 to 12, not '" + *given.count + "'");
         request.count = *count;
     }
 
     PdfOptions pdf;
     pdf.marginMillimetres = kCalendarPdfMarginMillimetres;
-    if (given.paper == "A4") pdf.paper = QPageSize::A4;
-    else if (given.paper == "Letter") pdf.paper = QPageSize::Letter;
-    else return UsageError(kCommand, "--paper must be A4 or Letter, not '" + given.paper + "'");
+    if (given.paper == "A4")
+        pdf.paper = QPageSize::A4;
+    else if (given.paper == "Letter")
+        pdf.paper = QPageSize::Letter;
+    else
+        return UsageError(kCommand, "--paper must be A4 or Letter, not '" + given.paper + "'");
 
     const IniFile settings(SettingsPathOrDefault(settingsPath));
     const PrintSettings saved = ReadPrintSettings(settings);
@@ -158,10 +186,12 @@ int RunPrintCommand(const Args& args) {
     options.holidays = saved.printHoly;
     options.events = saved.printEvent;
     if (given.holidays && !ParsePlacement(*given.holidays, options.holidays, options.holidayPlacement)) {
-        return UsageError(kCommand, "--holidays must be inside, below, both or none, not '" + *given.holidays + "'");
+        return UsageError(kCommand,
+                          "--holidays must be inside, below, both or none, not '" + *given.holidays + "'");
     }
     if (given.events && !ParsePlacement(*given.events, options.events, options.eventPlacement)) {
-        return UsageError(kCommand, "--events must be inside, below, both or none, not '" + *given.events + "'");
+        return UsageError(kCommand,
+                          "--events must be inside, below, both or none, not '" + *given.events + "'");
     }
     options.colors = given.colors;
     options.landscape = given.landscape;
@@ -171,7 +201,8 @@ int RunPrintCommand(const Args& args) {
     TimeStyle timeStyle;
     timeStyle.twelveHour = SystemTwelveHourClock();
     StderrPrompt prompt;
-    const int bias = TimeZoneBias(SystemTimeZoneFacts(), settings.ReadBool("Settings", "DSTCorrection", true));
+    const int bias =
+        TimeZoneBias(SystemTimeZoneFacts(), settings.ReadBool("Settings", "DSTCorrection", true));
     const MonthDataSource source = [&](int y, int m) {
         return ReadMonthPrintData(y, m, settings, timeStyle, prompt, bias);
     };

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "clock/sntp_client.h"
 #include "cli/commands.h"
 #include "cli/qt_module/drawn_output.h"
+#include "clock/sntp_client.h"
 #include "core/clock.h"
 #include "platform/host_lookup.h"
 
@@ -92,7 +92,8 @@ std::string DateTimeText(double serial) {
     gmtime_r(&whole, &parts);
     char text[64];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03lld", parts.tm_year + 1900,
-                  parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec, ms - seconds * 1000);
+                  parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec,
+                  ms - seconds * 1000);
     return text;
 }
 

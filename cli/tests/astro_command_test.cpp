@@ -3,8 +3,8 @@
 // from the city library.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -36,8 +36,8 @@ bool HasLine(const std::string& text, const std::string& line) {
 }
 
 TEST_F(AstroCommandTest, PrintsTheReportForAPlace) {
-    const CliRun run = Run({"--date", "2026-12-11", "--time", "14:00:00", "--lat", "40.7128",
-                            "--lon", "-74.0060", "--zone-hours", "-5", "--date-format", "1"});
+    const CliRun run = Run({"--date", "2026-12-11", "--time", "14:00:00", "--lat", "40.7128", "--lon",
+                            "-74.0060", "--zone-hours", "-5", "--date-format", "1"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(run.out.rfind("Orvanto Astronomical Report\n\n\nDate\n", 0) == 0) << run.out;
     EXPECT_TRUE(HasLine(run.out, "Friday, December 11, 2026, 14:00")) << run.out;
@@ -53,8 +53,8 @@ TEST_F(AstroCommandTest, PrintsTheReportForAPlace) {
 }
 
 TEST_F(AstroCommandTest, TwelveHourClockAndPolarDay) {
-    const CliRun run = Run({"--date", "2026-06-24", "--time", "12:00", "--lat", "70", "--lon",
-                            "20", "--zone-hours", "1", "--12h"});
+    const CliRun run = Run({"--date", "2026-06-24", "--time", "12:00", "--lat", "70", "--lon", "20",
+                            "--zone-hours", "1", "--12h"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(HasLine(run.out, "Sun rise: No rises or sets calculable")) << run.out;
     EXPECT_TRUE(HasLine(run.out, "Daylight: No rises or sets calculable")) << run.out;
@@ -67,8 +67,8 @@ TEST_F(AstroCommandTest, ReadsLocationAndFormatsFromTheSettingsFile) {
     const fs::path settings = dir_ / "ORVANTO.INI";
     std::ofstream(settings) << "[Settings]\nDateFormat=1\nMinorPhases=1\n"
                                "[Location]\nCityName=Cape Town\nLatitude=-33.9249\nLongitude=18.4241\n";
-    const CliRun run = Run({"--settings", settings.string(), "--date", "2026-04-01", "--time",
-                            "08:00:00", "--zone-hours", "2"});
+    const CliRun run = Run(
+        {"--settings", settings.string(), "--date", "2026-04-01", "--time", "08:00:00", "--zone-hours", "2"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(HasLine(run.out, "Latitude: 33\xC2\xB0 55' S")) << run.out;
     EXPECT_TRUE(HasLine(run.out, "Longitude: 18\xC2\xB0 25' E")) << run.out;
@@ -77,8 +77,8 @@ TEST_F(AstroCommandTest, ReadsLocationAndFormatsFromTheSettingsFile) {
 }
 
 TEST_F(AstroCommandTest, TakesAPlaceFromTheCityLibrary) {
-    const CliRun run = Run({"--city", "sydney, australia", "--date", "2026-01-15", "--time",
-                            "12:00:00", "--zone-hours", "11"});
+    const CliRun run = Run(
+        {"--city", "sydney, australia", "--date", "2026-01-15", "--time", "12:00:00", "--zone-hours", "11"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(HasLine(run.out, "Latitude: 33\xC2\xB0 52' S")) << run.out;
     const CliRun unknown = Run({"--city", "Atlantis under the sea"});
@@ -98,7 +98,10 @@ TEST_F(AstroCommandTest, EventsInUniversalTime) {
 }
 
 TEST_F(AstroCommandTest, RejectsBadArguments) {
-    struct Case { std::vector<std::string> args; const char* message; };
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;
+    };
     const std::vector<Case> cases = {
         {{"--date", "2026-02-30"}, "--date takes"},
         {{"--date", "1700-01-01"}, "--date takes"},
@@ -141,8 +144,8 @@ std::vector<std::string> NonEmptyLines(const std::string& text) {
 // --pdf writes the printed report: the same lines as the text report, in the same order,
 // in Times (Liberation Serif) with the title and the headings in bold.
 TEST_F(AstroCommandTest, WritesThePrintedReportIntoAPdfFile) {
-    const std::vector<std::string> place = {"--date", "2026-12-11", "--time", "14:00", "--lat",
-                                            "-33.8678", "--lon", "151.2073", "--zone-hours", "11"};
+    const std::vector<std::string> place = {"--date",   "2026-12-11", "--time",   "14:00",        "--lat",
+                                            "-33.8678", "--lon",      "151.2073", "--zone-hours", "11"};
     const CliRun text = Run(place);
     ASSERT_EQ(text.status, 0) << text.err;
     std::vector<std::string> args = place;

@@ -18,7 +18,8 @@ using orvanto::test::TempFolder;
 
 // The width and height in a PNG file's header, or {0, 0} for no PNG.
 std::pair<std::uint32_t, std::uint32_t> PngSize(const std::string& bytes) {
-    if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 || bytes.compare(12, 4, "IHDR") != 0)
+    if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 ||
+        bytes.compare(12, 4, "IHDR") != 0)
         return {0, 0};
     auto word = [&](std::size_t at) {
         std::uint32_t value = 0;
@@ -35,7 +36,7 @@ protected:
     // The drawing application keeps its runtime files in the test's folder.
     CliRun RunCli(const std::vector<std::string>& args) const {
         return orvanto::test::RunCli(dir_, "bio", args, std::nullopt,
-                                        "HOME=" + dir_.string() + " XDG_RUNTIME_DIR=" + dir_.string());
+                                     "HOME=" + dir_.string() + " XDG_RUNTIME_DIR=" + dir_.string());
     }
 
     TempFolder folder_{"orvanto-bio"};
@@ -70,7 +71,8 @@ TEST_F(BioCommandTest, MonthsBeforeTheBirthAndLeapFebruary) {
 TEST_F(BioCommandTest, PicturesLightAndDark) {
     const fs::path light = dir_ / "light.png";
     const fs::path dark = dir_ / "dark.png";
-    const CliRun lightRun = RunCli({"--birth", "1980-05-07", "--month", "2023-02", "--name", "Ann", "--png", light});
+    const CliRun lightRun =
+        RunCli({"--birth", "1980-05-07", "--month", "2023-02", "--name", "Ann", "--png", light});
     EXPECT_EQ(lightRun.status, 0) << lightRun.err;
     EXPECT_EQ(lightRun.Lines().size(), 28u);
     const CliRun darkRun =
@@ -92,14 +94,18 @@ TEST_F(BioCommandTest, BadArgumentsAreUsageErrors) {
     };
     const std::vector<Case> cases = {
         {{}, "usage: bio --birth YYYY-MM-DD --month YYYY-MM [--name TEXT] [--png FILE [--dark]]"},
-        {{"--birth", "1980-05-07"}, "usage: bio --birth YYYY-MM-DD --month YYYY-MM [--name TEXT] [--png FILE [--dark]]"},
+        {{"--birth", "1980-05-07"},
+         "usage: bio --birth YYYY-MM-DD --month YYYY-MM [--name TEXT] [--png FILE [--dark]]"},
         {{"--birth", "1980-02-30", "--month", "2023-02"},
          "expected a birth date YYYY-MM-DD from 1753-01-01 to 2078-12-31, not '1980-02-30'"},
         {{"--birth", "1752-12-31", "--month", "2023-02"},
          "expected a birth date YYYY-MM-DD from 1753-01-01 to 2078-12-31, not '1752-12-31'"},
-        {{"--birth", "1980-05-07", "--month", "2079-01"}, "expected a month YYYY-MM from 1753-01 to 2078-12, not '2079-01'"},
-        {{"--birth", "1980-05-07", "--month", "2023-2"}, "expected a month YYYY-MM from 1753-01 to 2078-12, not '2023-2'"},
-        {{"--birth", "1980-05-07", "--month", "2023-13"}, "expected a month YYYY-MM from 1753-01 to 2078-12, not '2023-13'"},
+        {{"--birth", "1980-05-07", "--month", "2079-01"},
+         "expected a month YYYY-MM from 1753-01 to 2078-12, not '2079-01'"},
+        {{"--birth", "1980-05-07", "--month", "2023-2"},
+         "expected a month YYYY-MM from 1753-01 to 2078-12, not '2023-2'"},
+        {{"--birth", "1980-05-07", "--month", "2023-13"},
+         "expected a month YYYY-MM from 1753-01 to 2078-12, not '2023-13'"},
         {{"--birth", "1980-05-07", "--month", "2023-02", "--name"}, "--name needs a value"},
         {{"--birth", "1980-05-07", "--month", "2023-02", "--dark"}, "--dark needs --png FILE"},
         {{"--birth", "1980-05-07", "--month", "2023-02", "--colour"}, "unknown argument '--colour'"},

@@ -80,7 +80,8 @@ TEST_F(CheckCommandTest, EveryAnswer) {
     // Birthday: keep ("Reschedule now!"). Warned again, due today: ok.
     const CliRun run = Check("keep\nwarn 30\nfoo\nnokeep\nkeep\nok\n");
     EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("Just 2 days for\nBirthday  \n[ ] Reschedule now!\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Just 2 days for\nBirthday  \n[ ] Reschedule now!\n"), std::string::npos)
+        << run.out;
     EXPECT_NE(run.err.find("answer ok, keep, nokeep or warn N"), std::string::npos);
     EXPECT_EQ(Reminders(), Record(kToday - 1, '0', "10000,0,9999,00000000,Kept") +
                                Record(kToday, '0', "10000,0,1230,00000000,1 day from Warned") +
@@ -89,7 +90,8 @@ TEST_F(CheckCommandTest, EveryAnswer) {
 }
 
 TEST_F(CheckCommandTest, NothingDueLeavesTheFileAsItWas) {
-    WriteSettings(Record(kToday, '0', "10000,0,1430,00000000,Later today") + "0/0=10000,0,9999,00000000,zero\n");
+    WriteSettings(Record(kToday, '0', "10000,0,1430,00000000,Later today") +
+                  "0/0=10000,0,9999,00000000,zero\n");
     const std::string before = ReadFile(settings_);
     const CliRun run = Check("");
     EXPECT_EQ(run.status, 0);
@@ -133,8 +135,8 @@ TEST_F(CheckCommandTest, EndOfInputLeavesEveryRecordUntouched) {
     const CliRun run = Check("");
     // Six popups, each one ended by the end of input.
     std::size_t count = 0;
-    for (std::size_t at = run.out.find("End of input: the reminder stays as it is\n"); at != std::string::npos;
-         at = run.out.find("End of input", at + 1)) {
+    for (std::size_t at = run.out.find("End of input: the reminder stays as it is\n");
+         at != std::string::npos; at = run.out.find("End of input", at + 1)) {
         ++count;
     }
     EXPECT_EQ(count, 6u) << run.out;
@@ -171,9 +173,9 @@ TEST_F(CheckCommandTest, AnswerOptionAnswersEveryPopup) {
         SCOPED_TRACE(c.answer + " " + c.extra);
         WriteSettings(missed + daily + birthday + dentist, c.extra);
         // Lines on standard input are not read.
-        const CliRun run = RunCli({"--settings", settings_, "--today", "2026-12-11", "--now", "12:00", "--answer",
-                                   c.answer},
-                                  "keep\nkeep\nkeep\nkeep\nkeep\n");
+        const CliRun run =
+            RunCli({"--settings", settings_, "--today", "2026-12-11", "--now", "12:00", "--answer", c.answer},
+                   "keep\nkeep\nkeep\nkeep\nkeep\n");
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_NE(run.out.find("Answered: " + c.answer + "\n"), std::string::npos) << run.out;
         EXPECT_EQ(run.out.find("End of input"), std::string::npos) << run.out;

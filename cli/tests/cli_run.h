@@ -5,8 +5,8 @@
 
 #include <sys/wait.h>
 
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -55,7 +55,8 @@ inline std::string Quoted(const std::string& arg) {
 // standard input. environment, when not empty, is put before the program
 // (for instance "LC_ALL=C").
 inline CliRun RunCli(const std::filesystem::path& folder, const std::string& command,
-                     const std::vector<std::string>& args, const std::optional<std::string>& input = std::nullopt,
+                     const std::vector<std::string>& args,
+                     const std::optional<std::string>& input = std::nullopt,
                      const std::string& environment = {}) {
     std::string line = environment.empty() ? std::string() : environment + " ";
     line += Quoted(ORVANTO_CLI) + " " + command;
@@ -73,8 +74,10 @@ inline CliRun RunCli(const std::filesystem::path& folder, const std::string& com
     return run;
 }
 
-inline CliRun RunCli(const TempFolder& folder, const std::string& command, const std::vector<std::string>& args,
-                     const std::optional<std::string>& input = std::nullopt, const std::string& environment = {}) {
+inline CliRun RunCli(const TempFolder& folder, const std::string& command,
+                     const std::vector<std::string>& args,
+                     const std::optional<std::string>& input = std::nullopt,
+                     const std::string& environment = {}) {
     return RunCli(folder.Path(), command, args, input, environment);
 }
 
@@ -86,7 +89,8 @@ inline std::filesystem::path CopyProgramInto(const std::filesystem::path& folder
     const auto copy = std::filesystem::copy_options::overwrite_existing;
     std::filesystem::copy_file(program, folder / program.filename(), copy);
     std::filesystem::copy_file(program.parent_path() / "libcities.so", folder / "libcities.so", copy);
-    if (withQtModule) std::filesystem::copy_file(program.parent_path() / "libcli-qt.so", folder / "libcli-qt.so", copy);
+    if (withQtModule)
+        std::filesystem::copy_file(program.parent_path() / "libcli-qt.so", folder / "libcli-qt.so", copy);
     return folder / program.filename();
 }
 

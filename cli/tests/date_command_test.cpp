@@ -51,8 +51,9 @@ TEST_F(DateCommandTest, WeekStartsDifferOnASunday) {
               "IsoWeekNumber: 1\n"
               "Day of year: 8\n"
               "Days left in year: 357\n");
-    EXPECT_NE(RunCli({"2023-01-02"}).out.find("Week (weeks from Sunday): 1\n"
-                                               "Week (weeks from Monday): 2\n"),
+    EXPECT_NE(RunCli({"2023-01-02"})
+                  .out.find("Week (weeks from Sunday): 1\n"
+                            "Week (weeks from Monday): 2\n"),
               std::string::npos);
 }
 
@@ -71,9 +72,20 @@ TEST_F(DateCommandTest, EdgesOfTheSupportedRange) {
 
 TEST_F(DateCommandTest, BadArgumentsGiveAOneLineUsageError) {
     const std::vector<std::vector<std::string>> cases = {
-        {},           {"1752-12-31"}, {"2079-01-01"}, {"1900-02-29"}, {"2023-04-31"},
-        {"2023-13-01"}, {"2023-00-10"}, {"2023-1-5"},   {"20230105"},   {"2023-01-05x"},
-        {"+023-01-05"}, {"2023-01-05", "extra"},      {"2023/01/05"}, {""},
+        {},
+        {"1752-12-31"},
+        {"2079-01-01"},
+        {"1900-02-29"},
+        {"2023-04-31"},
+        {"2023-13-01"},
+        {"2023-00-10"},
+        {"2023-1-5"},
+        {"20230105"},
+        {"2023-01-05x"},
+        {"+023-01-05"},
+        {"2023-01-05", "extra"},
+        {"2023/01/05"},
+        {""},
     };
     for (const auto& args : cases) {
         const CliRun run = RunCli(args);

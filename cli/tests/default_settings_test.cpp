@@ -45,8 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
     Commands, DefaultSettingsTest,
     testing::Values(DefaultSettingsCase{"holidays", "holidays 2024", "Christmas", "Thanks Giving Day"},
                     DefaultSettingsCase{"month", "month 2024 11", "", "Thanks Giving Day"},
-                    DefaultSettingsCase{"astro", "astro --date 2024-11-28 --time 12:00:00", "Latitude: 40° 25' N",
-                                        "Latitude: 51° 28' N"}),
+                    DefaultSettingsCase{"astro", "astro --date 2024-11-28 --time 12:00:00",
+                                        "Latitude: 40° 25' N", "Latitude: 51° 28' N"}),
     [](const testing::TestParamInfo<DefaultSettingsCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -83,7 +83,8 @@ TEST_F(EclipsesCommandTest, AListingOfManyYearsIsWellFormed) {
     const CliRun run = Run({"--from", "1900-01-01", "--count", "50"});
     ASSERT_EQ(run.status, 0) << run.err;
     ASSERT_EQ(run.Lines().size(), 100u);
-    const std::regex solar(R"(\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\tsolar\t(Partial|Noncentral|Circular|Circular total|Total))");
+    const std::regex solar(
+        R"(\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\tsolar\t(Partial|Noncentral|Circular|Circular total|Total))");
     const std::regex lunar(R"(\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\tlunar\t(Partial|Total|Half Shadow))");
     int solarCount = 0;
     for (std::size_t i = 0; i < run.Lines().size(); ++i) {
@@ -98,9 +99,10 @@ TEST_F(EclipsesCommandTest, AListingOfManyYearsIsWellFormed) {
 }
 
 TEST_F(EclipsesCommandTest, RefusesBadArgumentsWithAUsageError) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{}, {"--from", "2079-01-01", "--count", "1"},
-          {"--from", "2000-01-01", "--count", "1x"}, {"--to", "2000-01-01"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{},
+                                                 {"--from", "2079-01-01", "--count", "1"},
+                                                 {"--from", "2000-01-01", "--count", "1x"},
+                                                 {"--to", "2000-01-01"}}) {
         const CliRun run = Run(args);
         EXPECT_EQ(run.status, 2) << ::testing::PrintToString(args);
         EXPECT_EQ(run.err.rfind("orvanto-cli eclipses: ", 0), 0u) << run.err;

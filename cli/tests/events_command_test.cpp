@@ -54,15 +54,17 @@ protected:
 };
 
 TEST_F(EventsCommandTest, TabSeparatedRowsInKeyOrder) {
-    const std::string settings =
-        WriteSettings({Key(k3March2005, '1') + "11012,3,1430,4CDF0005,Gym", Key(k3March2005, '0') + "10000,0,9999,00000000,Dentist",
-                       Key(k1March2005, '0') + "21010,0,9999,00000000,Holiday, with comma", "junk=kept aside"});
+    const std::string settings = WriteSettings(
+        {Key(k3March2005, '1') + "11012,3,1430,4CDF0005,Gym",
+         Key(k3March2005, '0') + "10000,0,9999,00000000,Dentist",
+         Key(k1March2005, '0') + "21010,0,9999,00000000,Holiday, with comma", "junk=kept aside"});
     const CliRun run = Run({"--settings", settings});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out,
-              "001 \t03/01/2005\t--:--\t 0\tHoliday, with comma\tHoliday  every 1 year\t--/--/----\tNo limit\n"
-              "002 \t03/03/2005\t--:--\t 0\tDentist\tReminder No repeat\t--/--/----\tNo limit\n"
-              "003 \t03/03/2005\t14:30\t 3\tGym\tReminder every 1 week\t03/15/1970\t05 times\n");
+    EXPECT_EQ(
+        run.out,
+        "001 \t03/01/2005\t--:--\t 0\tHoliday, with comma\tHoliday  every 1 year\t--/--/----\tNo limit\n"
+        "002 \t03/03/2005\t--:--\t 0\tDentist\tReminder No repeat\t--/--/----\tNo limit\n"
+        "003 \t03/03/2005\t14:30\t 3\tGym\tReminder every 1 week\t03/15/1970\t05 times\n");
 }
 
 TEST_F(EventsCommandTest, RangeTypeAndJson) {
@@ -71,27 +73,29 @@ TEST_F(EventsCommandTest, RangeTypeAndJson) {
                                                 Key(k3March2005, '0') + "10000,0,9999,00000000,Reminder",
                                                 Key(k1April2005, '0') + "21010,0,9999,00000000,April"},
                                                2);
-    const CliRun run = Run({"--settings", settings, "--from", "2005-03-01", "--to", "2005-03-31", "--type", "holidays",
-                            "--json"});
+    const CliRun run = Run({"--settings", settings, "--from", "2005-03-01", "--to", "2005-03-31", "--type",
+                            "holidays", "--json"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out,
-              "[\n  {\"number\": \"002 \", \"date\": \"01/03/2005\", \"time\": \"--:--\", \"warning\": \" 0\", "
-              "\"message\": \"\\\"March\\\"\", \"type\": \"Holiday  every 1 year\", \"start\": \"--/--/----\", "
-              "\"limit\": \"No limit\"}\n]\n");
+    EXPECT_EQ(
+        run.out,
+        "[\n  {\"number\": \"002 \", \"date\": \"01/03/2005\", \"time\": \"--:--\", \"warning\": \" 0\", "
+        "\"message\": \"\\\"March\\\"\", \"type\": \"Holiday  every 1 year\", \"start\": \"--/--/----\", "
+        "\"limit\": \"No limit\"}\n]\n");
     const CliRun none = Run({"--settings", settings, "--type", "bookmarks", "--json"});
     EXPECT_EQ(none.out, "[]\n");
 }
 
 TEST_F(EventsCommandTest, BadArgumentsAreUsageErrors) {
-    for (const auto& args : std::vector<std::vector<std::string>>{{"--from"},
-                                                                  {"--from", "2005-02-29"},
-                                                                  {"--to", "1752-12-31"},
-                                                                  {"--type", "birthdays"},
-                                                                  {"--from", "2005-03-02", "--to", "2005-03-01"},
-                                                                  {"--columns", "date"},
-                                                                  {"--pdf", "x.pdf", "--columns", "date,colour"},
-                                                                  {"--json", "--pdf", "x.pdf"},
-                                                                  {"extra"}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"--from"},
+                                               {"--from", "2005-02-29"},
+                                               {"--to", "1752-12-31"},
+                                               {"--type", "birthdays"},
+                                               {"--from", "2005-03-02", "--to", "2005-03-01"},
+                                               {"--columns", "date"},
+                                               {"--pdf", "x.pdf", "--columns", "date,colour"},
+                                               {"--json", "--pdf", "x.pdf"},
+                                               {"extra"}}) {
         const CliRun run = Run(args);
         EXPECT_EQ(run.status, 2) << args[0];
         EXPECT_EQ(run.err.rfind("orvanto-cli events: ", 0), 0u) << run.err;
@@ -105,7 +109,8 @@ TEST_F(EventsCommandTest, PrintedListInAPdf) {
                                                 Key(k31March2005, '0') + "20000,0,9999,00000000,Last day",
                                                 Key(k1April2005, '0') + "21010,0,9999,00000000,April day"});
     const fs::path pdf = dir_ / "list.pdf";
-    const CliRun run = Run({"--settings", settings, "--from", "2005-03-01", "--to", "2005-03-31", "--pdf", pdf.string()});
+    const CliRun run =
+        Run({"--settings", settings, "--from", "2005-03-01", "--to", "2005-03-31", "--pdf", pdf.string()});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string text = PdfText(pdf);
     EXPECT_NE(text.find("Orvanto Event List"), std::string::npos) << text;
@@ -117,8 +122,8 @@ TEST_F(EventsCommandTest, PrintedListInAPdf) {
     EXPECT_EQ(text.find("April day"), std::string::npos);
     EXPECT_NE(text.find("Total: 3 events"), std::string::npos) << "the long message counts once";
 
-    const CliRun holidays = Run({"--settings", settings, "--from", "2005-03-01", "--to", "2005-03-31", "--type",
-                                 "holidays", "--columns", "date,limit", "--pdf", pdf.string()});
+    const CliRun holidays = Run({"--settings", settings, "--from", "2005-03-01", "--to", "2005-03-31",
+                                 "--type", "holidays", "--columns", "date,limit", "--pdf", pdf.string()});
     ASSERT_EQ(holidays.status, 0) << holidays.err;
     const std::string list = PdfText(pdf);
     EXPECT_NE(list.find("Holiday list from 03/01/2005 to 03/31/2005"), std::string::npos) << list;
@@ -132,8 +137,10 @@ TEST_F(EventsCommandTest, PrintedListInAPdf) {
 TEST_F(EventsCommandTest, AnEmptyListPrintsTheTotalZero) {
     const std::string settings = WriteSettings({});
     const fs::path pdf = dir_ / "empty.pdf";
-    EXPECT_EQ(Run({"--settings", settings, "--from", "2005-03-01", "--to", "2005-03-31", "--pdf", pdf.string()}).status,
-              0);
+    EXPECT_EQ(
+        Run({"--settings", settings, "--from", "2005-03-01", "--to", "2005-03-31", "--pdf", pdf.string()})
+            .status,
+        0);
     EXPECT_NE(PdfText(pdf).find("Total: 0 events"), std::string::npos);
     EXPECT_EQ(Run({"--settings", settings}).out, "");
 }

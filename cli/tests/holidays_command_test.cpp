@@ -76,8 +76,8 @@ TEST_F(HolidaysCommandTest, SettingsFileThatCannotBeMadeIsAnError) {
 }
 
 TEST_F(HolidaysCommandTest, SwitchesComeFromTheSettingsFile) {
-    const std::string path = WriteSettings(
-        "[Settings]\r\nEasterRelated=0\r\nshowpesach = 1\r\nShowThanks=0\r\n");
+    const std::string path =
+        WriteSettings("[Settings]\r\nEasterRelated=0\r\nshowpesach = 1\r\nShowThanks=0\r\n");
     const CliRun run = RunCli({"2000", "--settings", path});
     EXPECT_EQ(run.status, 0);
     // Within a month Easter is listed before Pesach, whatever their days.
@@ -88,8 +88,8 @@ TEST_F(HolidaysCommandTest, SwitchesComeFromTheSettingsFile) {
 }
 
 TEST_F(HolidaysCommandTest, AllSwitchesOffPrintNothing) {
-    const std::string path = WriteSettings(
-        "[Settings]\nEasterRelated=0\nShowEaster=0\nShowPesach=0\nShowThanks=0\n");
+    const std::string path =
+        WriteSettings("[Settings]\nEasterRelated=0\nShowEaster=0\nShowPesach=0\nShowThanks=0\n");
     const CliRun run = RunCli({"2024", "--settings", path});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "");
@@ -111,8 +111,8 @@ TEST_F(HolidaysCommandTest, BinarySettingsFileDoesNotStopIt) {
 
 TEST_F(HolidaysCommandTest, BadArgumentsGiveAOneLineUsageError) {
     const std::vector<std::vector<std::string>> cases = {
-        {},         {"1752"},       {"2079"},           {"20x4"},        {"2024", "2025"},
-        {"--year"}, {"2024", "--settings"}, {"-5"},     {""},            {"2024.0"},
+        {},     {"1752"}, {"2079"},   {"20x4"}, {"2024", "2025"}, {"--year"}, {"2024", "--settings"},
+        {"-5"}, {""},     {"2024.0"},
     };
     for (const auto& args : cases) {
         const CliRun run = RunCli(args);

@@ -23,9 +23,9 @@ TEST(IcsCommands, ExportThenImportIntoAnotherSettingsFile) {
     WriteText(folder.Path() / "empty.INI", "[Reminders]\n");
     const std::string ics = (folder.Path() / "out.ics").string();
 
-    const CliRun exported = RunCli(folder.Path(), "export",
-                                   {"--ics", ics, "--settings", (folder.Path() / "cal.INI").string()}, std::nullopt,
-                                   "TZ=Europe/Madrid");
+    const CliRun exported =
+        RunCli(folder.Path(), "export", {"--ics", ics, "--settings", (folder.Path() / "cal.INI").string()},
+               std::nullopt, "TZ=Europe/Madrid");
     ASSERT_EQ(exported.status, 0) << exported.err;
     EXPECT_EQ(exported.out, "Exported 3 records as 3 events to " + ics + "\n");
     const std::string text = ReadFile(ics);
@@ -38,7 +38,8 @@ TEST(IcsCommands, ExportThenImportIntoAnotherSettingsFile) {
     EXPECT_NE(dry.out.find("Would add: 2005-10-07 Anna's birthday"), std::string::npos) << dry.out;
     EXPECT_EQ(ReadFile(empty), "[Reminders]\n");
 
-    const CliRun imported = RunCli(folder.Path(), "import", {ics, "--settings", empty}, std::nullopt, "TZ=Europe/Madrid");
+    const CliRun imported =
+        RunCli(folder.Path(), "import", {ics, "--settings", empty}, std::nullopt, "TZ=Europe/Madrid");
     ASSERT_EQ(imported.status, 0) << imported.err;
     EXPECT_NE(imported.out.find("Imported 3 of 3 events"), std::string::npos) << imported.out;
     const std::string result = ReadFile(empty);
@@ -50,8 +51,9 @@ TEST(IcsCommands, AMalformedFileChangesNothing) {
     TempFolder folder("orvanto-ics");
     WriteText(folder.Path() / "cal.INI", kSettings);
     WriteText(folder.Path() / "bad.ics", "BEGIN:VCALENDAR\nBEGIN:VEVENT\nSUMMARY:x\n");
-    const CliRun run = RunCli(folder.Path(), "import",
-                              {(folder.Path() / "bad.ics").string(), "--settings", (folder.Path() / "cal.INI").string()});
+    const CliRun run =
+        RunCli(folder.Path(), "import",
+               {(folder.Path() / "bad.ics").string(), "--settings", (folder.Path() / "cal.INI").string()});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("line 4: the file ends inside BEGIN:VEVENT"), std::string::npos) << run.err;
     EXPECT_EQ(ReadFile(folder.Path() / "cal.INI"), kSettings);

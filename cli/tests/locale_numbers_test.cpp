@@ -45,8 +45,8 @@ bool HasLine(const std::string& text, const std::string& line) {
 }
 
 TEST_P(LocaleNumbersTest, CoordinatesOnTheCommandLineKeepTheirFraction) {
-    const std::vector<std::string> args = {"--date", "2026-12-11", "--time", "12:00:00", "--lat", "40.42",
-                                           "--lon", "-3.70", "--zone-hours", "1"};
+    const std::vector<std::string> args = {"--date", "2026-12-11", "--time", "12:00:00",     "--lat",
+                                           "40.42",  "--lon",      "-3.70",  "--zone-hours", "1"};
     const CliRun c = Run(args, "LC_ALL=C");
     const CliRun local = Run(args, locale_);
     ASSERT_EQ(local.status, 0) << local.err;
@@ -70,6 +70,8 @@ TEST_P(LocaleNumbersTest, CoordinatesOfTheSettingsFileKeepTheirFraction) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, LocaleNumbersTest, ::testing::Values("de_DE", "fr_FR"),
-                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param);
+                         });
 
 }  // namespace

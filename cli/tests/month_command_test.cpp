@@ -59,9 +59,13 @@ TEST_F(MonthCommandTest, StoredAndCalculatedOccurrencesThenHolidays) {
 }
 
 TEST_F(MonthCommandTest, BadArgumentsAreUsageErrors) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"2005"}, {"1752", "1"}, {"2005", "13"}, {"2005", "x"}, {"2005", "1", "--settings"},
-             {"2005", "1", "--bogus"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{},
+                                                                  {"2005"},
+                                                                  {"1752", "1"},
+                                                                  {"2005", "13"},
+                                                                  {"2005", "x"},
+                                                                  {"2005", "1", "--settings"},
+                                                                  {"2005", "1", "--bogus"}}) {
         const CliRun run = RunCli(args);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.err.rfind("orvanto-cli month: ", 0), 0u) << run.err;

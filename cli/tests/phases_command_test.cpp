@@ -31,8 +31,8 @@ TEST_F(PhasesCommandTest, ListsThePhasesOfJanuary2000) {
     const CliRun run = Run({"--from", "2000-01-01", "--count", "5"});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::vector<std::string> expected = {
-        "2000-01-06 18:13:41\tNew Moon",     "2000-01-14 13:34:05\tFirst Quarter",
-        "2000-01-21 04:40:23\tFull Moon",    "2000-01-28 07:56:46\tLast Quarter",
+        "2000-01-06 18:13:41\tNew Moon",  "2000-01-14 13:34:05\tFirst Quarter",
+        "2000-01-21 04:40:23\tFull Moon", "2000-01-28 07:56:46\tLast Quarter",
         "2000-02-05 13:03:17\tNew Moon",
     };
     EXPECT_EQ(run.Lines(), expected);
@@ -46,8 +46,8 @@ TEST_F(PhasesCommandTest, ListsThePhasesOfJanuary1753OnTheirDays) {
     const CliRun run = Run({"--from", "1753-01-01", "--count", "5"});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::vector<std::string> expected = {
-        "1753-01-04 14:33:54\tNew Moon",     "1753-01-12 16:56:58\tFirst Quarter",
-        "1753-01-19 10:50:27\tFull Moon",    "1753-01-26 05:54:56\tLast Quarter",
+        "1753-01-04 14:33:54\tNew Moon",  "1753-01-12 16:56:58\tFirst Quarter",
+        "1753-01-19 10:50:27\tFull Moon", "1753-01-26 05:54:56\tLast Quarter",
         "1753-02-03 09:53:17\tNew Moon",
     };
     EXPECT_EQ(run.Lines(), expected);
@@ -68,7 +68,8 @@ TEST_F(PhasesCommandTest, AYearsListingKeepsTheCycle) {
     // The lines are kept: the matches point into them.
     const std::vector<std::string> lines = run.Lines();
     ASSERT_EQ(lines.size(), 60u);
-    const std::regex line(R"((\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2})\t(New Moon|First Quarter|Full Moon|Last Quarter))");
+    const std::regex line(
+        R"((\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2})\t(New Moon|First Quarter|Full Moon|Last Quarter))");
     const std::vector<std::string> cycle = {"New Moon", "First Quarter", "Full Moon", "Last Quarter"};
     std::size_t first = 4;
     for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -86,16 +86,16 @@ protected:
         args.push_back("--pdf");
         args.push_back(Pdf());
         const std::string environment = "LC_ALL=C XDG_RUNTIME_DIR=" + Quoted(dir_.string()) +
-                                        " HOME=" + Quoted(dir_.string()) + " XDG_CONFIG_HOME=" +
-                                        Quoted((dir_ / "config").string());
+                                        " HOME=" + Quoted(dir_.string()) +
+                                        " XDG_CONFIG_HOME=" + Quoted((dir_ / "config").string());
         return orvanto::test::RunCli(dir_ / "", "print", args, std::nullopt, environment);
     }
 
     std::string Pdf() const { return (dir_ / "out.pdf").string(); }
 
     std::string PageText(int page, bool layout = true) const {
-        return Capture(std::string("pdftotext ") + (layout ? "-layout " : "") + "-f " + std::to_string(page) + " -l " +
-                       std::to_string(page) + " " + Quoted(Pdf()) + " - 2>/dev/null");
+        return Capture(std::string("pdftotext ") + (layout ? "-layout " : "") + "-f " + std::to_string(page) +
+                       " -l " + std::to_string(page) + " " + Quoted(Pdf()) + " - 2>/dev/null");
     }
 
     std::string Info() const { return Capture("pdfinfo " + Quoted(Pdf()) + " 2>/dev/null"); }
@@ -157,7 +157,8 @@ TEST_F(PrintCommandTest, YearsFrom2077StopAt2078) {
     EXPECT_NE(Info().find("Orvanto Year Print"), std::string::npos);
     EXPECT_NE(PageText(1).find("2077"), std::string::npos);
     EXPECT_NE(PageText(2).find("2078"), std::string::npos);
-    for (const char* month : {"January", "June", "December"}) EXPECT_NE(PageText(2).find(month), std::string::npos);
+    for (const char* month : {"January", "June", "December"})
+        EXPECT_NE(PageText(2).find(month), std::string::npos);
 }
 
 TEST_F(PrintCommandTest, TwelveCardsMakeASheetOfNineAndOneOfThree) {
@@ -171,7 +172,8 @@ TEST_F(PrintCommandTest, TwelveCardsMakeASheetOfNineAndOneOfThree) {
         EXPECT_NE(first.find(std::to_string(year)), std::string::npos) << year;
         EXPECT_EQ(second.find(std::to_string(year)), std::string::npos) << year;
     }
-    for (int year = 2024; year <= 2026; ++year) EXPECT_NE(second.find(std::to_string(year)), std::string::npos) << year;
+    for (int year = 2024; year <= 2026; ++year)
+        EXPECT_NE(second.find(std::to_string(year)), std::string::npos) << year;
     EXPECT_EQ(second.find("2027"), std::string::npos);
 }
 
@@ -179,9 +181,11 @@ TEST_F(PrintCommandTest, ABracketedHolidayIsPrintedWithoutItsBrackets) {
     // A yearly holiday stored in 2014: its 2015 occurrence is calculated and
     // bracketed in the month index.
     const std::string settings = "[Settings]\nShowGhost=1\nInBrackets=1\n\n[Reminders]\n" +
-                                 std::to_string(k14February2014) + "/0=21010,0,9999,00000000,Valentine's Day\n" +
+                                 std::to_string(k14February2014) +
+                                 "/0=21010,0,9999,00000000,Valentine's Day\n" +
                                  std::to_string(k16February2015) + "/0=10000,0,9999,00000000,[Dentist]\n";
-    ASSERT_EQ(Print({"month", "--from", "2015-02", "--holidays", "both", "--events", "both"}, settings).status, 0);
+    ASSERT_EQ(
+        Print({"month", "--from", "2015-02", "--holidays", "both", "--events", "both"}, settings).status, 0);
     const std::string text = PageText(1, false);
     EXPECT_NE(text.find("Valentine's Day"), std::string::npos) << text;
     EXPECT_NE(text.find("Dentist"), std::string::npos);
@@ -193,12 +197,13 @@ TEST_F(PrintCommandTest, ABracketedHolidayIsPrintedWithoutItsBrackets) {
 }
 
 TEST_F(PrintCommandTest, TheLandscapeEventsColumnStartsAtTheTopRightOfTheGrid) {
-    const std::string settings = "[Reminders]\n" + std::to_string(k16February2015) +
-                                 "/0=10000,0,9999,00000000,Dentist\n";
-    ASSERT_EQ(Print({"month", "--from", "2015-02", "--landscape", "--holidays", "inside", "--events", "below"},
-                    settings)
-                  .status,
-              0);
+    const std::string settings =
+        "[Reminders]\n" + std::to_string(k16February2015) + "/0=10000,0,9999,00000000,Dentist\n";
+    ASSERT_EQ(
+        Print({"month", "--from", "2015-02", "--landscape", "--holidays", "inside", "--events", "below"},
+              settings)
+            .status,
+        0);
     const std::string boxes = Capture("pdftotext -bbox " + Quoted(Pdf()) + " - 2>/dev/null");
     auto wordBox = [&](const std::string& word) {
         const std::regex pattern("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>" + word + "</word>");
@@ -230,31 +235,46 @@ TEST_F(PrintCommandTest, ColoursAndMoonChoicesAreAccepted) {
 }
 
 TEST_F(PrintCommandTest, BadArgumentsAreUsageErrors) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"month"}, {"week", "--from", "2015-01"}, {"month", "--from", "1752-12"}, {"month", "--from", "2079-01"},
-             {"month", "--from", "2015-13"}, {"month", "--from", "2015"}, {"month", "--from", "15-01"},
-             {"month", "--from", "2015-01", "--count", "0"}, {"month", "--from", "2015-01", "--count", "13"},
-             {"month", "--from", "2015-01", "--count", "x"}, {"month", "--from", "2015-01", "--holidays", "over"},
-             {"month", "--from", "2015-01", "--events", "left"}, {"month", "--from", "2015-01", "--paper", "A3"},
-             {"month", "--from", "2015-01", "--bogus"}, {"month", "--from"}}) {
-        const CliRun run = orvanto::test::RunCli(dir_, "print", [&] {
-            std::vector<std::string> all = args;
-            all.push_back("--pdf");
-            all.push_back(Pdf());
-            return all;
-        }(), std::nullopt, "LC_ALL=C");
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"month"},
+                                               {"week", "--from", "2015-01"},
+                                               {"month", "--from", "1752-12"},
+                                               {"month", "--from", "2079-01"},
+                                               {"month", "--from", "2015-13"},
+                                               {"month", "--from", "2015"},
+                                               {"month", "--from", "15-01"},
+                                               {"month", "--from", "2015-01", "--count", "0"},
+                                               {"month", "--from", "2015-01", "--count", "13"},
+                                               {"month", "--from", "2015-01", "--count", "x"},
+                                               {"month", "--from", "2015-01", "--holidays", "over"},
+                                               {"month", "--from", "2015-01", "--events", "left"},
+                                               {"month", "--from", "2015-01", "--paper", "A3"},
+                                               {"month", "--from", "2015-01", "--bogus"},
+                                               {"month", "--from"}}) {
+        const CliRun run = orvanto::test::RunCli(
+            dir_, "print",
+            [&] {
+                std::vector<std::string> all = args;
+                all.push_back("--pdf");
+                all.push_back(Pdf());
+                return all;
+            }(),
+            std::nullopt, "LC_ALL=C");
         EXPECT_EQ(run.status, 2) << args.back();
         EXPECT_EQ(run.err.rfind("orvanto-cli print: ", 0), 0u) << run.err;
         EXPECT_FALSE(fs::exists(Pdf()));
     }
-    const CliRun noPdf = orvanto::test::RunCli(dir_, "print", {"month", "--from", "2015-01"}, std::nullopt, "LC_ALL=C");
+    const CliRun noPdf =
+        orvanto::test::RunCli(dir_, "print", {"month", "--from", "2015-01"}, std::nullopt, "LC_ALL=C");
     EXPECT_EQ(noPdf.status, 2);
 }
 
 TEST_F(PrintCommandTest, AFileThatCannotBeWrittenIsReported) {
-    const CliRun run = orvanto::test::RunCli(
-        dir_, "print", {"month", "--from", "2015-01", "--settings", WriteSettings(""), "--pdf", (dir_ / "no/such/x.pdf").string()},
-        std::nullopt, "LC_ALL=C XDG_RUNTIME_DIR=" + Quoted(dir_.string()));
+    const CliRun run =
+        orvanto::test::RunCli(dir_, "print",
+                              {"month", "--from", "2015-01", "--settings", WriteSettings(""), "--pdf",
+                               (dir_ / "no/such/x.pdf").string()},
+                              std::nullopt, "LC_ALL=C XDG_RUNTIME_DIR=" + Quoted(dir_.string()));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("cannot write"), std::string::npos) << run.err;
 }

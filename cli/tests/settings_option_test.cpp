@@ -46,7 +46,8 @@ TEST(SettingsOptionTest, AFileThatCannotBeMadeEndsWithStatusTwo) {
         const CliRun run = orvanto::test::RunCli(folder, c.command, args, std::string(), "LC_ALL=C TZ=UTC");
         EXPECT_EQ(run.status, 2) << c.command << ": " << run.err;
         EXPECT_EQ(run.out, "") << c.command;
-        EXPECT_NE(run.err.find("neither exists nor can be created"), std::string::npos) << c.command << ": " << run.err;
+        EXPECT_NE(run.err.find("neither exists nor can be created"), std::string::npos)
+            << c.command << ": " << run.err;
         EXPECT_FALSE(fs::exists(folder.Path() / "no-such-folder")) << c.command;
         EXPECT_FALSE(fs::exists(output)) << c.command;
     }

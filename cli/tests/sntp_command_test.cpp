@@ -123,10 +123,10 @@ std::string FieldOf(const std::string& out, const std::string& name) {
     return "(missing)";
 }
 
-const std::vector<std::string> kFields = {
-    "LeapIndicator", "VersionNumber", "Mode",        "Stratum",      "Poll",     "Precision",
-    "RootDelay",     "RootDispersion", "ReferenceTime", "ReceiveTime", "TransmitTime", "NetTime",
-    "RoundTrip",     "ServerIP",      "InvalidReply", "Offset"};
+const std::vector<std::string> kFields = {"LeapIndicator", "VersionNumber", "Mode",         "Stratum",
+                                          "Poll",          "Precision",     "RootDelay",    "RootDispersion",
+                                          "ReferenceTime", "ReceiveTime",   "TransmitTime", "NetTime",
+                                          "RoundTrip",     "ServerIP",      "InvalidReply", "Offset"};
 
 TEST(SntpCommand, BadArgumentsAreUsageErrors) {
     TempFolder dir{"orvanto-sntp"};
@@ -152,7 +152,8 @@ TEST(SntpCommand, ASilentServerIsATimeout) {
     TempFolder dir{"orvanto-sntp"};
     LoopbackSocket silent;
     ASSERT_NE(silent.Port(), 0);
-    const CliRun run = RunCli(dir, {"127.0.0.1", "--port", std::to_string(silent.Port()), "--timeout", "200"});
+    const CliRun run =
+        RunCli(dir, {"127.0.0.1", "--port", std::to_string(silent.Port()), "--timeout", "200"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "Timeout\n");
 }
@@ -200,7 +201,8 @@ public:
         const std::string log = (dir.Path() / "chronyd.log").string();
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
         posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
         std::vector<std::string> args = {program, "-x", "-d", "-f", config};
         std::vector<char*> argv;
@@ -240,7 +242,8 @@ TEST(SntpCommand, ALocalChronydAnswers) {
         run = RunCli(dir, {"127.0.0.1", "--port", std::to_string(server.Port())});
         if (run.status == 0 || !server.Running()) break;
     }
-    if (!server.Running() && run.status != 0) GTEST_SKIP() << "chronyd stopped: " << ReadFile(dir.Path() / "chronyd.log");
+    if (!server.Running() && run.status != 0)
+        GTEST_SKIP() << "chronyd stopped: " << ReadFile(dir.Path() / "chronyd.log");
     ASSERT_EQ(run.status, 0) << run.out << run.err;
 
     std::vector<std::string> names;

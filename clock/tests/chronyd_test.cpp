@@ -104,9 +104,10 @@ TEST_F(ChronydTest, HundredQueriesStayClose) {
     std::sort(roundTrips.begin(), roundTrips.end());
     const double medianOffset = (offsets[49] + offsets[50]) / 2.0;
     const double medianRoundTrip = (roundTrips[49] + roundTrips[50]) / 2.0;
-    std::printf("100 queries of chronyd on loopback: |offset| median %.3f ms, worst %.3f ms; "
-                "roundtrip median %.1f ms, worst %d ms\n",
-                medianOffset, offsets.back(), medianRoundTrip, roundTrips.back());
+    std::printf(
+        "100 queries of chronyd on loopback: |offset| median %.3f ms, worst %.3f ms; "
+        "roundtrip median %.1f ms, worst %d ms\n",
+        medianOffset, offsets.back(), medianRoundTrip, roundTrips.back());
     RecordProperty("OffsetMedianMs", std::to_string(medianOffset));
     RecordProperty("OffsetWorstMs", std::to_string(offsets.back()));
     RecordProperty("RoundTripMedianMs", std::to_string(medianRoundTrip));

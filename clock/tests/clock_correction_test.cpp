@@ -79,7 +79,8 @@ protected:
         const std::size_t before = setter_.Requests().size();
         const std::string line = service_->StatusLine1();
         service_->MainTimerTick();
-        ASSERT_TRUE(SpinUntil([&] { return setter_.Requests().size() > before || service_->StatusLine1() != line; }));
+        ASSERT_TRUE(
+            SpinUntil([&] { return setter_.Requests().size() > before || service_->StatusLine1() != line; }));
     }
 
     test::TempFolder folder_;
@@ -120,8 +121,12 @@ TEST_F(ClockCorrectionTest, CorrectionsRepeatEveryCorrectEveryMinutesAcrossMidni
         std::size_t queries;
     };
     const Step steps[] = {
-        {At(23, 31), 1}, {At(23, 59, 59), 1}, {At(0, 0, 0, kDay + 1), 1},
-        {At(0, 29, 59, kDay + 1), 1}, {At(0, 30, 0, kDay + 1), 2}, {At(0, 30, 30, kDay + 1), 2},
+        {At(23, 31), 1},
+        {At(23, 59, 59), 1},
+        {At(0, 0, 0, kDay + 1), 1},
+        {At(0, 29, 59, kDay + 1), 1},
+        {At(0, 30, 0, kDay + 1), 2},
+        {At(0, 30, 30, kDay + 1), 2},
     };
     for (const Step& step : steps) {
         clock_.SetLocal(step.when);
@@ -220,7 +225,8 @@ TEST_F(ClockCorrectionTest, AClockThatCannotBeSetSaysSo) {
         std::string line2;
     };
     const Case cases[] = {
-        {SetClockResult::NoPrivilege, "You do not have enough privileges", "to modify system time on this computer."},
+        {SetClockResult::NoPrivilege, "You do not have enough privileges",
+         "to modify system time on this computer."},
         {SetClockResult::Failed, "The system clock could not be set", ""},
     };
     for (const Case& c : cases) {
@@ -474,8 +480,8 @@ TEST_F(ClockCorrectionTest, AClientRequestReflectedBackNeverSetsTheClock) {
     Make(kFixedServer);
     peer_.SetAnswer([this](const FakeSntpPeer::Request& request) {
         const double serverTime = clock_.UtcNow() - 3600000.0 / kMsPerDay;
-        SntpPacket reply = ReplyTo(FakeSntpPeer::Packet(request), NtpTimestampOf(serverTime),
-                                   NtpTimestampOf(serverTime));
+        SntpPacket reply =
+            ReplyTo(FakeSntpPeer::Packet(request), NtpTimestampOf(serverTime), NtpTimestampOf(serverTime));
         reply[0] = 0x23;  // version 4, mode 3
         return Bytes(reply);
     });

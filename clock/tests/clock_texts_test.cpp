@@ -24,14 +24,10 @@ TEST(OffsetText, OnlyTheNonZeroPartsAndAlwaysTheMilliseconds) {
         const char* text;
     };
     const Case cases[] = {
-        {Days(0, 0, 2, 15), "2 sec. 15 ms."},
-        {Days(1, 0, 0, 250), "1 hs. 250 ms."},
-        {-Days(1, 0, 0, 250), "1 hs. 250 ms."},
-        {0.0, "0 ms."},
-        {Days(0, 3, 0, 0), "3 min. 0 ms."},
-        {Days(2, 59, 59, 999), "2 hs. 59 min. 59 sec. 999 ms."},
-        {Days(0, 0, 0, 999.6), "1 sec. 0 ms."},
-        {Days(25, 0, 1, 0), "25 hs. 1 sec. 0 ms."},
+        {Days(0, 0, 2, 15), "2 sec. 15 ms."},   {Days(1, 0, 0, 250), "1 hs. 250 ms."},
+        {-Days(1, 0, 0, 250), "1 hs. 250 ms."}, {0.0, "0 ms."},
+        {Days(0, 3, 0, 0), "3 min. 0 ms."},     {Days(2, 59, 59, 999), "2 hs. 59 min. 59 sec. 999 ms."},
+        {Days(0, 0, 0, 999.6), "1 sec. 0 ms."}, {Days(25, 0, 1, 0), "25 hs. 1 sec. 0 ms."},
     };
     for (const Case& c : cases) EXPECT_EQ(OffsetText(c.offset), c.text) << c.offset;
 }
@@ -42,8 +38,8 @@ TEST(ServerRating, Bands) {
         const char* rating;
     };
     const Case cases[] = {
-        {0, "Excellent"},  {299, "Excellent"}, {300, "Very good"}, {599, "Very good"}, {600, "Good"},
-        {999, "Good"},     {1000, "Regular"},  {1499, "Regular"},  {1500, "Unusable"}, {2999, "Unusable"},
+        {0, "Excellent"}, {299, "Excellent"}, {300, "Very good"}, {599, "Very good"}, {600, "Good"},
+        {999, "Good"},    {1000, "Regular"},  {1499, "Regular"},  {1500, "Unusable"}, {2999, "Unusable"},
     };
     for (const Case& c : cases) EXPECT_EQ(ServerRating(c.ms), c.rating) << c.ms;
 }

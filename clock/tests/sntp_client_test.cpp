@@ -65,7 +65,8 @@ protected:
         peer_.SetAnswer([=, this](const FakeSntpPeer::Request& request) {
             clock_.SetTick(clock_.TickMs() + static_cast<std::uint32_t>(roundTripMs));
             const double receive = transmit - holdMs / kMsPerDay;
-            return Bytes(ReplyTo(FakeSntpPeer::Packet(request), NtpTimestampOf(receive), NtpTimestampOf(transmit)));
+            return Bytes(
+                ReplyTo(FakeSntpPeer::Packet(request), NtpTimestampOf(receive), NtpTimestampOf(transmit)));
         });
     }
 
@@ -149,7 +150,8 @@ TEST_F(SntpClientTest, RepliesFailingTheValidityTestAreDeliveredMarkedInvalid) {
     for (const Case& c : cases) {
         log_.events.clear();
         peer_.SetAnswer([&](const FakeSntpPeer::Request& request) {
-            SntpPacket reply = ReplyTo(FakeSntpPeer::Packet(request), NtpTimestampOf(kNoon), NtpTimestampOf(kNoon));
+            SntpPacket reply =
+                ReplyTo(FakeSntpPeer::Packet(request), NtpTimestampOf(kNoon), NtpTimestampOf(kNoon));
             c.change(reply);
             return Bytes(reply);
         });
@@ -206,10 +208,12 @@ TEST_F(SntpClientTest, MalformedOrForeignDatagramsEndTheExchangeWithoutAnEvent) 
     for (const Case& c : cases) {
         log_ = EventLog{};
         log_.Attach(client_);
-        peer_.SetAnswer([&](const FakeSntpPeer::Request& request) { return c.reply(FakeSntpPeer::Packet(request)); });
+        peer_.SetAnswer(
+            [&](const FakeSntpPeer::Request& request) { return c.reply(FakeSntpPeer::Packet(request)); });
         ASSERT_TRUE(QueryAndWait()) << c.what;
         SpinFor(client_.Timeout() + 100);
-        EXPECT_TRUE(log_.events.empty()) << c.what << ": " << (log_.events.empty() ? "" : log_.events.front());
+        EXPECT_TRUE(log_.events.empty())
+            << c.what << ": " << (log_.events.empty() ? "" : log_.events.front());
         EXPECT_EQ(log_.finished, 1) << c.what;
         EXPECT_FALSE(client_.Busy()) << c.what;
     }
@@ -240,7 +244,8 @@ TEST_F(SntpClientTest, AReplyFromTheResolvedAddressOr127001IsTaken) {
         client_.SetHostPort(peer.PortText());
         if (std::string(from) != "127.0.0.3") peer.ReplyFrom(from);
         peer.SetAnswer([](const FakeSntpPeer::Request& request) {
-            return Bytes(ReplyTo(FakeSntpPeer::Packet(request), NtpTimestampOf(kNoon), NtpTimestampOf(kNoon)));
+            return Bytes(
+                ReplyTo(FakeSntpPeer::Packet(request), NtpTimestampOf(kNoon), NtpTimestampOf(kNoon)));
         });
         ASSERT_TRUE(QueryAndWait()) << from;
         EXPECT_EQ(log_.events.front(), "DataAvailable") << from;
@@ -344,7 +349,8 @@ TEST_F(SntpClientTest, ANewQueryAbandonsTheOldExchange) {
     EXPECT_EQ(TSNTPClient::RequestCounter(), NextRequestCounter(firstCounter));
     // A late answer to the first request, sent to where the second came from.
     FakeSntpPeer::Request target = peer_.Requests()[1];
-    const SntpPacket late = ReplyTo(FakeSntpPeer::Packet(first), NtpTimestampOf(kNoon), NtpTimestampOf(kNoon));
+    const SntpPacket late =
+        ReplyTo(FakeSntpPeer::Packet(first), NtpTimestampOf(kNoon), NtpTimestampOf(kNoon));
     peer_.SendTo(target, Bytes(late));
     ASSERT_TRUE(SpinUntil([&] { return log_.finished > 0; }));
     EXPECT_TRUE(log_.events.empty());

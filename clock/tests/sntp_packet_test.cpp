@@ -11,8 +11,8 @@ namespace {
 constexpr double kMsPerDay = 86400000.0;
 
 std::array<std::uint8_t, 8> Timestamp(std::uint32_t seconds, std::uint32_t fraction) {
-    return {static_cast<std::uint8_t>(seconds >> 24), static_cast<std::uint8_t>(seconds >> 16),
-            static_cast<std::uint8_t>(seconds >> 8),  static_cast<std::uint8_t>(seconds),
+    return {static_cast<std::uint8_t>(seconds >> 24),  static_cast<std::uint8_t>(seconds >> 16),
+            static_cast<std::uint8_t>(seconds >> 8),   static_cast<std::uint8_t>(seconds),
             static_cast<std::uint8_t>(fraction >> 24), static_cast<std::uint8_t>(fraction >> 16),
             static_cast<std::uint8_t>(fraction >> 8),  static_cast<std::uint8_t>(fraction)};
 }
@@ -43,7 +43,8 @@ TEST(NtpTimestamp, ErasFollowTheTopBitOfTheSeconds) {
     const auto last = Timestamp(0xFFFFFFFFu, 0);
     const auto first = Timestamp(0, 1u << 8);
     EXPECT_GT(NtpTimestampToSerial(first.data()), NtpTimestampToSerial(last.data()));
-    EXPECT_NEAR((NtpTimestampToSerial(first.data()) - NtpTimestampToSerial(last.data())) * 86400.0, 1.0, 1e-6);
+    EXPECT_NEAR((NtpTimestampToSerial(first.data()) - NtpTimestampToSerial(last.data())) * 86400.0, 1.0,
+                1e-6);
 }
 
 TEST(NtpTimestamp, AZeroTimestampIsTheEpochItself) {

@@ -140,13 +140,15 @@ public:
         QUdpSocket& out = from_ ? *from_ : socket_;
         const quint16 port = replyPort_ ? replyPort_ : request.port;
         const QHostAddress to = replyPort_ ? QHostAddress(QHostAddress::LocalHost) : request.from;
-        out.writeDatagram(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()), to, port);
+        out.writeDatagram(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()), to,
+                          port);
     }
 
     // The request as a packet (zeros when it was not 48 bytes long).
     static SntpPacket Packet(const Request& request) {
         SntpPacket packet{};
-        if (request.bytes.size() == packet.size()) std::copy(request.bytes.begin(), request.bytes.end(), packet.begin());
+        if (request.bytes.size() == packet.size())
+            std::copy(request.bytes.begin(), request.bytes.end(), packet.begin());
         return packet;
     }
 
@@ -154,7 +156,8 @@ private:
     void Serve() {
         while (socket_.hasPendingDatagrams()) {
             Request request;
-            request.bytes.resize(static_cast<std::size_t>(std::max<qint64>(socket_.pendingDatagramSize(), 0)));
+            request.bytes.resize(
+                static_cast<std::size_t>(std::max<qint64>(socket_.pendingDatagramSize(), 0)));
             socket_.readDatagram(reinterpret_cast<char*>(request.bytes.data()),
                                  static_cast<qint64>(request.bytes.size()), &request.from, &request.port);
             requests_.push_back(request);

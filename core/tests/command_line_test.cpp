@@ -36,10 +36,8 @@ const std::optional<std::string> kNoName;
 INSTANTIATE_TEST_SUITE_P(
     Cases, ParseCommandLineTest,
     ::testing::Values(
-        ParseCase{{}, N, false, kNoName, kNoName},
-        ParseCase{{"-C"}, Q, true, kNoName, kNoName},
-        ParseCase{{"/c"}, Q, true, kNoName, kNoName},
-        ParseCase{{"-m"}, M, false, kNoName, kNoName},
+        ParseCase{{}, N, false, kNoName, kNoName}, ParseCase{{"-C"}, Q, true, kNoName, kNoName},
+        ParseCase{{"/c"}, Q, true, kNoName, kNoName}, ParseCase{{"-m"}, M, false, kNoName, kNoName},
         ParseCase{{"/M", "cal.ini"}, M, false, "cal.ini", kNoName},
         ParseCase{{"cal.ini", "/C"}, Q, true, "cal.ini", kNoName},
         // Both switches: the last one decides the window, -C always skips the loop.
@@ -50,14 +48,13 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{{"/home/ann/My.cal.txt"}, N, false, "/home/ann/My.cal.txt", kNoName},
         ParseCase{{"-C", "./-odd"}, Q, true, "./-odd", kNoName},
         // Unknown switches: the first one is reported.
-        ParseCase{{"/X"}, N, false, kNoName, "/X"},
-        ParseCase{{"-q", "/z"}, N, false, kNoName, "-q"},
-        ParseCase{{"-CM"}, N, false, kNoName, "-CM"},
-        ParseCase{{"-"}, N, false, kNoName, "-"}));
+        ParseCase{{"/X"}, N, false, kNoName, "/X"}, ParseCase{{"-q", "/z"}, N, false, kNoName, "-q"},
+        ParseCase{{"-CM"}, N, false, kNoName, "-CM"}, ParseCase{{"-"}, N, false, kNoName, "-"}));
 
 TEST(CommandLineTest, InvalidParameterTextIsUpperCased) {
     EXPECT_EQ(InvalidParameterText("/x"), "Invalid parameter: /X");
-    EXPECT_EQ(InvalidParameterText("/home/ann/caf\xC3\xA9.ini"), "Invalid parameter: /HOME/ANN/CAF\xC3\xA9.INI");
+    EXPECT_EQ(InvalidParameterText("/home/ann/caf\xC3\xA9.ini"),
+              "Invalid parameter: /HOME/ANN/CAF\xC3\xA9.INI");
 }
 
 struct PathCase {
@@ -71,18 +68,17 @@ TEST_P(ResolveSettingsPathTest, FollowsTheExtensionAndFolderRules) {
     EXPECT_EQ(ResolveSettingsPath(GetParam().name, "/opt/orvanto/bin/orvanto"), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ResolveSettingsPathTest,
-    ::testing::Values(PathCase{std::nullopt, "/opt/orvanto/bin/ORVANTO.INI"},
-                      PathCase{"myfile.txt", "/opt/orvanto/bin/myfile.INI"},
-                      PathCase{"myfile", "/opt/orvanto/bin/myfile.INI"},
-                      PathCase{"  myfile  ", "/opt/orvanto/bin/myfile.INI"},
-                      PathCase{"my.cal.txt", "/opt/orvanto/bin/my.INI"},
-                      PathCase{"/data/my.cal.txt", "/data/my.INI"},
-                      // A folder with dots: the cut happens in the file name only.
-                      PathCase{"/data/v1.2/cal.txt", "/data/v1.2/cal.INI"},
-                      PathCase{"/data/v1.2/cal", "/data/v1.2/cal.INI"},
-                      PathCase{"/home/Ann/Cal.ini", "/home/Ann/Cal.INI"}));
+INSTANTIATE_TEST_SUITE_P(Cases, ResolveSettingsPathTest,
+                         ::testing::Values(PathCase{std::nullopt, "/opt/orvanto/bin/ORVANTO.INI"},
+                                           PathCase{"myfile.txt", "/opt/orvanto/bin/myfile.INI"},
+                                           PathCase{"myfile", "/opt/orvanto/bin/myfile.INI"},
+                                           PathCase{"  myfile  ", "/opt/orvanto/bin/myfile.INI"},
+                                           PathCase{"my.cal.txt", "/opt/orvanto/bin/my.INI"},
+                                           PathCase{"/data/my.cal.txt", "/data/my.INI"},
+                                           // A folder with dots: the cut happens in the file name only.
+                                           PathCase{"/data/v1.2/cal.txt", "/data/v1.2/cal.INI"},
+                                           PathCase{"/data/v1.2/cal", "/data/v1.2/cal.INI"},
+                                           PathCase{"/home/Ann/Cal.ini", "/home/Ann/Cal.INI"}));
 
 TEST(ResolveSettingsPathTest, RelativeFolderIsTakenFromTheCurrentFolder) {
     const std::string expected = (std::filesystem::current_path() / "sub/cal.INI").string();

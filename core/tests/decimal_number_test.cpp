@@ -27,17 +27,20 @@ TEST_P(ParseDecimalTest, ReadsThePointAndNothingElse) {
     EXPECT_EQ(ParseDecimal(GetParam().text), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ParseDecimalTest,
-    ::testing::Values(ParseCase{"40.42", 40.42}, ParseCase{"-3.70", -3.70}, ParseCase{" \t-12.5 ", -12.5},
-                      ParseCase{"+3", 3.0}, ParseCase{".5", 0.5}, ParseCase{"5.", 5.0}, ParseCase{"-.25", -0.25},
-                      ParseCase{"1e3", 1000.0}, ParseCase{"51.4667", 51.4667}, ParseCase{"0", 0.0},
-                      ParseCase{"40,42", std::nullopt}, ParseCase{"1.000,5", std::nullopt},
-                      ParseCase{"", std::nullopt}, ParseCase{"  ", std::nullopt}, ParseCase{"-", std::nullopt},
-                      ParseCase{"+-1", std::nullopt}, ParseCase{"--1", std::nullopt}, ParseCase{"1.5x", std::nullopt},
-                      ParseCase{"inf", std::nullopt}, ParseCase{"-infinity", std::nullopt},
-                      ParseCase{"nan", std::nullopt}, ParseCase{"1e999", std::nullopt},
-                      ParseCase{"0x1p3", std::nullopt}, ParseCase{"4 2", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Cases, ParseDecimalTest,
+                         ::testing::Values(ParseCase{"40.42", 40.42}, ParseCase{"-3.70", -3.70},
+                                           ParseCase{" \t-12.5 ", -12.5}, ParseCase{"+3", 3.0},
+                                           ParseCase{".5", 0.5}, ParseCase{"5.", 5.0},
+                                           ParseCase{"-.25", -0.25}, ParseCase{"1e3", 1000.0},
+                                           ParseCase{"51.4667", 51.4667}, ParseCase{"0", 0.0},
+                                           ParseCase{"40,42", std::nullopt},
+                                           ParseCase{"1.000,5", std::nullopt}, ParseCase{"", std::nullopt},
+                                           ParseCase{"  ", std::nullopt}, ParseCase{"-", std::nullopt},
+                                           ParseCase{"+-1", std::nullopt}, ParseCase{"--1", std::nullopt},
+                                           ParseCase{"1.5x", std::nullopt}, ParseCase{"inf", std::nullopt},
+                                           ParseCase{"-infinity", std::nullopt},
+                                           ParseCase{"nan", std::nullopt}, ParseCase{"1e999", std::nullopt},
+                                           ParseCase{"0x1p3", std::nullopt}, ParseCase{"4 2", std::nullopt}));
 
 TEST(FormatDecimalTest, FixedDecimalsWithAPointAndNoNegativeZero) {
     EXPECT_EQ(FormatDecimal(40.42, 2), "40.42");
@@ -110,7 +113,9 @@ TEST_P(DecimalNumberLocaleTest, NumbersKeepThePoint) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, DecimalNumberLocaleTest, ::testing::Values("de_DE", "fr_FR"),
-                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param);
+                         });
 
 }  // namespace
 }  // namespace orvanto

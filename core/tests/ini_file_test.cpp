@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <ostream>
 #include <random>
 #include <string>
 #include <vector>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "core/tests/temp_folder.h"
 
@@ -83,10 +83,9 @@ TEST_P(IniFileIntegerTest, ReadsIntegerOrDefault) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, IniFileIntegerTest,
     ::testing::Values(IntegerCase{"2", 2}, IntegerCase{"0x2", 2}, IntegerCase{"0X2", 2},
-                      IntegerCase{"0xff", 255}, IntegerCase{"0XFF0000", 16711680},
-                      IntegerCase{"-1", -1}, IntegerCase{"+5", 5}, IntegerCase{"007", 7},
-                      IntegerCase{"16777215", 16777215}, IntegerCase{"2147483647", 2147483647},
-                      IntegerCase{"-2147483648", -2147483647 - 1},
+                      IntegerCase{"0xff", 255}, IntegerCase{"0XFF0000", 16711680}, IntegerCase{"-1", -1},
+                      IntegerCase{"+5", 5}, IntegerCase{"007", 7}, IntegerCase{"16777215", 16777215},
+                      IntegerCase{"2147483647", 2147483647}, IntegerCase{"-2147483648", -2147483647 - 1},
                       IntegerCase{"0xFFFFFFFF", -1},
                       // Not numbers: the default.
                       IntegerCase{"", -77}, IntegerCase{"abc", -77}, IntegerCase{"12abc", -77},
@@ -100,7 +99,7 @@ TEST_F(IniFileTest, BooleanIsAnyIntegerOtherThanZero) {
     EXPECT_TRUE(ini.ReadBool("S", "b", false));
     EXPECT_TRUE(ini.ReadBool("S", "c", false));
     EXPECT_TRUE(ini.ReadBool("S", "d", false));
-    EXPECT_TRUE(ini.ReadBool("S", "e", true));    // not a number: the default
+    EXPECT_TRUE(ini.ReadBool("S", "e", true));  // not a number: the default
     EXPECT_FALSE(ini.ReadBool("S", "e", false));
     EXPECT_TRUE(ini.ReadBool("S", "missing", true));
 }
@@ -257,8 +256,8 @@ TEST_F(IniFileTest, EraseSectionRemovesItsLinesOnly) {
 }
 
 TEST_F(IniFileTest, ReplaceSectionRewritesInPlaceAndLosesNothingElse) {
-    IniFile ini = WithContent(
-        "[Reminders]\nold=1\nnot a key line\n\n[Print]\nLastType=1\n[Reminders]\nolder=2\n");
+    IniFile ini =
+        WithContent("[Reminders]\nold=1\nnot a key line\n\n[Print]\nLastType=1\n[Reminders]\nolder=2\n");
     ini.ReplaceSection("Reminders", {{"20260101/0", "1,0,,,A"}, {"20260102/0", "1,0,,,B"}});
     EXPECT_EQ(Content(),
               "[Reminders]\n20260101/0=1,0,,,A\n20260102/0=1,0,,,B\nnot a key line\n\n"
@@ -323,8 +322,8 @@ TEST_F(IniFileTest, FileThatCannotBeReadIsNotOverwritten) {
 TEST_F(IniFileTest, KeyHoldingACarriageReturnStaysAKeyLine) {
     // A stray CR at the start of a line inside [Reminders]: written back, it
     // must not turn into a "[Settings]" header that swallows the reminders.
-    IniFile ini = WithContent(
-        "[Settings]\nTop=1\n[Reminders]\n\r[Settings]x=1\n732669/0=10000,0,9999,00000000,Call\n");
+    IniFile ini =
+        WithContent("[Settings]\nTop=1\n[Reminders]\n\r[Settings]x=1\n732669/0=10000,0,9999,00000000,Call\n");
     ini.ReplaceSection("Reminders", ini.ReadSectionPairs("Reminders"));
     EXPECT_EQ(Content(),
               "[Settings]\nTop=1\n[Reminders]\n\r[Settings]x=1\n732669/0=10000,0,9999,00000000,Call\n");
@@ -371,23 +370,23 @@ TEST_P(IniFileLineEndTest, EachLineKeepsItsOwnEnd) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, IniFileLineEndTest,
-    ::testing::Values(
-        LineEndCase{"MixedEndsUntouched", "[Settings]\nTop=1\r\n\n[Print]\r\nLastType=0\n", "Settings", "Top", "2",
-                    "[Settings]\nTop=2\r\n\n[Print]\r\nLastType=0\n"},
-        LineEndCase{"CrCrLfKeepsBothCarriageReturns", "[Settings]\nTop=1\n[Print]\nLastType=3\r\r\n", "Settings",
-                    "Top", "2", "[Settings]\nTop=2\n[Print]\nLastType=3\r\r\n"},
-        LineEndCase{"NewLineTakesTheFirstLinesEnd", "[Settings]\r\nTop=1\n", "Settings", "Left", "2",
-                    "[Settings]\r\nTop=1\nLeft=2\r\n"},
-        LineEndCase{"NewSectionTakesTheFirstLinesEnd", "[Settings]\nTop=1\r\n", "Print", "LastType", "1",
-                    "[Settings]\nTop=1\r\n\n[Print]\nLastType=1\n"},
-        LineEndCase{"LastLineWithoutEndStaysSo", "[Settings]\r\nTop=1", "Settings", "Top", "2",
-                    "[Settings]\r\nTop=2"},
-        LineEndCase{"LastLineWithoutEndGetsOneBeforeANewLine", "[Settings]\r\nTop=1", "Settings", "Left", "2",
-                    "[Settings]\r\nTop=1\r\nLeft=2\r\n"},
-        LineEndCase{"UnchangedValueLeavesTheLineAlone", "[Settings]\n  Top =  1  \n", "Settings", "top", "1",
-                    "[Settings]\n  Top =  1  \n"},
-        LineEndCase{"KeySpellingKeptUpToTheEquals", "[Settings]\n  Top =  1  \n", "Settings", "top", "7",
-                    "[Settings]\n  Top =7\n"}),
+    ::testing::Values(LineEndCase{"MixedEndsUntouched", "[Settings]\nTop=1\r\n\n[Print]\r\nLastType=0\n",
+                                  "Settings", "Top", "2", "[Settings]\nTop=2\r\n\n[Print]\r\nLastType=0\n"},
+                      LineEndCase{"CrCrLfKeepsBothCarriageReturns",
+                                  "[Settings]\nTop=1\n[Print]\nLastType=3\r\r\n", "Settings", "Top", "2",
+                                  "[Settings]\nTop=2\n[Print]\nLastType=3\r\r\n"},
+                      LineEndCase{"NewLineTakesTheFirstLinesEnd", "[Settings]\r\nTop=1\n", "Settings", "Left",
+                                  "2", "[Settings]\r\nTop=1\nLeft=2\r\n"},
+                      LineEndCase{"NewSectionTakesTheFirstLinesEnd", "[Settings]\nTop=1\r\n", "Print",
+                                  "LastType", "1", "[Settings]\nTop=1\r\n\n[Print]\nLastType=1\n"},
+                      LineEndCase{"LastLineWithoutEndStaysSo", "[Settings]\r\nTop=1", "Settings", "Top", "2",
+                                  "[Settings]\r\nTop=2"},
+                      LineEndCase{"LastLineWithoutEndGetsOneBeforeANewLine", "[Settings]\r\nTop=1",
+                                  "Settings", "Left", "2", "[Settings]\r\nTop=1\r\nLeft=2\r\n"},
+                      LineEndCase{"UnchangedValueLeavesTheLineAlone", "[Settings]\n  Top =  1  \n",
+                                  "Settings", "top", "1", "[Settings]\n  Top =  1  \n"},
+                      LineEndCase{"KeySpellingKeptUpToTheEquals", "[Settings]\n  Top =  1  \n", "Settings",
+                                  "top", "7", "[Settings]\n  Top =7\n"}),
     [](const ::testing::TestParamInfo<LineEndCase>& info) { return std::string(info.param.name); });
 
 TEST_F(IniFileTest, CrCrLfValueReadsTheSameBeforeAndAfterAWrite) {
@@ -421,16 +420,17 @@ TEST_F(IniFileTest, NotesInARewrittenSectionKeepTheirPlaces) {
               "732670/0=10000,0,9999,00000000,D\n732671/0=10000,0,9999,00000000,C\n"
               "732672/0=10000,0,9999,00000000,E\nend note\n\n[Print]\n");
     // Without B's key, its note goes with the next line that stays.
-    ini.ReplaceSection("Reminders", {{"732669/0", "10000,0,9999,00000000,A2"},
-                                     {"732671/0", "10000,0,9999,00000000,C"}});
+    ini.ReplaceSection("Reminders",
+                       {{"732669/0", "10000,0,9999,00000000,A2"}, {"732671/0", "10000,0,9999,00000000,C"}});
     EXPECT_EQ(Content(),
               "[Reminders]\n; my notes\n732669/0=10000,0,9999,00000000,A2\n\n# before B\n"
               "732671/0=10000,0,9999,00000000,C\nend note\n\n[Print]\n");
 }
 
 TEST_F(IniFileTest, RenumberedRecordsKeepTheirNotes) {
-    IniFile ini = WithContent("[Reminders]\n732669/0=10000,0,9999,00000000,A\n; about B\n"
-                              "732669/1=10000,0,9999,00000000,B\n");
+    IniFile ini = WithContent(
+        "[Reminders]\n732669/0=10000,0,9999,00000000,A\n; about B\n"
+        "732669/1=10000,0,9999,00000000,B\n");
     ini.ReplaceSection("Reminders", {{"732669/0", "10000,0,9999,00000000,B"}});
     EXPECT_EQ(Content(), "[Reminders]\n; about B\n732669/0=10000,0,9999,00000000,B\n");
 }
@@ -446,10 +446,26 @@ protected:
     }
 
     std::string RandomFile(std::mt19937& random) {
-        static const std::vector<std::string> lineTexts = {
-            "[Settings]", "[Reminders]", "[settings]", " [Print] ", "Top=1", "top = 2 ", "\rx=1",
-            "\r[Settings]x=1", "\r=3", "; note", "", "  ", "no equals", "=empty key", "LastType=3\r",
-            "732669/0=10000,0,9999,00000000,A", "732669/Z=10000,Call,Bob", "k=v=w", "[broken", "\t\tk\t=\tv"};
+        static const std::vector<std::string> lineTexts = {"[Settings]",
+                                                           "[Reminders]",
+                                                           "[settings]",
+                                                           " [Print] ",
+                                                           "Top=1",
+                                                           "top = 2 ",
+                                                           "\rx=1",
+                                                           "\r[Settings]x=1",
+                                                           "\r=3",
+                                                           "; note",
+                                                           "",
+                                                           "  ",
+                                                           "no equals",
+                                                           "=empty key",
+                                                           "LastType=3\r",
+                                                           "732669/0=10000,0,9999,00000000,A",
+                                                           "732669/Z=10000,Call,Bob",
+                                                           "k=v=w",
+                                                           "[broken",
+                                                           "\t\tk\t=\tv"};
         static const std::vector<std::string> ends = {"\n", "\r\n", "\r\r\n"};
         std::string content = std::uniform_int_distribution<int>(0, 4)(random) == 0 ? "\xEF\xBB\xBF" : "";
         const int count = std::uniform_int_distribution<int>(0, 14)(random);
@@ -507,29 +523,29 @@ TEST_F(IniFilePropertyTest, EveryWriteKeepsTheLinesItDidNotRewrite) {
         std::string rewrittenKey;
         try {
             switch (kind) {
-                case 0:
-                    ini.WriteString("Settings", "Top", "9");
-                    rewrittenKey = "op";  // "Top" and "top" lines of any section may be the one
-                    break;
-                case 1:
-                    ini.WriteString("Print", "NewKey", "1");
-                    break;
-                case 2:
-                    ini.ReplaceSection("Reminders", ini.ReadSectionPairs("Reminders"));
-                    break;
-                case 3: {
-                    auto pairs = ini.ReadSectionPairs("Settings");
-                    if (!pairs.empty()) {
-                        rewrittenKey = pairs.back().first;  // the removed line
-                        pairs.pop_back();
-                    }
-                    ini.ReplaceSection("Settings", pairs);
-                    break;
+            case 0:
+                ini.WriteString("Settings", "Top", "9");
+                rewrittenKey = "op";  // "Top" and "top" lines of any section may be the one
+                break;
+            case 1:
+                ini.WriteString("Print", "NewKey", "1");
+                break;
+            case 2:
+                ini.ReplaceSection("Reminders", ini.ReadSectionPairs("Reminders"));
+                break;
+            case 3: {
+                auto pairs = ini.ReadSectionPairs("Settings");
+                if (!pairs.empty()) {
+                    rewrittenKey = pairs.back().first;  // the removed line
+                    pairs.pop_back();
                 }
-                default:
-                    ini.WriteString("Reminders", "\r[Settings]x", "2");
-                    rewrittenKey = "[Settings]x";
-                    break;
+                ini.ReplaceSection("Settings", pairs);
+                break;
+            }
+            default:
+                ini.WriteString("Reminders", "\r[Settings]x", "2");
+                rewrittenKey = "[Settings]x";
+                break;
             }
         } catch (const EIniFileError&) {
             ADD_FAILURE() << "write refused for: " << ::testing::PrintToString(before);

@@ -27,7 +27,8 @@ TEST(ProgramInfo, HelpAndVersionAreFoundAnywhereAndOnlyWhenWrittenInFull) {
 
 TEST(ProgramInfo, TextsNameTheSwitchesAndTheVersion) {
     const std::string help = ProgramHelpText();
-    for (const char* word : {"usage: orvanto", "-C, /C", "-M, /M", "SETTINGS", "--version", "XDG_CONFIG_HOME"})
+    for (const char* word :
+         {"usage: orvanto", "-C, /C", "-M, /M", "SETTINGS", "--version", "XDG_CONFIG_HOME"})
         EXPECT_NE(help.find(word), std::string::npos) << word;
     EXPECT_EQ(ProgramVersionText("orvanto", "1.0.0"), "orvanto 1.0.0\n");
 }

@@ -65,13 +65,13 @@ TEST_P(MoonAspectTest, FollowsTheLatitude) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MoonAspectTest,
-                         ::testing::Values(AspectCase{"51.4667", 1}, AspectCase{"0", 1},
-                                           AspectCase{"-0", 1}, AspectCase{"-33.87", 2},
-                                           AspectCase{" -0.01", 2}, AspectCase{"+10", 1},
-                                           AspectCase{"", 1}, AspectCase{"south", 1}));
+                         ::testing::Values(AspectCase{"51.4667", 1}, AspectCase{"0", 1}, AspectCase{"-0", 1},
+                                           AspectCase{"-33.87", 2}, AspectCase{" -0.01", 2},
+                                           AspectCase{"+10", 1}, AspectCase{"", 1}, AspectCase{"south", 1}));
 
 TEST_F(SettingsTest, StoredMoonAspectIsReplacedAfterEveryLoad) {
-    const IniFile ini = WithContent("[Settings]\nMoonAspect=1\n[Location]\nLatitude=-34.6\nLongitude=-58.4\n");
+    const IniFile ini =
+        WithContent("[Settings]\nMoonAspect=1\n[Location]\nLatitude=-34.6\nLongitude=-58.4\n");
     const MainWindowSettings s = LoadMainWindowSettings(ini);
     EXPECT_EQ(s.moonAspect, 2);
     EXPECT_FALSE(IsDefaultLocation(s));
@@ -91,8 +91,9 @@ TEST_F(SettingsTest, DefaultLocationIsTheExactTextPair) {
 }
 
 TEST_F(SettingsTest, ReloadAfterDialogKeepsDelayResPositionAndColoursButTheme) {
-    IniFile ini = WithContent("[Settings]\nDelayRes=0\nTop=10\nLeft=20\nHintPause=3\n"
-                              "[Colors]\nTheme=1\nTitleColor=5\nBlinkOnToday=0\n");
+    IniFile ini = WithContent(
+        "[Settings]\nDelayRes=0\nTop=10\nLeft=20\nHintPause=3\n"
+        "[Colors]\nTheme=1\nTitleColor=5\nBlinkOnToday=0\n");
     const MainWindowSettings loaded = LoadMainWindowSettings(ini);
     ini.WriteInteger("Settings", "DelayRes", 1);
     ini.WriteInteger("Settings", "Top", 99);

@@ -111,8 +111,8 @@ TEST_F(StartupTest, LowerCaseNameOpensTheFileThatExists) {
 TEST_F(StartupTest, UnknownSwitchEndsWithTheErrorBox) {
     EXPECT_FALSE(Start({"/X"}));
     ASSERT_EQ(prompt_.Log().size(), 1u);
-    EXPECT_EQ(prompt_.Log()[0], (Shown{Shown::Kind::Message, MessageKind::Error, "Orvanto 32",
-                                       "Invalid parameter: /X"}));
+    EXPECT_EQ(prompt_.Log()[0],
+              (Shown{Shown::Kind::Message, MessageKind::Error, "Orvanto 32", "Invalid parameter: /X"}));
 }
 
 TEST_F(StartupTest, UnusableNameEndsWithTheErrorBoxAndWritesNothing) {
@@ -146,8 +146,8 @@ TEST_F(StartupTest, MissingSettingsFileIsCreatedAndAnnounced) {
     const std::string path = folder_.File("Cal.INI");
     EXPECT_TRUE(CreateMissingSettingsFile(path, prompt_));
     EXPECT_EQ(test::ReadFileBytes(path), DefaultSettingsContent());
-    EXPECT_EQ(prompt_.Log(), (std::vector<Shown>{{Shown::Kind::Message, MessageKind::Information, "Orvanto 32",
-                                                  path + " has been succesfully created."}}));
+    EXPECT_EQ(prompt_.Log(), (std::vector<Shown>{{Shown::Kind::Message, MessageKind::Information,
+                                                  "Orvanto 32", path + " has been succesfully created."}}));
     prompt_.Clear();
     EXPECT_FALSE(CreateMissingSettingsFile(path, prompt_));
     EXPECT_TRUE(prompt_.Log().empty());
@@ -165,10 +165,9 @@ TEST_F(StartupTest, NewFileAsksToSetUpTheCity) {
     CreateMissingSettingsFile(path, prompt_);
     prompt_.Clear();
     RemindToSetUpCityIfDefault(LoadMainWindowSettings(IniFile(path)), prompt_);
-    EXPECT_EQ(prompt_.Log(),
-              (std::vector<Shown>{{Shown::Kind::Message, MessageKind::Information, "Orvanto",
-                                   "Don't forget to set up your city in the Settings window.\n"
-                                   "Assuming Greenwich Observatory in England."}}));
+    EXPECT_EQ(prompt_.Log(), (std::vector<Shown>{{Shown::Kind::Message, MessageKind::Information, "Orvanto",
+                                                  "Don't forget to set up your city in the Settings window.\n"
+                                                  "Assuming Greenwich Observatory in England."}}));
 }
 
 TEST_F(StartupTest, ChosenCityNeedsNoReminder) {
@@ -199,7 +198,8 @@ TEST_P(DecideCloseTest, AsksOnlyWhenRemindersArePending) {
         EXPECT_TRUE(prompt.Log().empty());
     } else {
         ASSERT_EQ(prompt.Log().size(), 1u);
-        EXPECT_EQ(prompt.Log()[0], (Shown{Shown::Kind::Question, MessageKind::Warning, "Orvanto", c.question}));
+        EXPECT_EQ(prompt.Log()[0],
+                  (Shown{Shown::Kind::Question, MessageKind::Warning, "Orvanto", c.question}));
     }
 }
 
@@ -219,7 +219,8 @@ INSTANTIATE_TEST_SUITE_P(
         CloseCase{StartupMode::Normal, false, false, 1, true, CloseDecision::Close, kOnePending},
         CloseCase{StartupMode::Normal, true, true, 2, false, CloseDecision::Close, nullptr},
         CloseCase{StartupMode::CheckAndMinimize, true, false, 2, false, CloseDecision::Minimize, nullptr},
-        CloseCase{StartupMode::CheckAndMinimize, false, false, 2, false, CloseDecision::Refuse, kTwoPending}));
+        CloseCase{StartupMode::CheckAndMinimize, false, false, 2, false, CloseDecision::Refuse,
+                  kTwoPending}));
 
 TEST_F(StartupTest, SaveWindowPositionWritesTheCreationTopWhenMovedOffScreen) {
     const std::string path = folder_.File("ORVANTO.INI");
@@ -248,10 +249,10 @@ TEST_F(PrepareStartTest, PlainStartCreatesAnnouncesAndAsksForTheCity) {
     EXPECT_EQ(prepared->state.settingsPath, path);
     EXPECT_TRUE(prepared->state.twelveHourClock);
     EXPECT_EQ(test::ReadFileBytes(path), DefaultSettingsContent());
-    EXPECT_EQ(prompt_.Texts(), (std::vector<std::string>{
-                                   path + " has been succesfully created.",
-                                   "Don't forget to set up your city in the Settings window.\n"
-                                   "Assuming Greenwich Observatory in England."}));
+    EXPECT_EQ(prompt_.Texts(),
+              (std::vector<std::string>{path + " has been succesfully created.",
+                                        "Don't forget to set up your city in the Settings window.\n"
+                                        "Assuming Greenwich Observatory in England."}));
     EXPECT_EQ(prepared->settings.dateFormat, 1);
 }
 
@@ -274,7 +275,8 @@ TEST_F(PrepareStartTest, UnwritableSettingsFolderEndsWithTheWriteError) {
     test::WriteFileBytes(blocker, "");
     const VariableScope config("XDG_CONFIG_HOME", blocker);
     EXPECT_FALSE(PrepareStart({}, programPath_, clock_, false, prompt_));
-    EXPECT_EQ(prompt_.Texts(), std::vector<std::string>{"Unable to write to " + blocker + "/orvanto/ORVANTO.INI"});
+    EXPECT_EQ(prompt_.Texts(),
+              std::vector<std::string>{"Unable to write to " + blocker + "/orvanto/ORVANTO.INI"});
 }
 
 }  // namespace

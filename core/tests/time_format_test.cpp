@@ -52,8 +52,8 @@ protected:
         ::unsetenv("LC_ALL");
     }
     bool Compile(const std::string& source, const std::string& name) {
-        const std::string command = "localedef --no-archive -i " + source + " -f UTF-8 '" +
-                                    folder_.File(name) + "' >/dev/null 2>&1";
+        const std::string command =
+            "localedef --no-archive -i " + source + " -f UTF-8 '" + folder_.File(name) + "' >/dev/null 2>&1";
         ::system(command.c_str());
         return std::filesystem::exists(folder_.File(name) + "/LC_TIME");
     }

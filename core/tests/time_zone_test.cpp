@@ -28,17 +28,14 @@ const TimeZoneFacts kNewYorkSummer{300, -60, DaylightState::Daylight};
 const TimeZoneFacts kKolkata{-330, 0, DaylightState::Neither};
 const TimeZoneFacts kLordHoweSummer{-630, -30, DaylightState::Daylight};
 
-INSTANTIATE_TEST_SUITE_P(Cases, TimeZoneBiasTest,
-                         ::testing::Values(BiasCase{kMadridWinter, true, -60},
-                                           BiasCase{kMadridWinter, false, -60},
-                                           BiasCase{kMadridSummer, true, -120},
-                                           BiasCase{kMadridSummer, false, -60},
-                                           BiasCase{kNewYorkSummer, true, 240},
-                                           BiasCase{kNewYorkSummer, false, 300},
-                                           // A zone without daylight time keeps its bias.
-                                           BiasCase{kKolkata, true, -330},
-                                           BiasCase{kKolkata, false, -330},
-                                           BiasCase{kLordHoweSummer, true, -660}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TimeZoneBiasTest,
+    ::testing::Values(BiasCase{kMadridWinter, true, -60}, BiasCase{kMadridWinter, false, -60},
+                      BiasCase{kMadridSummer, true, -120}, BiasCase{kMadridSummer, false, -60},
+                      BiasCase{kNewYorkSummer, true, 240}, BiasCase{kNewYorkSummer, false, 300},
+                      // A zone without daylight time keeps its bias.
+                      BiasCase{kKolkata, true, -330}, BiasCase{kKolkata, false, -330},
+                      BiasCase{kLordHoweSummer, true, -660}));
 
 TEST(TimeZoneBiasTest, WholeHoursRoundHalvesToEven) {
     EXPECT_EQ(TimeZoneBiasHours(-60), -1);
@@ -57,8 +54,10 @@ public:
         ::setenv("TZ", zone, 1);
     }
     ~ScopedTimeZone() {
-        if (old_) ::setenv("TZ", old_->c_str(), 1);
-        else ::unsetenv("TZ");
+        if (old_)
+            ::setenv("TZ", old_->c_str(), 1);
+        else
+            ::unsetenv("TZ");
         ::tzset();
     }
 

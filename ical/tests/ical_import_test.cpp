@@ -35,7 +35,8 @@ std::string At(int year, int month, int day, const std::string& value) {
 }
 
 bool Mentions(const std::vector<std::string>& notes, const std::string& part) {
-    return std::any_of(notes.begin(), notes.end(), [&](const std::string& note) { return note.find(part) != std::string::npos; });
+    return std::any_of(notes.begin(), notes.end(),
+                       [&](const std::string& note) { return note.find(part) != std::string::npos; });
 }
 
 TEST(IcalImport, AGoogleCalendarFile) {
@@ -91,7 +92,8 @@ TEST(IcalImport, DuplicatesFullDaysAndTheRangeAreReportedPerEvent) {
     const int day = DayNumber(2027, 5, 5);
     std::vector<ImportedRecord> records;
     for (int i = 0; i < 37; ++i)
-        records.push_back({day, "10000,0,9999,00000000,Event " + std::to_string(i), "2027-05-05 Event " + std::to_string(i)});
+        records.push_back({day, "10000,0,9999,00000000,Event " + std::to_string(i),
+                           "2027-05-05 Event " + std::to_string(i)});
     records.push_back({day, "10000,0,9999,00000000,Event 3", "2027-05-05 Event 3"});
     records.push_back({DayNumber(1700, 1, 1), "10000,0,9999,00000000,Too early", "1700-01-01 Too early"});
 
@@ -117,9 +119,11 @@ TEST(IcalImport, FilesThatAreNoCalendarAreRefusedWithTheirLine) {
         std::string error;
     };
     const Case cases[] = {
-        {std::string("BEGIN:VCALENDAR\nVERSION:2.0\nSUMMARY:x\0y\n", 38), "line 3: the file holds binary data"},
+        {std::string("BEGIN:VCALENDAR\nVERSION:2.0\nSUMMARY:x\0y\n", 38),
+         "line 3: the file holds binary data"},
         {"BEGIN:VCALENDAR\nBEGIN:VEVENT\nSUMMARY:cut short\n", "line 4: the file ends inside BEGIN:VEVENT"},
-        {"BEGIN:VCALENDAR\nBEGIN:VEVENT\nEND:VTODO\nEND:VCALENDAR\n", "line 3: END:VTODO does not close BEGIN:VEVENT"},
+        {"BEGIN:VCALENDAR\nBEGIN:VEVENT\nEND:VTODO\nEND:VCALENDAR\n",
+         "line 3: END:VTODO does not close BEGIN:VEVENT"},
         {"hello\n", "line 1: expected NAME:VALUE"},
         {"VERSION:2.0\n", "line 1: content outside BEGIN:VCALENDAR"},
         {"BEGIN:VCALENDAR\nno colon here\nEND:VCALENDAR\n", "line 2: expected NAME:VALUE"},
@@ -141,8 +145,9 @@ TEST(IcalImport, HostileFilesEndQuickly) {
 
     // Lines of 10 MB: a summary is cut, an attachment left out, each with a note.
     const std::string longText(10 * 1024 * 1024, 'a');
-    const IcsReading longLine = ReadIcs("BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART;VALUE=DATE:20270101\nSUMMARY:" + longText +
-                                        "\nATTACH;ENCODING=BASE64;VALUE=BINARY:" + longText + "\nEND:VEVENT\nEND:VCALENDAR\n");
+    const IcsReading longLine =
+        ReadIcs("BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART;VALUE=DATE:20270101\nSUMMARY:" + longText +
+                "\nATTACH;ENCODING=BASE64;VALUE=BINARY:" + longText + "\nEND:VEVENT\nEND:VCALENDAR\n");
     ASSERT_FALSE(longLine.error);
     ASSERT_EQ(longLine.records.size(), 1u);
     EXPECT_TRUE(Mentions(longLine.notes, "line 4: SUMMARY cut"));

@@ -39,7 +39,8 @@ const ReminderLines kSampleLines = {
 std::set<std::string> Matches(const std::string& text, const std::string& pattern) {
     std::set<std::string> found;
     const std::regex expression(pattern);
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), expression); it != std::sregex_iterator(); ++it)
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), expression); it != std::sregex_iterator();
+         ++it)
         found.insert((*it)[1]);
     return found;
 }
@@ -137,20 +138,22 @@ TEST(IcalRoundTrip, AnIndependentLibraryExpandsTheRulesToTheMonthViewDays) {
         char code[8];
         const int kind = static_cast<int>(random() % 5);
         if (kind < 4)
-            std::snprintf(code, sizeof code, kinds[kind], 1 + static_cast<int>(random() % (kind == 3 ? 30 : 6)));
+            std::snprintf(code, sizeof code, kinds[kind],
+                          1 + static_cast<int>(random() % (kind == 3 ? 30 : 6)));
         else
-            std::snprintf(code, sizeof code, kinds[4], "0123456789ABC"[random() % 13], static_cast<int>(random() % 6),
-                          static_cast<int>(random() % 7));
+            std::snprintf(code, sizeof code, kinds[4], "0123456789ABC"[random() % 13],
+                          static_cast<int>(random() % 6), static_cast<int>(random() % 7));
         const int limit = i % 3 == 0 ? 2 + static_cast<int>(random() % 20) : 0;
-        lines.push_back(Line(year, month, std::min(day, 28 + (month != 2 ? 2 : 0)), '0',
-                             std::string(code) + ",0,9999,0000" + HexGroup(limit) + ",random " + std::to_string(i)));
+        lines.push_back(
+            Line(year, month, std::min(day, 28 + (month != 2 ? 2 : 0)), '0',
+                 std::string(code) + ",0,9999,0000" + HexGroup(limit) + ",random " + std::to_string(i)));
     }
 
     TempSettings folder;
     IcsExportOptions options;
     folder.WriteFile("export.ics", ExportReminders(lines, options).text);
-    const std::string command = "python3 " ORVANTO_SOURCE_DIR "/ical/tests/expand_ics.py " + folder.File("export.ics") +
-                                " 2078 > " + folder.File("expanded.txt");
+    const std::string command = "python3 " ORVANTO_SOURCE_DIR "/ical/tests/expand_ics.py " +
+                                folder.File("export.ics") + " 2078 > " + folder.File("expanded.txt");
     ASSERT_EQ(std::system(command.c_str()), 0);
     std::map<std::string, std::set<std::string>> expanded;
     std::istringstream out(folder.ReadFile("expanded.txt"));
@@ -167,13 +170,15 @@ TEST(IcalRoundTrip, AnIndependentLibraryExpandsTheRulesToTheMonthViewDays) {
         }
         const std::set<std::string>& dates = expanded[RecordUid(record)];
         ASSERT_FALSE(dates.empty()) << line;
-        for (const std::string& date : dates) EXPECT_TRUE(shown.count(date)) << line << " expands to " << date;
+        for (const std::string& date : dates)
+            EXPECT_TRUE(shown.count(date)) << line << " expands to " << date;
         const int limit = record.LimitValue();
         // Without a count the series is exactly what the month view shows.
         if (limit == 0) {
             EXPECT_EQ(dates.size(), shown.size()) << line;
         } else if (limit <= 99 && record.repeatKind == kRepeatEvery) {
-            EXPECT_EQ(dates.size(), std::min<std::size_t>(static_cast<std::size_t>(limit), shown.size())) << line;
+            EXPECT_EQ(dates.size(), std::min<std::size_t>(static_cast<std::size_t>(limit), shown.size()))
+                << line;
         }
     }
 }

@@ -28,16 +28,17 @@ TEST_P(NaturalRuleTest, EachRepeatKindHasItsRule) {
 
 INSTANTIATE_TEST_SUITE_P(
     RepeatKinds, NaturalRuleTest,
-    ::testing::Values(RuleCase{"OneTime", "10000,0,9999,00000000,x", ""},
-                      RuleCase{"EveryYear", "11010,0,9999,00000000,x", "FREQ=YEARLY"},
-                      RuleCase{"EveryTwoMonths", "11021,0,9999,00000000,x", "FREQ=MONTHLY;INTERVAL=2"},
-                      RuleCase{"EveryWeek", "11012,0,9999,00000000,x", "FREQ=WEEKLY"},
-                      RuleCase{"Every99Days", "11993,0,9999,00000000,x", "FREQ=DAILY;INTERVAL=99"},
-                      RuleCase{"FourthFridayOfNovember", "12B45,0,9999,00000000,x", "FREQ=YEARLY;BYMONTH=11;BYDAY=4FR"},
-                      RuleCase{"LastMondayOfEveryMonth", "12051,0,9999,00000000,x", "FREQ=MONTHLY;BYDAY=-1MO"},
-                      RuleCase{"EveryTuesdayOfMarch", "12302,0,9999,00000000,x", "FREQ=YEARLY;BYMONTH=3;BYDAY=TU"},
-                      RuleCase{"YearlyHoliday", "21010,0,9999,00000000,x", "FREQ=YEARLY"},
-                      RuleCase{"Bookmark", "30000,0,9999,00000000,x", ""}),
+    ::testing::Values(
+        RuleCase{"OneTime", "10000,0,9999,00000000,x", ""},
+        RuleCase{"EveryYear", "11010,0,9999,00000000,x", "FREQ=YEARLY"},
+        RuleCase{"EveryTwoMonths", "11021,0,9999,00000000,x", "FREQ=MONTHLY;INTERVAL=2"},
+        RuleCase{"EveryWeek", "11012,0,9999,00000000,x", "FREQ=WEEKLY"},
+        RuleCase{"Every99Days", "11993,0,9999,00000000,x", "FREQ=DAILY;INTERVAL=99"},
+        RuleCase{"FourthFridayOfNovember", "12B45,0,9999,00000000,x", "FREQ=YEARLY;BYMONTH=11;BYDAY=4FR"},
+        RuleCase{"LastMondayOfEveryMonth", "12051,0,9999,00000000,x", "FREQ=MONTHLY;BYDAY=-1MO"},
+        RuleCase{"EveryTuesdayOfMarch", "12302,0,9999,00000000,x", "FREQ=YEARLY;BYMONTH=3;BYDAY=TU"},
+        RuleCase{"YearlyHoliday", "21010,0,9999,00000000,x", "FREQ=YEARLY"},
+        RuleCase{"Bookmark", "30000,0,9999,00000000,x", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IcalSeries, LimitsBecomeCountOrEndDate) {
@@ -50,7 +51,8 @@ TEST(IcalSeries, LimitsBecomeCountOrEndDate) {
 
     // A limit date: the series ends on it.
     const int limit = DayNumber(2026, 6, 30);
-    segments = SeriesOf(Record(2026, 3, 13, "11012,0,9999,0000" + HexGroup(limit - kStoredDateOffset) + ",x"));
+    segments =
+        SeriesOf(Record(2026, 3, 13, "11012,0,9999,0000" + HexGroup(limit - kStoredDateOffset) + ",x"));
     ASSERT_EQ(segments.size(), 1u);
     EXPECT_EQ(segments[0].count, 0);
     EXPECT_EQ(segments[0].lastDate, limit);
@@ -103,7 +105,8 @@ TEST(IcalSeries, SegmentsCoverExactlyWhatTheMonthViewShows) {
                 expanded.push_back(segment.firstDate);
                 continue;
             }
-            const auto dates = ExpandRule(segment.rule, segment.firstDate, segment.lastDate, static_cast<std::size_t>(-1));
+            const auto dates =
+                ExpandRule(segment.rule, segment.firstDate, segment.lastDate, static_cast<std::size_t>(-1));
             expanded.insert(expanded.end(), dates.begin(), dates.end());
         }
         EXPECT_EQ(expanded, shown) << values[i];

@@ -11,13 +11,13 @@
 namespace orvanto {
 namespace {
 
-using ::testing::ElementsAre;
 using test::ReadFileBytes;
 using test::RecordingSound;
 using test::ScriptedPrompt;
 using test::ScriptedRegionChooser;
 using test::TempFolder;
 using test::WriteFileBytes;
+using ::testing::ElementsAre;
 
 DistanceSide Kathmandu() { return {"  Kathmandu, Nepal ", "27", "42", false, "85", "19", false}; }
 
@@ -89,15 +89,16 @@ TEST_F(AddCityTest, RefusesBlankNamesAndNamesWithoutComma) {
 
 TEST_F(AddCityTest, ASubstringMatchAsksToReplaceAndReplaces) {
     file_.recordLines = {R"("4","New York, England","53.0000000","-1.0000000")",
-                R"("4","Leeds, England","53.8000000","-1.5000000")"};
+                         R"("4","Leeds, England","53.8000000","-1.5000000")"};
     prompt_.answers = {true};
     EXPECT_EQ(Add({"York, England", "53", "57", false, "1", "5", true}, 3), AddCityOutcome::Added);
     ASSERT_GE(prompt_.shown.size(), 1u);
     EXPECT_TRUE(prompt_.shown[0].question);
     EXPECT_EQ(prompt_.shown[0].title, "Orvanto");
-    EXPECT_EQ(prompt_.shown[0].text, "The city already exists in personal database. \nDo you want to replace it?");
+    EXPECT_EQ(prompt_.shown[0].text,
+              "The city already exists in personal database. \nDo you want to replace it?");
     EXPECT_THAT(file_.recordLines, ElementsAre(R"("4","Leeds, England","53.8000000","-1.5000000")",
-                                      R"("4","York, England","53.9500000","-1.0833333")"));
+                                               R"("4","York, England","53.9500000","-1.0833333")"));
 }
 
 TEST_F(AddCityTest, CancelOfTheQuestionOrTheChooserChangesNothing) {
@@ -125,9 +126,11 @@ TEST_F(AddCityTest, AfterTwoAdditionsTheBackupHoldsTheFileBeforeTheSecond) {
 }
 
 TEST_F(AddCityTest, RecordLinesSortIgnoringCase) {
-    std::vector<std::string> lines = {R"("2","b, X","0","0")", R"("1","Z, X","0","0")", R"("2","A, X","0","0")"};
+    std::vector<std::string> lines = {R"("2","b, X","0","0")", R"("1","Z, X","0","0")",
+                                      R"("2","A, X","0","0")"};
     SortRecordLines(lines);
-    EXPECT_THAT(lines, ElementsAre(R"("1","Z, X","0","0")", R"("2","A, X","0","0")", R"("2","b, X","0","0")"));
+    EXPECT_THAT(lines,
+                ElementsAre(R"("1","Z, X","0","0")", R"("2","A, X","0","0")", R"("2","b, X","0","0")"));
 }
 
 TEST_F(AddCityTest, AFailedRewriteKeepsRecordsAndFile) {

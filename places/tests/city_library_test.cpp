@@ -174,7 +174,8 @@ TEST(CityTableTest, NamesOfNorthAmericaCarryATwoLetterCode) {
         const std::string code = entry.name.substr(comma + 2);
         EXPECT_EQ(code.size(), 2u) << entry.name;
         EXPECT_TRUE(std::isupper(static_cast<unsigned char>(code[0])) &&
-                    std::isupper(static_cast<unsigned char>(code[1]))) << entry.name;
+                    std::isupper(static_cast<unsigned char>(code[1])))
+            << entry.name;
     }
 }
 

@@ -15,13 +15,14 @@ TEST(SplitCoordinateTest, DegreesMinutesAndHemisphere) {
         int degrees, minutes;
         bool negative;
     } cases[] = {
-        {"49.0300", 49, 2, false},   {"-122.3200", 122, 19, true}, {"39.9383", 39, 56, false},
-        {"-82.0083", 82, 0, true},   {"-0.5", 0, 30, true},        {"0", 0, 0, false},
+        {"49.0300", 49, 2, false},  {"-122.3200", 122, 19, true},
+        {"39.9383", 39, 56, false}, {"-82.0083", 82, 0, true},
+        {"-0.5", 0, 30, true},      {"0", 0, 0, false},
         {"59.9999", 59, 59, false},  // 60 minutes are limited to 59
         {"10.125", 10, 8, false},    // 7.5 minutes round half to even
         {"10.375", 10, 22, false},   // 22.5 minutes round half to even
-        {"abc", 0, 0, false},        {"", 0, 0, false},             {"12abc", 0, 0, false},
-        {"1e300", 2000000000, 0, false},
+        {"abc", 0, 0, false},       {"", 0, 0, false},
+        {"12abc", 0, 0, false},     {"1e300", 2000000000, 0, false},
     };
     for (const auto& c : cases) {
         const DegreesMinutes split = SplitCoordinateText(c.text);

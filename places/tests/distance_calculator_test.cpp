@@ -13,25 +13,25 @@
 namespace orvanto {
 namespace {
 
-using ::testing::ElementsAre;
 using test::ReadFileBytes;
 using test::RecordingSound;
 using test::ScriptedPrompt;
 using test::ScriptedRegionChooser;
 using test::TempFolder;
 using test::WriteFileBytes;
+using ::testing::ElementsAre;
 
 class DistanceCalculatorTest : public ::testing::Test {
 protected:
-    void Settings(const std::string& location) {
-        WriteFileBytes(settingsPath_, "[Location]\r\n" + location);
-    }
+    void Settings(const std::string& location) { WriteFileBytes(settingsPath_, "[Location]\r\n" + location); }
     void PersonalFile(const std::string& records) {
         std::string content;
         for (const char* line : kPersonalCityFileHeader) content += std::string(line) + "\r\n";
         WriteFileBytes(folder_.File(kPersonalCityFileName), content + records);
     }
-    DistanceCalculator Open() { return DistanceCalculator(IniFile(settingsPath_.string()), folder_.Path(), prompt_, sound_); }
+    DistanceCalculator Open() {
+        return DistanceCalculator(IniFile(settingsPath_.string()), folder_.Path(), prompt_, sound_);
+    }
 
     TempFolder folder_;
     std::filesystem::path settingsPath_ = folder_.File("ORVANTO.INI");
@@ -146,12 +146,14 @@ TEST_F(DistanceCalculatorTest, AddCityStoresTheTypedPlaceForTheNextOpening) {
     boxes = {"Kathmandu, Nepal", "27", "42", false, "85", "19", false};
     ScriptedRegionChooser chooser(4);
     EXPECT_EQ(calculator.AddCity(DistanceSideId::To, "0", chooser), AddCityOutcome::Added);
-    EXPECT_THAT(calculator.PersonalRecords(), ElementsAre(R"("5","Kathmandu, Nepal","27.7000000","85.3166667")"));
+    EXPECT_THAT(calculator.PersonalRecords(),
+                ElementsAre(R"("5","Kathmandu, Nepal","27.7000000","85.3166667")"));
     // The open window lists it at once, and so does the next opening; the
     // library place shown on the From side stays selected.
     ASSERT_EQ(calculator.Regions()[4].size(), 106u);
     const RegionList& asia = calculator.Regions()[4];
-    EXPECT_TRUE(std::any_of(asia.begin(), asia.end(), [](const CityEntry& e) { return e.name == "Kathmandu, Nepal"; }));
+    EXPECT_TRUE(std::any_of(asia.begin(), asia.end(),
+                            [](const CityEntry& e) { return e.name == "Kathmandu, Nepal"; }));
     EXPECT_EQ(calculator.Side(DistanceSideId::From).place, 0);
     EXPECT_TRUE(calculator.Side(DistanceSideId::To).Custom());
     DistanceCalculator reopened = Open();

@@ -43,30 +43,41 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CheckCase{"empty altitude", [](DistanceSide&, DistanceSide&, std::string& a) { a = ""; },
                   MessageKind::Warning, "Fields cannot be blank.", BeepKind::None, DistanceField::None},
-        CheckCase{"blank minutes", [](DistanceSide&, DistanceSide& t, std::string&) { t.longitudeMinutes = "  "; },
+        CheckCase{"blank minutes",
+                  [](DistanceSide&, DistanceSide& t, std::string&) { t.longitudeMinutes = "  "; },
                   MessageKind::Warning, "Fields cannot be blank.", BeepKind::None, DistanceField::None},
         // Blank wins over an invalid field met earlier in the order.
         CheckCase{"blank after letters",
-                  [](DistanceSide& f, DistanceSide& t, std::string&) { f.latitudeDegrees = "x"; t.latitudeMinutes = ""; },
+                  [](DistanceSide& f, DistanceSide& t, std::string&) {
+                      f.latitudeDegrees = "x";
+                      t.latitudeMinutes = "";
+                  },
                   MessageKind::Warning, "Fields cannot be blank.", BeepKind::None, DistanceField::None},
         CheckCase{"letter in From longitude degrees",
                   [](DistanceSide& f, DistanceSide&, std::string&) { f.longitudeDegrees = "12a"; },
-                  MessageKind::Error, "Invalid value.", BeepKind::Simple, DistanceField::FromLongitudeDegrees},
+                  MessageKind::Error, "Invalid value.", BeepKind::Simple,
+                  DistanceField::FromLongitudeDegrees},
         // Characters of all eight fields are checked before any range.
         CheckCase{"sign in To minutes after a range error in From",
-                  [](DistanceSide& f, DistanceSide& t, std::string&) { f.latitudeDegrees = "180"; t.latitudeMinutes = "-5"; },
+                  [](DistanceSide& f, DistanceSide& t, std::string&) {
+                      f.latitudeDegrees = "180";
+                      t.latitudeMinutes = "-5";
+                  },
                   MessageKind::Error, "Invalid value.", BeepKind::Simple, DistanceField::ToLatitudeMinutes},
         CheckCase{"two numbers in one field",
                   [](DistanceSide& f, DistanceSide&, std::string&) { f.latitudeMinutes = "1 2"; },
                   MessageKind::Error, "Invalid value.", BeepKind::Simple, DistanceField::FromLatitudeMinutes},
-        CheckCase{"degrees 180", [](DistanceSide&, DistanceSide& t, std::string&) { t.latitudeDegrees = "180"; },
+        CheckCase{"degrees 180",
+                  [](DistanceSide&, DistanceSide& t, std::string&) { t.latitudeDegrees = "180"; },
                   MessageKind::Error, "Value must be between 0 and 179.", BeepKind::Exclamation,
                   DistanceField::ToLatitudeDegrees},
-        CheckCase{"a long row of digits",
-                  [](DistanceSide& f, DistanceSide&, std::string&) { f.longitudeDegrees = "99999999999999999999"; },
-                  MessageKind::Error, "Value must be between 0 and 179.", BeepKind::Exclamation,
-                  DistanceField::FromLongitudeDegrees},
-        CheckCase{"minutes 60", [](DistanceSide& f, DistanceSide&, std::string&) { f.longitudeMinutes = " 60 "; },
+        CheckCase{
+            "a long row of digits",
+            [](DistanceSide& f, DistanceSide&, std::string&) { f.longitudeDegrees = "99999999999999999999"; },
+            MessageKind::Error, "Value must be between 0 and 179.", BeepKind::Exclamation,
+            DistanceField::FromLongitudeDegrees},
+        CheckCase{"minutes 60",
+                  [](DistanceSide& f, DistanceSide&, std::string&) { f.longitudeMinutes = " 60 "; },
                   MessageKind::Error, "Value must be between 0 and 59.", BeepKind::Exclamation,
                   DistanceField::FromLongitudeMinutes},
         CheckCase{"altitude 1e3", [](DistanceSide&, DistanceSide&, std::string& a) { a = "1e3"; },

@@ -10,17 +10,17 @@
 namespace orvanto {
 namespace {
 
-using ::testing::ElementsAre;
 using test::RecordingSound;
 using test::ScriptedPrompt;
 using test::TempFolder;
+using ::testing::ElementsAre;
 
 class LocationSelectionTest : public ::testing::Test {
 protected:
     IniFile Settings() { return IniFile(folder_.File("ORVANTO.INI").string()); }
 
-    void TypeCustom(const char* name, const char* latDeg, const char* latMin, bool south,
-                    const char* lonDeg, const char* lonMin, bool west) {
+    void TypeCustom(const char* name, const char* latDeg, const char* latMin, bool south, const char* lonDeg,
+                    const char* lonMin, bool west) {
         page_.ClickRegion(kCustomRegionIndex);
         LocationBoxes& boxes = page_.Boxes();
         boxes.name = name;
@@ -87,14 +87,21 @@ struct CustomCase {
 
 TEST_F(LocationSelectionTest, TheCustomChecksInTheirOrder) {
     const CustomCase cases[] = {
-        {"A, B", "abc", "0", "0", "0", kLatitudeNotNumerical, BeepKind::Simple, LocationField::LatitudeDegrees},
+        {"A, B", "abc", "0", "0", "0", kLatitudeNotNumerical, BeepKind::Simple,
+         LocationField::LatitudeDegrees},
         {"A, B", "0", "", "0", "0", kLatitudeNotNumerical, BeepKind::Simple, LocationField::LatitudeMinutes},
-        {"A, B", "0", "0", "1.5", "0", kLongitudeNotNumerical, BeepKind::Simple, LocationField::LongitudeDegrees},
-        {"A, B", "180", "0", "x", "0", kLongitudeNotNumerical, BeepKind::Simple, LocationField::LongitudeDegrees},
-        {"A, B", "180", "0", "0", "0", kLocationDegreesRange, BeepKind::Exclamation, LocationField::LatitudeDegrees},
-        {"A, B", "10", "60", "0", "0", kLocationMinutesRange, BeepKind::Exclamation, LocationField::LatitudeMinutes},
-        {"A, B", "10", "0", "200", "0", kLocationDegreesRange, BeepKind::Exclamation, LocationField::LongitudeDegrees},
-        {"A, B", "10", "0", "20", "99", kLocationMinutesRange, BeepKind::Exclamation, LocationField::LongitudeMinutes},
+        {"A, B", "0", "0", "1.5", "0", kLongitudeNotNumerical, BeepKind::Simple,
+         LocationField::LongitudeDegrees},
+        {"A, B", "180", "0", "x", "0", kLongitudeNotNumerical, BeepKind::Simple,
+         LocationField::LongitudeDegrees},
+        {"A, B", "180", "0", "0", "0", kLocationDegreesRange, BeepKind::Exclamation,
+         LocationField::LatitudeDegrees},
+        {"A, B", "10", "60", "0", "0", kLocationMinutesRange, BeepKind::Exclamation,
+         LocationField::LatitudeMinutes},
+        {"A, B", "10", "0", "200", "0", kLocationDegreesRange, BeepKind::Exclamation,
+         LocationField::LongitudeDegrees},
+        {"A, B", "10", "0", "20", "99", kLocationMinutesRange, BeepKind::Exclamation,
+         LocationField::LongitudeMinutes},
         {"   ", "10", "0", "20", "0", kMissingCityName, BeepKind::Exclamation, LocationField::Name},
     };
     for (const CustomCase& c : cases) {

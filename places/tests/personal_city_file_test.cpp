@@ -14,11 +14,11 @@
 namespace orvanto {
 namespace {
 
-using ::testing::ElementsAre;
 using test::ReadFileBytes;
 using test::ScriptedPrompt;
 using test::TempFolder;
 using test::WriteFileBytes;
+using ::testing::ElementsAre;
 
 std::string Header() {
     std::string header;
@@ -36,7 +36,8 @@ TEST(PersonalCityHeaderTest, HasTheTwentySixLinesWithTheQuotedFieldNames) {
     // Records carry regions 1 to 7, and the header says so.
     EXPECT_STREQ(kPersonalCityFileHeader[7], ";    region: A number between 1 and 7 with continent ID.");
     EXPECT_STREQ(kPersonalCityFileHeader[8], ";            1=North America - 2=Central America & Caribbean");
-    EXPECT_STREQ(kPersonalCityFileHeader[9], ";            3=South America - 4=Europe - 5=Asia & Middle East");
+    EXPECT_STREQ(kPersonalCityFileHeader[9],
+                 ";            3=South America - 4=Europe - 5=Asia & Middle East");
     EXPECT_STREQ(kPersonalCityFileHeader[10], ";            6=Africa        - 7=Oceania");
     // No header line may pass for a record, and every one is a note.
     for (const char* line : kPersonalCityFileHeader) {
@@ -69,21 +70,21 @@ TEST_P(ParseRecordLineTest, TakesTheFourFieldsApart) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ParseRecordLineTest,
-    ::testing::Values(
-        ParseCase{R"("5","Kathmandu, Nepal","27.7000000","85.3166667")", RecordParse::Record, 4,
-                  "Kathmandu, Nepal", "27.7000000", "85.3166667"},
-        ParseCase{R"("1","Springfield, IL, USA","39.8","-89.6")", RecordParse::Record, 0,
-                  "Springfield, IL, USA", "39.8", "-89.6"},
-        // A double quote followed by a comma ends the name there.
-        ParseCase{R"("1","Bad "Name", here","1","2","3")", RecordParse::Record, 0, "Bad \"Name",
-                  " here", "1"},
-        ParseCase{R"("7","Suva, Fiji","abc","")", RecordParse::Record, 6, "Suva, Fiji", "abc", ""},
-        ParseCase{R"("0","Nowhere, X","1","2")", RecordParse::Ignored},
-        ParseCase{R"("8","Nowhere, X","1","2")", RecordParse::Ignored},
-        ParseCase{R"("","Nowhere, X","1","2")", RecordParse::Ignored},
-        ParseCase{R"("1","Only, three","1")", RecordParse::Corrupted},
-        ParseCase{R"("1",no quotes, at, all)", RecordParse::Corrupted},
-        ParseCase{R"("1")", RecordParse::Corrupted}));
+    ::testing::Values(ParseCase{R"("5","Kathmandu, Nepal","27.7000000","85.3166667")", RecordParse::Record, 4,
+                                "Kathmandu, Nepal", "27.7000000", "85.3166667"},
+                      ParseCase{R"("1","Springfield, IL, USA","39.8","-89.6")", RecordParse::Record, 0,
+                                "Springfield, IL, USA", "39.8", "-89.6"},
+                      // A double quote followed by a comma ends the name there.
+                      ParseCase{R"("1","Bad "Name", here","1","2","3")", RecordParse::Record, 0, "Bad \"Name",
+                                " here", "1"},
+                      ParseCase{R"("7","Suva, Fiji","abc","")", RecordParse::Record, 6, "Suva, Fiji", "abc",
+                                ""},
+                      ParseCase{R"("0","Nowhere, X","1","2")", RecordParse::Ignored},
+                      ParseCase{R"("8","Nowhere, X","1","2")", RecordParse::Ignored},
+                      ParseCase{R"("","Nowhere, X","1","2")", RecordParse::Ignored},
+                      ParseCase{R"("1","Only, three","1")", RecordParse::Corrupted},
+                      ParseCase{R"("1",no quotes, at, all)", RecordParse::Corrupted},
+                      ParseCase{R"("1")", RecordParse::Corrupted}));
 
 TEST(LooksLikeRecordTest, NeedsQuotesAtTheFirstAndThirdCharacter) {
     EXPECT_TRUE(LooksLikeRecord(R"("1","a")"));
@@ -114,7 +115,8 @@ protected:
 
     static RegionLists SampleLists() {
         RegionLists lists;
-        lists[0] = {{"Adams, MA", "42.6", "-73.1"}, {"Ada, MN", "47.3", "-96.5"}, {"Zion, IL", "42.4", "-87.8"}};
+        lists[0] = {
+            {"Adams, MA", "42.6", "-73.1"}, {"Ada, MN", "47.3", "-96.5"}, {"Zion, IL", "42.4", "-87.8"}};
         lists[3] = {{"Stuttgart, Germany", "48.8", "9.2"}, {"St. Nazaire, France", "47.3", "-2.2"}};
         return lists;
     }
@@ -290,7 +292,8 @@ TEST(WritePersonalCityFileTest, AFailedWriteLeavesTheOldFileInPlace) {
     WriteFileBytes(folder.File(kPersonalCityFileName), "old content");
     // The temporary file cannot be created where a folder of its name stands.
     std::filesystem::create_directory(folder.File("CityData.txt.new"));
-    EXPECT_THROW(WritePersonalCityFile(folder.Path(), NewFile({"\"1\",\"A, TX\",\"1\",\"2\""})), ECityFileError);
+    EXPECT_THROW(WritePersonalCityFile(folder.Path(), NewFile({"\"1\",\"A, TX\",\"1\",\"2\""})),
+                 ECityFileError);
     EXPECT_EQ(ReadFileBytes(folder.File(kPersonalCityFileName)), "old content");
 }
 
@@ -318,8 +321,9 @@ TEST(WritePersonalCityFileTest, KeptLinesComeFirstAsTheyWere) {
     file.keptLines = {"; old header, regions 0 to 6", "\"0\",\"Mine, TX\",\"1\",\"2\""};
     file.recordLines = {"\"1\",\"A, TX\",\"1\",\"2\""};
     WritePersonalCityFile(folder.Path(), file);
-    EXPECT_EQ(ReadFileBytes(folder.File(kPersonalCityFileName)),
-              "; old header, regions 0 to 6\r\n\"0\",\"Mine, TX\",\"1\",\"2\"\r\n\"1\",\"A, TX\",\"1\",\"2\"\r\n");
+    EXPECT_EQ(
+        ReadFileBytes(folder.File(kPersonalCityFileName)),
+        "; old header, regions 0 to 6\r\n\"0\",\"Mine, TX\",\"1\",\"2\"\r\n\"1\",\"A, TX\",\"1\",\"2\"\r\n");
 }
 
 }  // namespace

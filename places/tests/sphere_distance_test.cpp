@@ -59,8 +59,14 @@ TEST(DistanceTextTest, GroupsThousandsAndRoundsToWholeNumbers) {
     const struct {
         double value;
         const char* text;
-    } cases[] = {{0, "0"},         {0.49, "0"},        {0.5, "1"},          {999.4, "999"},
-                 {999.5, "1,000"}, {1234567, "1,234,567"}, {20003.93, "20,004"}, {100000, "100,000"}};
+    } cases[] = {{0, "0"},
+                 {0.49, "0"},
+                 {0.5, "1"},
+                 {999.4, "999"},
+                 {999.5, "1,000"},
+                 {1234567, "1,234,567"},
+                 {20003.93, "20,004"},
+                 {100000, "100,000"}};
     for (const auto& c : cases) EXPECT_EQ(GroupedWholeNumber(c.value), c.text) << c.value;
     EXPECT_EQ(GroupedWholeNumber(1234567, '.'), "1.234.567");
     EXPECT_EQ(DistanceText(1000, DistanceUnits::English), "625 miles");

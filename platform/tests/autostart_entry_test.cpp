@@ -49,12 +49,16 @@ class ScopedEnvironment {
 public:
     ScopedEnvironment(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name)) old_ = old;
-        if (value) setenv(name, value, 1);
-        else unsetenv(name);
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
     }
     ~ScopedEnvironment() {
-        if (old_) setenv(name_, old_->c_str(), 1);
-        else unsetenv(name_);
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
     }
 
 private:
@@ -136,7 +140,8 @@ TEST(AutostartEntry, ModeOfTheExecLine) {
 }
 
 TEST(AutostartEntry, ContentOfTheFile) {
-    const std::string exec = AutostartExec("/usr/bin/orvanto", LogonMode::CheckAndQuit, "/home/ann/my cal.INI");
+    const std::string exec =
+        AutostartExec("/usr/bin/orvanto", LogonMode::CheckAndQuit, "/home/ann/my cal.INI");
     EXPECT_EQ(AutostartEntryContent(exec),
               "[Desktop Entry]\nType=Application\nName=Orvanto\n"
               "Exec=/usr/bin/orvanto /C \"/home/ann/my cal.INI\"\n");
@@ -154,8 +159,9 @@ TEST(XdgLogonEntry, WrittenReadBackAndRemovedInTheUsersFolder) {
     EXPECT_EQ(entry.Read(name), LogonMode::None);
     entry.Write(name, AutostartExec("/usr/bin/orvanto", LogonMode::CheckAndMinimize, settings));
     ASSERT_TRUE(fs::exists(user / name)) << "the folder is made when missing";
-    EXPECT_EQ(ReadFile(user / name), "[Desktop Entry]\nType=Application\nName=Orvanto\nExec=/usr/bin/orvanto /M \"" +
-                                         settings + "\"\n");
+    EXPECT_EQ(
+        ReadFile(user / name),
+        "[Desktop Entry]\nType=Application\nName=Orvanto\nExec=/usr/bin/orvanto /M \"" + settings + "\"\n");
     EXPECT_EQ(entry.Read(name), LogonMode::CheckAndMinimize);
 
     entry.Write(name, AutostartExec("/usr/bin/orvanto", LogonMode::CheckAndQuit, settings));

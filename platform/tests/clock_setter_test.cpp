@@ -57,8 +57,8 @@ TEST_F(SystemClockSetterTest, ARefusalForWantOfPrivilegeIsTold) {
 }
 
 TEST_F(SystemClockSetterTest, TimesBeforeTheUnixEpochOrNotFiniteAreNeverPassedOn) {
-    for (const double serial : {25568.9, std::numeric_limits<double>::quiet_NaN(),
-                                std::numeric_limits<double>::infinity()}) {
+    for (const double serial :
+         {25568.9, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
         EXPECT_EQ(setter_.SetUtc(serial), SetClockResult::Failed) << serial;
     }
     EXPECT_EQ(recorded.calls, 0);

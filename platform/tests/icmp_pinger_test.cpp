@@ -34,7 +34,8 @@ TEST(IcmpPinger, EachSocketKindWhereThisMachineAllowsIt) {
         IcmpPinger::SocketKind kind;
         int type;
     };
-    const Case cases[] = {{IcmpPinger::SocketKind::Datagram, SOCK_DGRAM}, {IcmpPinger::SocketKind::Raw, SOCK_RAW}};
+    const Case cases[] = {{IcmpPinger::SocketKind::Datagram, SOCK_DGRAM},
+                          {IcmpPinger::SocketKind::Raw, SOCK_RAW}};
     for (const Case& c : cases) {
         FakeHostLookup lookup;
         IcmpPinger pinger(lookup, c.kind);

@@ -37,9 +37,8 @@ TEST(LongDescriptionTest, YearlyReminderDayFirstWithCount) {
     const int date = DayNumber(2005, 10, 7);
     const std::string line = std::to_string(date) + "/0=11010,3,1430,4CDF0005,Anna";
     const std::string text = LongDescription(line, 2, false);
-    EXPECT_EQ(text,
-              "07/10/2005  14:30   3  Anna" + std::string(45 - 8, ' ') + "  Reminder every 1 year" +
-                  std::string(26 - 21, ' ') + " Start: 15/03/1970  Limit: 05 times");
+    EXPECT_EQ(text, "07/10/2005  14:30   3  Anna" + std::string(45 - 8, ' ') + "  Reminder every 1 year" +
+                        std::string(26 - 21, ' ') + " Start: 15/03/1970  Limit: 05 times");
 }
 
 TEST(LongDescriptionTest, UntimedHolidayBookmarkAndLimitDate) {
@@ -47,8 +46,8 @@ TEST(LongDescriptionTest, UntimedHolidayBookmarkAndLimitDate) {
     const int limit = DayNumber(2010, 12, 31) - 700000;
     char limitGroup[8];
     std::snprintf(limitGroup, sizeof limitGroup, "%04X", limit);
-    const std::string holiday = LongDescription(
-        std::to_string(date) + "/0=21010,0,9999,0000" + limitGroup + ",Christmas", 1, false);
+    const std::string holiday =
+        LongDescription(std::to_string(date) + "/0=21010,0,9999,0000" + limitGroup + ",Christmas", 1, false);
     EXPECT_EQ(holiday.substr(0, 20), "12/25/2005  --:--   ");
     EXPECT_NE(holiday.find("  Holiday  every 1 year"), std::string::npos);
     EXPECT_NE(holiday.find(" Start: --/--/----  Limit: 12/31/2010"), std::string::npos);

@@ -12,8 +12,8 @@
 namespace orvanto {
 namespace {
 
-using ::testing::ElementsAre;
 using orvanto::test::At;
+using ::testing::ElementsAre;
 
 const int k5March2005 = DayNumber(2005, 3, 5);
 const int k20March2005 = DayNumber(2005, 3, 20);
@@ -30,15 +30,16 @@ EventListEntry EntryOf(const std::string& line, int number = 1, EventTextStyle s
 
 std::vector<std::string> Column(const std::vector<EventListEntry>& entries, int column) {
     std::vector<std::string> texts;
-    for (const EventListEntry& entry : entries) texts.push_back(entry.cells[static_cast<std::size_t>(column)]);
+    for (const EventListEntry& entry : entries)
+        texts.push_back(entry.cells[static_cast<std::size_t>(column)]);
     return texts;
 }
 
 TEST(EventListCells, EveryColumnOfAFullRecord) {
     const EventCells cells =
         EntryOf(At(k7October2005, '0', "11010,3,1430,4CDF0000,Anna's birthday"), 7, {1, false}).cells;
-    EXPECT_THAT(cells, ElementsAre("007 ", "10/07/2005", "14:30", " 3", "Anna's birthday", "Reminder every 1 year",
-                                   "03/15/1970", "No limit"));
+    EXPECT_THAT(cells, ElementsAre("007 ", "10/07/2005", "14:30", " 3", "Anna's birthday",
+                                   "Reminder every 1 year", "03/15/1970", "No limit"));
     EXPECT_THAT(EventColumnHeaders(),
                 ElementsAre("N\u00B0", "Date", "Time", "Warning", "Message", "Type", "Start Date", "Limit"));
 }
@@ -74,11 +75,11 @@ TEST(EventListCells, TimesTypesAndLimits) {
 }
 
 TEST(EventListLoad, SortsByKeyNumbersAndKeepsWhatItDoesNotShow) {
-    const EventList list = LoadEventList({At(k20March2005, '0', "10000,0,9999,00000000,Late"),
-                                          "0/0=10000,0,9999,00000000,Zero date", "note without a record",
-                                          At(k5March2005, '1', "10000,0,9999,00000000,Second"),
-                                          At(k5March2005, '0', "10000,0,9999,00000000,First")},
-                                         {});
+    const EventList list = LoadEventList(
+        {At(k20March2005, '0', "10000,0,9999,00000000,Late"), "0/0=10000,0,9999,00000000,Zero date",
+         "note without a record", At(k5March2005, '1', "10000,0,9999,00000000,Second"),
+         At(k5March2005, '0', "10000,0,9999,00000000,First")},
+        {});
     EXPECT_THAT(Column(list.entries, kMessageColumn), ElementsAre("First", "Second", "Late"));
     EXPECT_THAT(Column(list.entries, kNumberColumn), ElementsAre("001 ", "002 ", "003 "));
     EXPECT_EQ(list.keptLines.size(), 2u);
@@ -86,9 +87,9 @@ TEST(EventListLoad, SortsByKeyNumbersAndKeepsWhatItDoesNotShow) {
 }
 
 TEST(EventListLoad, OpeningRowIsTheFirstRecordFromToday) {
-    const EventList list = LoadEventList({At(k5March2005, '0', "10000,0,9999,00000000,a"),
-                                          At(k20March2005, '0', "10000,0,9999,00000000,b")},
-                                         {});
+    const EventList list = LoadEventList(
+        {At(k5March2005, '0', "10000,0,9999,00000000,a"), At(k20March2005, '0', "10000,0,9999,00000000,b")},
+        {});
     EXPECT_EQ(OpeningRow(list.entries, k5March2005 - 1), 0u);
     EXPECT_EQ(OpeningRow(list.entries, k5March2005 + 1), 1u);
     EXPECT_EQ(OpeningRow(list.entries, k20March2005), 1u);
@@ -119,7 +120,8 @@ TEST(EventListFind, FromARowOnWithOrWithoutCase) {
     EXPECT_EQ(FindEventRow(list.entries, "DENTIST", false, 1), 2u);
     EXPECT_EQ(FindEventRow(list.entries, "dentist", false, 3), std::nullopt) << "never wraps";
     EXPECT_EQ(FindEventRow(list.entries, "20/03/2005", false, 0), 2u) << "the date as shown";
-    EXPECT_EQ(FindEventRow(list.entries, "001", false, 0), std::nullopt) << "the number column is not searched";
+    EXPECT_EQ(FindEventRow(list.entries, "001", false, 0), std::nullopt)
+        << "the number column is not searched";
 }
 
 TEST(EventListPanel, FilledFromARecord) {
@@ -165,7 +167,8 @@ TEST(EventListPanel, TwelveHourMidnightAndNoon) {
 
 class EventListCommit : public ::testing::Test {
 protected:
-    std::vector<EventListEntry> entries_{EntryOf(At(k5March2005, '3', "11010,3,1430,4CDF0000,Anna's birthday"))};
+    std::vector<EventListEntry> entries_{
+        EntryOf(At(k5March2005, '3', "11010,3,1430,4CDF0000,Anna's birthday"))};
     ReminderEntry Panel() const { return PanelEntryOf(entries_[0].record, 2026, false); }
 };
 
@@ -186,19 +189,23 @@ TEST_F(EventListCommit, TheBuiltLine) {
     panel.limitDayNumber = DayNumber(2007, 1, 1);
     panel.text = "  two\nlines  ";  // leading blanks are the text's own
     EXPECT_EQ(CommitEventPanel(panel, entries_, 0).line,
-              At(k20March2005, '3', "11010,0,1430,0000" + HexGroup(DayNumber(2007, 1, 1) - 700000) + ",  two lines"));
+              At(k20March2005, '3',
+                 "11010,0,1430,0000" + HexGroup(DayNumber(2007, 1, 1) - 700000) + ",  two lines"));
 
     panel.typeIndex = 2;  // a bookmark never repeats and has no limit
-    EXPECT_EQ(CommitEventPanel(panel, entries_, 0).line, At(k20March2005, '3', "30000,0,1430,00000000,  two lines"));
+    EXPECT_EQ(CommitEventPanel(panel, entries_, 0).line,
+              At(k20March2005, '3', "30000,0,1430,00000000,  two lines"));
     panel.typeIndex = 1;  // a holiday keeps its time in the event list
     panel.timed = true;
     panel.hour = 9;
     panel.minute = 5;
     EXPECT_EQ(CommitEventPanel(panel, entries_, 0).line,
-              At(k20March2005, '3', "21010,0,0905,0000" + HexGroup(DayNumber(2007, 1, 1) - 700000) + ",  two lines"));
+              At(k20March2005, '3',
+                 "21010,0,0905,0000" + HexGroup(DayNumber(2007, 1, 1) - 700000) + ",  two lines"));
     panel.timed = false;
     EXPECT_EQ(CommitEventPanel(panel, entries_, 0).line,
-              At(k20March2005, '3', "21010,0,9999,0000" + HexGroup(DayNumber(2007, 1, 1) - 700000) + ",  two lines"));
+              At(k20March2005, '3',
+                 "21010,0,9999,0000" + HexGroup(DayNumber(2007, 1, 1) - 700000) + ",  two lines"));
 }
 
 struct FaultCase {
@@ -210,23 +217,54 @@ struct FaultCase {
 
 TEST_F(EventListCommit, EachCheckInItsOrder) {
     const FaultCase cases[] = {
-        {"29 February 2005", [](ReminderEntry& p) { p.day = 29; p.month = 2; p.hour = 30; }, EntryField::FirstDate,
-         "Invalid Date"},
+        {"29 February 2005",
+         [](ReminderEntry& p) {
+             p.day = 29;
+             p.month = 2;
+             p.hour = 30;
+         },
+         EntryField::FirstDate, "Invalid Date"},
         {"year 1752", [](ReminderEntry& p) { p.year = 1752; }, EntryField::FirstDate, "Invalid Date"},
         {"hour 24", [](ReminderEntry& p) { p.hour = 24; }, EntryField::Hour, ""},
-        {"twelve-hour 13", [](ReminderEntry& p) { p.twelveHour = true; p.hour = 13; p.pm = false; }, EntryField::Hour,
-         ""},
+        {"twelve-hour 13",
+         [](ReminderEntry& p) {
+             p.twelveHour = true;
+             p.hour = 13;
+             p.pm = false;
+         },
+         EntryField::Hour, ""},
         {"minute 60", [](ReminderEntry& p) { p.minute = 60; }, EntryField::Minute, ""},
-        {"start 1900", [](ReminderEntry& p) { p.startDayNumber = DayNumber(1900, 6, 1); p.limitCount = 0; p.limitKind = 2; },
+        {"start 1900",
+         [](ReminderEntry& p) {
+             p.startDayNumber = DayNumber(1900, 6, 1);
+             p.limitCount = 0;
+             p.limitKind = 2;
+         },
          EntryField::StartDate, "Start date out of range."},
-        {"limit on the day", [](ReminderEntry& p) { p.limitKind = 1; p.limitDayNumber = DayNumber(2005, 3, 5); },
+        {"limit on the day",
+         [](ReminderEntry& p) {
+             p.limitKind = 1;
+             p.limitDayNumber = DayNumber(2005, 3, 5);
+         },
          EntryField::LimitDate, "Limit should be greather than event date."},
-        {"limit 2100", [](ReminderEntry& p) { p.limitKind = 1; p.limitDayNumber = DayNumber(2100, 3, 5); },
+        {"limit 2100",
+         [](ReminderEntry& p) {
+             p.limitKind = 1;
+             p.limitDayNumber = DayNumber(2100, 3, 5);
+         },
          EntryField::LimitDate, "Limit date out of range."},
-        {"count 0", [](ReminderEntry& p) { p.limitKind = 2; p.limitCount = 0; }, EntryField::LimitCount,
-         "Limit out of range."},
-        {"count 100", [](ReminderEntry& p) { p.limitKind = 2; p.limitCount = 100; }, EntryField::LimitCount,
-         "Limit out of range."},
+        {"count 0",
+         [](ReminderEntry& p) {
+             p.limitKind = 2;
+             p.limitCount = 0;
+         },
+         EntryField::LimitCount, "Limit out of range."},
+        {"count 100",
+         [](ReminderEntry& p) {
+             p.limitKind = 2;
+             p.limitCount = 100;
+         },
+         EntryField::LimitCount, "Limit out of range."},
     };
     for (const FaultCase& c : cases) {
         ReminderEntry panel = Panel();
@@ -241,9 +279,9 @@ TEST_F(EventListCommit, EachCheckInItsOrder) {
 TEST(EventListCommitDay, NoThirtySeventhRecordOnADay) {
     std::vector<EventListEntry> entries;
     for (int i = 0; i < kMaxRecordsPerDay; ++i) {
-        entries.push_back(EntryOf(At(k20March2005, kSequenceCharacters[static_cast<std::size_t>(i)],
-                                     "10000,0,9999,00000000,full"),
-                                  i + 1));
+        entries.push_back(EntryOf(
+            At(k20March2005, kSequenceCharacters[static_cast<std::size_t>(i)], "10000,0,9999,00000000,full"),
+            i + 1));
     }
     entries.push_back(EntryOf(At(k5March2005, '0', "10000,0,9999,00000000,moving"), 37));
     ReminderEntry panel = PanelEntryOf(entries.back().record, 2026, false);
@@ -272,11 +310,11 @@ TEST(EventListSave, RenumbersEachDayAndKeepsOtherLines) {
     test::ReminderTempFolder folder;
     const std::string path = folder.File("ORVANTO.INI");
     test::WriteText(path, test::SettingsText({"DateFormat=1"}, {}));
-    EventList list = LoadEventList({At(k5March2005, '4', "10000,0,9999,00000000,c"),
-                                    At(k5March2005, '2', "10000,0,9999,00000000,a"),
-                                    At(k5March2005, '7', "10000,0,9999,00000000,b"), "junk/0=not a record",
-                                    At(k20March2005, '5', "10000,0,9999,00000000,trimmed")},
-                                   {});
+    EventList list = LoadEventList(
+        {At(k5March2005, '4', "10000,0,9999,00000000,c"), At(k5March2005, '2', "10000,0,9999,00000000,a"),
+         At(k5March2005, '7', "10000,0,9999,00000000,b"), "junk/0=not a record",
+         At(k20March2005, '5', "10000,0,9999,00000000,trimmed")},
+        {});
     SortEventsByColumn(list.entries, kMessageColumn, false);
     IniFile settings(path);
     SaveEventList(list, settings);
@@ -305,7 +343,8 @@ TEST(EventListPrint, SubtitleAndTotal) {
 TEST(EventListPrint, AFullLineWithContinuations) {
     const std::string message(95, 'm');
     const std::string text = message.substr(0, 40) + "  " + message.substr(40);
-    const EventListEntry entry = EntryOf(At(k5March2005, '0', "11012,3,1430,4CDF0005," + text), 1, {1, false});
+    const EventListEntry entry =
+        EntryOf(At(k5March2005, '0', "11012,3,1430,4CDF0005," + text), 1, {1, false});
     const std::vector<std::string> lines = EventPrintLines(entry, EventPrintColumns{}, false);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "03/05/2005  14:30  " + std::string(40, 'm') + "  3  " +

@@ -19,7 +19,8 @@ struct Expected {
 
 std::vector<Expected> Summary(const MonthIndex& index) {
     std::vector<Expected> result;
-    for (const MonthIndexEntry& entry : index.entries) result.push_back({entry.day, entry.stepKind, entry.text});
+    for (const MonthIndexEntry& entry : index.entries)
+        result.push_back({entry.day, entry.stepKind, entry.text});
     return result;
 }
 
@@ -31,8 +32,8 @@ std::ostream& operator<<(std::ostream& out, const Expected& e) {
     return out << "{" << e.day << ", " << e.stepKind << ", " << e.text << "}";
 }
 
-MonthIndex Build(int month, int year, const std::vector<std::string>& lines, int showGhost, bool inBrackets = true,
-                 TimeStyle style = {}) {
+MonthIndex Build(int month, int year, const std::vector<std::string>& lines, int showGhost,
+                 bool inBrackets = true, TimeStyle style = {}) {
     ScriptedPrompt prompt;
     MonthIndexSettings settings{showGhost, inBrackets, style};
     return BuildMonthIndex(month, year, lines, settings, prompt);
@@ -45,8 +46,8 @@ std::string At(int year, int month, int day, const std::string& value) {
 TEST(BuildMonthIndexTest, WeeklyReminderForwardAndBackward) {
     const std::vector<std::string> lines = {At(2005, 3, 3, "11012,0,9999,00000000,Gym")};
     EXPECT_EQ(Summary(Build(3, 2005, lines, 1)),
-              (std::vector<Expected>{{3, 0, "Gym"}, {10, 2, "[Gym]"}, {17, 2, "[Gym]"}, {24, 2, "[Gym]"},
-                                     {31, 2, "[Gym]"}}));
+              (std::vector<Expected>{
+                  {3, 0, "Gym"}, {10, 2, "[Gym]"}, {17, 2, "[Gym]"}, {24, 2, "[Gym]"}, {31, 2, "[Gym]"}}));
     EXPECT_EQ(Summary(Build(3, 2005, lines, 1, false))[1], (Expected{10, 2, "Gym"}));
     EXPECT_EQ(Summary(Build(2, 2005, lines, 1)),
               (std::vector<Expected>{{3, 2, "[Gym]"}, {10, 2, "[Gym]"}, {17, 2, "[Gym]"}, {24, 2, "[Gym]"}}));
@@ -124,7 +125,8 @@ TEST(BuildMonthIndexTest, EntriesAreSortedAndTextsCut) {
 
 TEST(BuildMonthIndexTest, TheFiveHundredAndFirstEntryStopsTheBuild) {
     std::vector<std::string> lines;
-    for (int i = 0; i < 20; ++i) lines.push_back(At(2005, 3, 1, "11013,0,9999,00000000,daily " + std::to_string(i)));
+    for (int i = 0; i < 20; ++i)
+        lines.push_back(At(2005, 3, 1, "11013,0,9999,00000000,daily " + std::to_string(i)));
     ScriptedPrompt prompt;
     const MonthIndex index = BuildMonthIndex(3, 2005, lines, MonthIndexSettings{2, true, {}}, prompt);
     EXPECT_EQ(index.Count(), 500u);
@@ -136,9 +138,10 @@ TEST(BuildMonthIndexTest, TheFiveHundredAndFirstEntryStopsTheBuild) {
 TEST(BuildMonthIndexTest, ReadsTheSettingsFileAndSkipsLinesOfNoForm) {
     ReminderTempFolder folder;
     const std::string path = folder.File("orvanto.ini");
-    WriteText(path, SettingsText({"ShowGhost=1", "InBrackets=0"},
-                                 {At(2005, 3, 3, "11012,0,9999,00000000,Gym"), "0/0=10000,0,9999,00000000,zero",
-                                  At(2005, 2, 10, "10000,,9999,00000000,bad")}));
+    WriteText(path,
+              SettingsText({"ShowGhost=1", "InBrackets=0"},
+                           {At(2005, 3, 3, "11012,0,9999,00000000,Gym"), "0/0=10000,0,9999,00000000,zero",
+                            At(2005, 2, 10, "10000,,9999,00000000,bad")}));
     ScriptedPrompt prompt;
     const MonthIndex index = BuildMonthIndex(2, 2005, IniFile(path), TimeStyle{}, prompt);
     ASSERT_EQ(index.Count(), 4u);
@@ -155,18 +158,37 @@ TEST(BuildMonthIndexTest, LimitsOfEveryKind) {
     const std::string limitDate = HexGroup(DayNumber(2005, 3, 20) - kStoredDateOffset);
     const Case cases[] = {
         {"weekly, count 2", At(2005, 3, 3, "11012,0,9999,00000002,w"), 3, 2005, 2, {3, 10, 17}},
-        {"weekly, up to 20 March", At(2005, 3, 3, "11012,0,9999,0000" + limitDate + ",w"), 3, 2005, 2,
+        {"weekly, up to 20 March",
+         At(2005, 3, 3, "11012,0,9999,0000" + limitDate + ",w"),
+         3,
+         2005,
+         2,
          {3, 10, 17}},
-        {"every 2 days, count 3, seen next month", At(2005, 2, 26, "11023,0,9999,00000003,d"), 3, 2005, 2, {2, 4}},
+        {"every 2 days, count 3, seen next month",
+         At(2005, 2, 26, "11023,0,9999,00000003,d"),
+         3,
+         2005,
+         2,
+         {2, 4}},
         {"every Monday, count 2", At(2005, 8, 1, "12001,0,9999,00000002,m"), 8, 2005, 2, {1, 8, 15}},
         {"last Friday, count 1", At(2005, 5, 27, "12055,0,9999,00000001,f"), 6, 2005, 2, {24}},
         {"last Friday, count 1, a month too far", At(2005, 5, 27, "12055,0,9999,00000001,f"), 7, 2005, 2, {}},
-        {"first Monday of October only in October", At(2005, 10, 3, "12A11,0,9999,00000000,o"), 11, 2006, 1, {}},
+        {"first Monday of October only in October",
+         At(2005, 10, 3, "12A11,0,9999,00000000,o"),
+         11,
+         2006,
+         1,
+         {}},
         {"first Monday of October, next year", At(2005, 10, 3, "12A11,0,9999,00000000,o"), 10, 2006, 2, {2}},
         {"yearly, seen a year before", At(2005, 6, 10, "11010,0,9999,00000000,y"), 6, 2004, 1, {10}},
         {"every 2 years skips a year", At(2005, 6, 10, "11020,0,9999,00000000,y"), 6, 2006, 2, {}},
         {"monthly, seen months before", At(2005, 6, 10, "11011,0,9999,00000000,y"), 2, 2005, 1, {10}},
-        {"yearly, count 2, not in the third year", At(2005, 6, 10, "11010,0,9999,00000002,y"), 6, 2008, 2, {}},
+        {"yearly, count 2, not in the third year",
+         At(2005, 6, 10, "11010,0,9999,00000002,y"),
+         6,
+         2008,
+         2,
+         {}},
         {"yearly, count 2, the second year", At(2005, 6, 10, "11010,0,9999,00000002,y"), 6, 2007, 2, {10}},
     };
     for (const Case& c : cases) {

@@ -34,38 +34,142 @@ TEST(NextOccurrenceTest, EveryKindAndLimit) {
     const auto S = RescheduleRules::kStartupPass;
     const auto C = RescheduleRules::kReminderCheck;
     const NextCase cases[] = {
-        {"daily five days ago lands today", {2026, 12, 6}, "11013,0,9999,00000000,x", {2026, 12, 11}, kMorning, S,
-         {2026, 12, 11}, "0000"},
-        {"daily with alert 2 lands two days ahead", {2026, 12, 6}, "11013,2,9999,00000000,x", {2026, 12, 11},
-         kMorning, S, {2026, 12, 13}, "0000"},
-        {"weekly with count 3", {2026, 12, 11}, "11012,0,9999,00000003,x", {2026, 12, 11}, kMorning, S,
-         {2026, 12, 18}, "0002"},
-        {"weekly with count 1 ends", {2026, 12, 11}, "11012,0,9999,00000001,x", {2026, 12, 11}, kMorning, S,
-         {0, 0, 0}, ""},
-        {"one-time ends", {2026, 12, 11}, "10000,0,9999,00000000,x", {2026, 12, 11}, kMorning, S, {0, 0, 0}, ""},
-        {"31 January monthly in a leap year", {2004, 1, 31}, "11011,0,9999,00000000,x", {2004, 1, 31}, kMorning, S,
-         {2004, 3, 2}, "0000"},
-        {"then 2 April", {2004, 3, 2}, "11011,0,9999,00000000,x", {2004, 3, 2}, kMorning, S, {2004, 4, 2}, "0000"},
-        {"31 January monthly otherwise", {2005, 1, 31}, "11011,0,9999,00000000,x", {2005, 1, 31}, kMorning, S,
-         {2005, 3, 3}, "0000"},
-        {"29 February yearly", {2004, 2, 29}, "11010,0,9999,00000000,x", {2004, 2, 29}, kMorning, S, {2005, 3, 1},
+        {"daily five days ago lands today",
+         {2026, 12, 6},
+         "11013,0,9999,00000000,x",
+         {2026, 12, 11},
+         kMorning,
+         S,
+         {2026, 12, 11},
          "0000"},
-        {"and stays on 1 March", {2005, 3, 1}, "11010,0,9999,00000000,x", {2005, 3, 1}, kMorning, S, {2006, 3, 1},
+        {"daily with alert 2 lands two days ahead",
+         {2026, 12, 6},
+         "11013,2,9999,00000000,x",
+         {2026, 12, 11},
+         kMorning,
+         S,
+         {2026, 12, 13},
          "0000"},
-        {"yearly missed for years", {2001, 6, 10}, "11010,0,9999,00000000,x", {2026, 12, 11}, kMorning, S,
-         {2027, 6, 10}, "0000"},
-        {"last Friday of every month", {2005, 5, 27}, "12055,0,9999,00000000,x", {2005, 5, 27}, kMorning, S,
-         {2005, 6, 24}, "0000"},
-        {"first Monday in October", {2005, 10, 3}, "12A11,0,9999,00000000,x", {2005, 10, 3}, kMorning, S,
-         {2006, 10, 2}, "0000"},
-        {"every Monday before its time at start-up", {2026, 11, 30}, "12001,0,1000,00000000,x", {2026, 12, 7},
-         kMorning, S, {2026, 12, 7}, "0000"},
-        {"every Monday after its time", {2026, 11, 30}, "12001,0,1000,00000000,x", {2026, 12, 7}, kEvening, S,
-         {2026, 12, 14}, "0000"},
-        {"every Monday in the check", {2026, 11, 30}, "12001,0,1000,00000000,x", {2026, 12, 7}, kMorning, C,
-         {2026, 12, 14}, "0000"},
-        {"holiday alert is dropped", {2025, 12, 25}, "21010,5,9999,00000000,x", {2026, 12, 11}, kMorning, S,
-         {2026, 12, 25}, "0000"},
+        {"weekly with count 3",
+         {2026, 12, 11},
+         "11012,0,9999,00000003,x",
+         {2026, 12, 11},
+         kMorning,
+         S,
+         {2026, 12, 18},
+         "0002"},
+        {"weekly with count 1 ends",
+         {2026, 12, 11},
+         "11012,0,9999,00000001,x",
+         {2026, 12, 11},
+         kMorning,
+         S,
+         {0, 0, 0},
+         ""},
+        {"one-time ends",
+         {2026, 12, 11},
+         "10000,0,9999,00000000,x",
+         {2026, 12, 11},
+         kMorning,
+         S,
+         {0, 0, 0},
+         ""},
+        {"31 January monthly in a leap year",
+         {2004, 1, 31},
+         "11011,0,9999,00000000,x",
+         {2004, 1, 31},
+         kMorning,
+         S,
+         {2004, 3, 2},
+         "0000"},
+        {"then 2 April",
+         {2004, 3, 2},
+         "11011,0,9999,00000000,x",
+         {2004, 3, 2},
+         kMorning,
+         S,
+         {2004, 4, 2},
+         "0000"},
+        {"31 January monthly otherwise",
+         {2005, 1, 31},
+         "11011,0,9999,00000000,x",
+         {2005, 1, 31},
+         kMorning,
+         S,
+         {2005, 3, 3},
+         "0000"},
+        {"29 February yearly",
+         {2004, 2, 29},
+         "11010,0,9999,00000000,x",
+         {2004, 2, 29},
+         kMorning,
+         S,
+         {2005, 3, 1},
+         "0000"},
+        {"and stays on 1 March",
+         {2005, 3, 1},
+         "11010,0,9999,00000000,x",
+         {2005, 3, 1},
+         kMorning,
+         S,
+         {2006, 3, 1},
+         "0000"},
+        {"yearly missed for years",
+         {2001, 6, 10},
+         "11010,0,9999,00000000,x",
+         {2026, 12, 11},
+         kMorning,
+         S,
+         {2027, 6, 10},
+         "0000"},
+        {"last Friday of every month",
+         {2005, 5, 27},
+         "12055,0,9999,00000000,x",
+         {2005, 5, 27},
+         kMorning,
+         S,
+         {2005, 6, 24},
+         "0000"},
+        {"first Monday in October",
+         {2005, 10, 3},
+         "12A11,0,9999,00000000,x",
+         {2005, 10, 3},
+         kMorning,
+         S,
+         {2006, 10, 2},
+         "0000"},
+        {"every Monday before its time at start-up",
+         {2026, 11, 30},
+         "12001,0,1000,00000000,x",
+         {2026, 12, 7},
+         kMorning,
+         S,
+         {2026, 12, 7},
+         "0000"},
+        {"every Monday after its time",
+         {2026, 11, 30},
+         "12001,0,1000,00000000,x",
+         {2026, 12, 7},
+         kEvening,
+         S,
+         {2026, 12, 14},
+         "0000"},
+        {"every Monday in the check",
+         {2026, 11, 30},
+         "12001,0,1000,00000000,x",
+         {2026, 12, 7},
+         kMorning,
+         C,
+         {2026, 12, 14},
+         "0000"},
+        {"holiday alert is dropped",
+         {2025, 12, 25},
+         "21010,5,9999,00000000,x",
+         {2026, 12, 11},
+         kMorning,
+         S,
+         {2026, 12, 25},
+         "0000"},
     };
     for (const NextCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -87,7 +191,8 @@ TEST(NextOccurrenceTest, DateLimitIsTestedOnTheConsumedDate) {
     const std::string value = "11012,0,9999,0000" + HexGroup(limit) + ",x";
     auto record = ParseReminder(Line(DayNumber(2027, 1, 15), value));
     ASSERT_TRUE(record);
-    auto next = NextOccurrenceOf(*record, "9999", DayNumber(2027, 1, 15), kMorning, RescheduleRules::kStartupPass);
+    auto next =
+        NextOccurrenceOf(*record, "9999", DayNumber(2027, 1, 15), kMorning, RescheduleRules::kStartupPass);
     ASSERT_TRUE(next);
     EXPECT_EQ(DateFromDayNumber(next->date), (CivilDate{2027, 1, 22}));
     EXPECT_TRUE(IsLastTime(record->limitGroup, next->date));
@@ -128,13 +233,15 @@ TEST(RescheduleReminderTest, InvalidTimeIsClearedWithAWarningForARepeatingRecord
     fixture.clock.SetLocal(Serial(2026, 12, 11, 9, 0));
     const RescheduleSettings settings{"", 1, false};
     const int today = DayNumber(2026, 12, 11);
-    ReminderLines lines = {Line(today, "11013,0,2575,00000000,Odd time"), Line(today, "10000,0,2575,00000000,Once")};
+    ReminderLines lines = {Line(today, "11013,0,2575,00000000,Odd time"),
+                           Line(today, "10000,0,2575,00000000,Once")};
     RescheduleReminder(lines, 0, today, settings, fixture.services, RescheduleRules::kStartupPass);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[2], std::to_string(today + 1) + "/0=11013,0,9999,00000000,Odd time");
-    EXPECT_EQ(fixture.prompt.Texts(),
-              std::vector<std::string>{"An invalid time has been found while rescheduling \"00000000,Odd time\". "
-                                       "The event time has been cleared."});
+    EXPECT_EQ(
+        fixture.prompt.Texts(),
+        std::vector<std::string>{"An invalid time has been found while rescheduling \"00000000,Odd time\". "
+                                 "The event time has been cleared."});
     RescheduleReminder(lines, 1, today, settings, fixture.services, RescheduleRules::kStartupPass);
     EXPECT_EQ(fixture.prompt.Texts().size(), 1u);
 
@@ -158,7 +265,8 @@ TEST(RescheduleReminderTest, AFullTargetDayLosesTheOccurrence) {
     fixture.clock.SetLocal(Serial(2026, 12, 11, 9, 0));
     const int today = DayNumber(2026, 12, 11);
     ReminderLines lines = {Line(today, "11013,0,9999,00000000,Daily")};
-    for (char c : kSequenceCharacters) lines.push_back(std::to_string(today + 1) + "/" + c + "=10000,0,9999,00000000,f");
+    for (char c : kSequenceCharacters)
+        lines.push_back(std::to_string(today + 1) + "/" + c + "=10000,0,9999,00000000,f");
     RescheduleReminder(lines, 0, today, {"", 1, false}, fixture.services, RescheduleRules::kReminderCheck);
     EXPECT_EQ(lines.size(), 37u);
     EXPECT_EQ(fixture.prompt.Texts(), std::vector<std::string>{"There are too many reminders for this day."});

@@ -106,7 +106,8 @@ TEST_F(ReminderCheckTest, DelayResKeepsTheRecord) {
     check.Tick();
     ASSERT_EQ(fixture.prompt.Popups().size(), 1u);
     EXPECT_TRUE(fixture.prompt.Popups()[0].keepChecked);
-    EXPECT_EQ(ReminderSection(path), std::vector<std::string>{At(kToday, '0', "11013,0,1430,00000000,Pills")});
+    EXPECT_EQ(ReminderSection(path),
+              std::vector<std::string>{At(kToday, '0', "11013,0,1430,00000000,Pills")});
 }
 
 TEST_F(ReminderCheckTest, AtMidnightTheNewDaysRemindersAndWarningsPopUp) {
@@ -132,8 +133,9 @@ TEST_F(ReminderCheckTest, AtMidnightTheNewDaysRemindersAndWarningsPopUp) {
     EXPECT_EQ(warning.fontSize, 10);
     EXPECT_EQ(warning.captionLabel, "Reminder every 1 year");
     // The new day's untimed reminder was consumed; the warning left as it is.
-    EXPECT_EQ(ReminderSection(path), (std::vector<std::string>{At(kToday + 1, '0', "10000,0,0900,00000000,Morning"),
-                                                               At(kToday + 3, '0', "11010,3,9999,4CDF0000,Birthday")}));
+    EXPECT_EQ(ReminderSection(path),
+              (std::vector<std::string>{At(kToday + 1, '0', "10000,0,0900,00000000,Morning"),
+                                        At(kToday + 3, '0', "11010,3,9999,4CDF0000,Birthday")}));
 }
 
 TEST_F(ReminderCheckTest, MissedReminderAtDateChangeAndItsOutcomes) {
@@ -148,7 +150,8 @@ TEST_F(ReminderCheckTest, MissedReminderAtDateChangeAndItsOutcomes) {
     ASSERT_EQ(fixture.prompt.Popups().size(), 2u);
     EXPECT_EQ(fixture.prompt.Popups()[0].memoText, "Missed reminder on 12/09/26:\nOld  ");
     EXPECT_EQ(fixture.prompt.Popups()[0].fontSize, 8);
-    EXPECT_EQ(ReminderSection(path), std::vector<std::string>{At(kToday - 2, '0', "10000,0,9999,00000000,Older kept")});
+    EXPECT_EQ(ReminderSection(path),
+              std::vector<std::string>{At(kToday - 2, '0', "10000,0,9999,00000000,Older kept")});
 }
 
 TEST_F(ReminderCheckTest, SimilarTextsOfOneDayAreNotMistaken) {
@@ -158,7 +161,8 @@ TEST_F(ReminderCheckTest, SimilarTextsOfOneDayAreNotMistaken) {
     ReminderCheck check(path, fixture.services, TimeStyle{});
     fixture.clock.AdvanceSeconds(1);
     check.Tick();
-    EXPECT_EQ(ReminderSection(path), std::vector<std::string>{At(kToday, '0', "10000,0,1500,00000000,Call Bob")});
+    EXPECT_EQ(ReminderSection(path),
+              std::vector<std::string>{At(kToday, '0', "10000,0,1500,00000000,Call Bob")});
 }
 
 TEST_F(ReminderCheckTest, AHistoryFileThatCannotBeWrittenNeverBlocksTheReminders) {
@@ -168,7 +172,8 @@ TEST_F(ReminderCheckTest, AHistoryFileThatCannotBeWrittenNeverBlocksTheReminders
     ReminderCheck check(path, fixture.services, TimeStyle{});
     fixture.clock.AdvanceSeconds(1);
     check.Tick();
-    EXPECT_EQ(ReminderSection(path), std::vector<std::string>{At(kToday + 1, '0', "11013,0,1430,00000000,Daily")});
+    EXPECT_EQ(ReminderSection(path),
+              std::vector<std::string>{At(kToday + 1, '0', "11013,0,1430,00000000,Daily")});
 }
 
 TEST_F(ReminderCheckTest, RebuildsAtSecondFiftyAndOnRequest) {
@@ -215,7 +220,8 @@ public:
 };
 
 TEST_F(ReminderCheckTest, ATickWhileAPopupIsOpenDoesNothing) {
-    WriteSettings({}, {At(kToday, '0', "10000,0,1430,00000000,First"), At(kToday, '1', "10000,0,1430,00000000,Second")});
+    WriteSettings({}, {At(kToday, '0', "10000,0,1430,00000000,First"),
+                       At(kToday, '1', "10000,0,1430,00000000,Second")});
     fixture.clock.SetLocal(Serial(2026, 12, 11, 14, 29, 59));
     ReenteringPrompt prompt;
     ReminderServices services{prompt, fixture.sound, fixture.clock};

@@ -56,7 +56,12 @@ TEST(ReminderEntry, CodesOfEachChoice) {
 }
 
 TEST(ReminderEntry, TwelveHourTimes) {
-    struct Case { int hour; int minute; bool pm; const char* field; };
+    struct Case {
+        int hour;
+        int minute;
+        bool pm;
+        const char* field;
+    };
     for (const Case& c : {Case{12, 15, false, "0015"}, Case{12, 15, true, "1215"}, Case{3, 0, true, "1500"},
                           Case{11, 59, false, "1159"}}) {
         ReminderEntry e = On(1, 1, 2010);
@@ -156,9 +161,12 @@ TEST(ReminderEntry, StartAndLimitGroupsInHexadecimal) {
 // Whatever the fields hold, a value that passes the checks reads back as a
 // record: no writer produces a line the reader refuses.
 TEST(ReminderEntry, EveryAcceptedValueReadsBackAsARecord) {
-    const std::vector<std::string> typed = {"", " ", "0", "1", "05", "7", "42", "99", "100", "999", "-1", "+5", "x"};
+    const std::vector<std::string> typed = {"",   " ",   "0",   "1",  "05", "7", "42",
+                                            "99", "100", "999", "-1", "+5", "x"};
     std::mt19937 random(11);
-    const auto pick = [&random](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
+    const auto pick = [&random](int count) {
+        return std::uniform_int_distribution<int>(0, count - 1)(random);
+    };
     int accepted = 0;
     for (int run = 0; run < 20000; ++run) {
         ReminderEntry e = On(1 + pick(28), 1 + pick(12), 1753 + pick(326));

@@ -7,7 +7,7 @@ namespace {
 
 TEST(ReminderTextLessTest, PunctuationThenDigitsThenLettersWithoutCase) {
     EXPECT_TRUE(ReminderTextLess("730563$$$$=x", "7305630815=x"));
-    EXPECT_TRUE(ReminderTextLess("730563:", "7305630"));   // ':' sorts before digits here
+    EXPECT_TRUE(ReminderTextLess("730563:", "7305630"));  // ':' sorts before digits here
     EXPECT_TRUE(ReminderTextLess("7305639", "730563A"));
     EXPECT_TRUE(ReminderTextLess("apple", "Banana"));
     EXPECT_TRUE(ReminderTextLess("abc", "abcd"));
@@ -34,16 +34,16 @@ TEST(RenumberRemindersTest, UntimedFirstThenByTime) {
 
 TEST(RenumberRemindersTest, LinesOfNoFormKeepTheirKeysAndNoKeyIsShared) {
     ReminderLines lines = {
-        "730563/0=10000,0,0900,00000000,Nine",
-        "730563/1=10000,,0900,00000000,empty alert",
-        "730563/4=10000,0,0800,00000000,Eight",
-        "abc/0=whatever",
+        "730563/0=10000,0,0900,00000000,Nine",         "730563/1=10000,,0900,00000000,empty alert",
+        "730563/4=10000,0,0800,00000000,Eight",        "abc/0=whatever",
         "$DEL$730563/2=10000,0,9999,00000000,deleted",
     };
     RenumberReminders(lines);
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "730563/1=10000,,0900,00000000,empty alert"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "730563/1=10000,,0900,00000000,empty alert"),
+              lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "abc/0=whatever"), lines.end());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "$DEL$730563/2=10000,0,9999,00000000,deleted"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "$DEL$730563/2=10000,0,9999,00000000,deleted"),
+              lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "730563/0=10000,0,0800,00000000,Eight"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "730563/2=10000,0,0900,00000000,Nine"), lines.end());
     EXPECT_EQ(lines.size(), 5u);

@@ -30,7 +30,8 @@ TEST(AppendReminderTest, SkipsDeletedLinesAndFollowsNineWithA) {
     ServicesFixture fixture;
     ReminderLines lines = DayWith({'0', '9'});
     lines.push_back("$DEL$730563/C=10000,0,9999,00000000,gone");
-    ASSERT_TRUE(AppendReminder(730563, "10000", 2, "1430", "00000000", "--:--,Call", lines, fixture.services));
+    ASSERT_TRUE(
+        AppendReminder(730563, "10000", 2, "1430", "00000000", "--:--,Call", lines, fixture.services));
     EXPECT_EQ(lines.back(), "730563/A=10000,2,1430,00000000,Call");
 }
 
@@ -122,8 +123,10 @@ TEST(WriteBackRemindersTest, LinesOfTheFileThatDidNotChangeKeepTheirBytes) {
     ReminderTempFolder folder;
     const std::string path = folder.File("orvanto.ini");
     const std::string longText(1500, 'x');
-    const std::string kept = "[Settings]\r\nDateFormat=1\r\n\r\n[Reminders]\r\n\r[Settings]x=1\r\n"
-                             "; birthdays below\r\n732669/0=10000,0,9999,00000000," + longText + "\r\n";
+    const std::string kept =
+        "[Settings]\r\nDateFormat=1\r\n\r\n[Reminders]\r\n\r[Settings]x=1\r\n"
+        "; birthdays below\r\n732669/0=10000,0,9999,00000000," +
+        longText + "\r\n";
     WriteText(path, kept + "732670/0=10000,0,9999,00000000,Gone\r\n# last note\r\n");
     IniFile settings(path);
     ReminderLines lines = ReadReminderLines(settings);

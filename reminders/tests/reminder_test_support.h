@@ -44,8 +44,8 @@ public:
     }
     ~ReminderTempFolder() {
         std::error_code error;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                     error);
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, error);
         std::filesystem::remove_all(path_, error);
     }
     ReminderTempFolder(const ReminderTempFolder&) = delete;
@@ -79,7 +79,8 @@ inline double Serial(int year, int month, int day, int hour = 0, int minute = 0,
 
 // A settings file with a "Settings" section of the given lines and a
 // "Reminders" section of the given lines.
-inline std::string SettingsText(const std::vector<std::string>& settings, const std::vector<std::string>& reminders) {
+inline std::string SettingsText(const std::vector<std::string>& settings,
+                                const std::vector<std::string>& reminders) {
     std::string text = "[Settings]\n";
     for (const std::string& line : settings) text += line + "\n";
     text += "\n[Reminders]\n";
@@ -90,7 +91,8 @@ inline std::string SettingsText(const std::vector<std::string>& settings, const 
 // The "key=value" lines of section "Reminders" of the file.
 inline std::vector<std::string> ReminderSection(const std::string& path) {
     std::vector<std::string> lines;
-    for (const auto& [key, value] : IniFile(path).ReadSectionPairs("Reminders")) lines.push_back(key + "=" + value);
+    for (const auto& [key, value] : IniFile(path).ReadSectionPairs("Reminders"))
+        lines.push_back(key + "=" + value);
     return lines;
 }
 

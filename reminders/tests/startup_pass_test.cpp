@@ -54,8 +54,8 @@ TEST_F(StartupPassTest, MissedYesterdayIsShownThenErasedOrMoved) {
     EXPECT_EQ(Popups()[0].keepCaption, "&Keep reminder");
     EXPECT_FALSE(Popups()[0].keepChecked);
     EXPECT_EQ(Popups()[0].fontSize, 10);
-    EXPECT_EQ(ReminderSection(path),
-              std::vector<std::string>{At(DayNumber(2027, 12, 10), '0', "11010,0,9999,00000000,Anniversary")});
+    EXPECT_EQ(ReminderSection(path), std::vector<std::string>{At(DayNumber(2027, 12, 10), '0',
+                                                                 "11010,0,9999,00000000,Anniversary")});
     EXPECT_EQ(HistoryLines(), 2);
 }
 
@@ -69,19 +69,21 @@ TEST_F(StartupPassTest, DailyMissedForDaysComesBackAsDueToday) {
     EXPECT_EQ(Popups()[1].memoText, "\nWater the plants  ");
     EXPECT_EQ(Popups()[1].captionLabel, "Reminder every 1 day");
     EXPECT_TRUE(Popups()[1].fontBold);
-    EXPECT_EQ(ReminderSection(path), std::vector<std::string>{At(kToday, '0', "11013,0,9999,00000000,Water the plants")});
+    EXPECT_EQ(ReminderSection(path),
+              std::vector<std::string>{At(kToday, '0', "11013,0,9999,00000000,Water the plants")});
 }
 
 TEST_F(StartupPassTest, AnOldLineOfNoFormDoesNotFillTheDayOfARescheduledSeries) {
     // A daily series missed yesterday moves onto today, where an old line of
     // no record form holds "Z": the day is not full, the series goes on, and
     // the old line stays as it was.
-    WriteSettings({"IgnoreMissed=1"}, {At(kToday, 'Z', "10000,Call,Bob"),
-                                       At(kToday - 1, '0', "11013,0,0800,00000000,Daily")});
+    WriteSettings({"IgnoreMissed=1"},
+                  {At(kToday, 'Z', "10000,Call,Bob"), At(kToday - 1, '0', "11013,0,0800,00000000,Daily")});
     fixture.prompt.QueuePopupAnswer({true, 0});
     Run();
-    EXPECT_TRUE(std::none_of(fixture.prompt.Texts().begin(), fixture.prompt.Texts().end(),
-                             [](const std::string& text) { return text.find("too many") != std::string::npos; }));
+    EXPECT_TRUE(
+        std::none_of(fixture.prompt.Texts().begin(), fixture.prompt.Texts().end(),
+                     [](const std::string& text) { return text.find("too many") != std::string::npos; }));
     const std::vector<std::string> section = ReminderSection(path);
     EXPECT_NE(std::find(section.begin(), section.end(), At(kToday, 'Z', "10000,Call,Bob")), section.end());
     EXPECT_EQ(std::count_if(section.begin(), section.end(),
@@ -96,7 +98,8 @@ TEST_F(StartupPassTest, IgnoreMissedConsumesSilentlyButLogs) {
     Run();
     ASSERT_EQ(Popups().size(), 1u);
     EXPECT_EQ(Popups()[0].memoText, "\nDue today  ");
-    EXPECT_EQ(ReminderSection(path), std::vector<std::string>{At(kToday + 5, '0', "11012,0,0800,00000000,Weekly")});
+    EXPECT_EQ(ReminderSection(path),
+              std::vector<std::string>{At(kToday + 5, '0', "11012,0,0800,00000000,Weekly")});
     EXPECT_EQ(HistoryLines(), 3);
 }
 
@@ -138,10 +141,11 @@ TEST_F(StartupPassTest, BookmarksStayPastHolidaysMove) {
                        At(kToday, '0', "20000,0,9999,00000000,Holiday today")});
     Run();
     EXPECT_TRUE(Popups().empty());
-    EXPECT_EQ(ReminderSection(path),
-              (std::vector<std::string>{At(kToday - 30, '0', "30000,0,9999,00000000,Bookmark"),
-                                        At(kToday, '0', "20000,0,9999,00000000,Holiday today"),
-                                        At(DayNumber(2026, 12, 25), '0', "21010,0,9999,00000000,Christmas")}));
+    EXPECT_EQ(
+        ReminderSection(path),
+        (std::vector<std::string>{At(kToday - 30, '0', "30000,0,9999,00000000,Bookmark"),
+                                  At(kToday, '0', "20000,0,9999,00000000,Holiday today"),
+                                  At(DayNumber(2026, 12, 25), '0', "21010,0,9999,00000000,Christmas")}));
     EXPECT_EQ(HistoryLines(), 2);
 }
 
@@ -160,17 +164,19 @@ TEST_F(StartupPassTest, AdvanceWarningOutcomes) {
     EXPECT_EQ(Popups()[1].keepCaption, "&Reschedule now!");
     EXPECT_FALSE(Popups()[1].fontBold);
     const auto lines = ReminderSection(path);
-    EXPECT_EQ(lines, (std::vector<std::string>{At(kToday, '0', "10000,0,1230,4CDF0000,Just 2 days for Birthday"),
-                                               At(kToday + 2, '0', "10000,5,9999,00000000,Nothing changes"),
-                                               At(kToday + 2, '1', "11010,3,9999,4CDF0000,Birthday")}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{At(kToday, '0', "10000,0,1230,4CDF0000,Just 2 days for Birthday"),
+                                        At(kToday + 2, '0', "10000,5,9999,00000000,Nothing changes"),
+                                        At(kToday + 2, '1', "11010,3,9999,4CDF0000,Birthday")}));
 }
 
 TEST_F(StartupPassTest, MissedWithWarnAgainCopiesAndMoves) {
     WriteSettings({}, {At(kToday - 1, '0', "11012,0,0900,00000002,Weekly")});
     fixture.prompt.QueuePopupAnswer({false, 10});
     Run();
-    EXPECT_EQ(ReminderSection(path), (std::vector<std::string>{At(kToday, '0', "10000,0,1210,00000002,1 day from Weekly"),
-                                                               At(kToday + 6, '0', "11012,0,0900,00000001,Weekly")}));
+    EXPECT_EQ(ReminderSection(path),
+              (std::vector<std::string>{At(kToday, '0', "10000,0,1210,00000002,1 day from Weekly"),
+                                        At(kToday + 6, '0', "11012,0,0900,00000001,Weekly")}));
 }
 
 TEST_F(StartupPassTest, LastTimeAndInvalidTimeNotes) {
@@ -183,7 +189,8 @@ TEST_F(StartupPassTest, LastTimeAndInvalidTimeNotes) {
     // Rescheduling reports the invalid time of a repeating record even when
     // its count ends the series with this occurrence.
     EXPECT_EQ(fixture.prompt.Log()[1].text,
-              "An invalid time has been found while rescheduling \"00000001,Odd\". The event time has been cleared.");
+              "An invalid time has been found while rescheduling \"00000001,Odd\". The event time has been "
+              "cleared.");
     EXPECT_EQ(Popups()[1].captionLabel, "Reminder every 1 week - LAST TIME");
     EXPECT_TRUE(ReminderSection(path).empty());
 }
@@ -204,7 +211,8 @@ TEST_F(StartupPassTest, AHistoryFileThatCannotBeWrittenDoesNotStopThePass) {
     fixture.prompt.QueuePopupAnswer({false, 0});
     fixture.prompt.QueuePopupAnswer({true, 0});
     Run();
-    EXPECT_EQ(ReminderSection(path), std::vector<std::string>{At(kToday, '0', "11013,0,9999,00000000,Daily")});
+    EXPECT_EQ(ReminderSection(path),
+              std::vector<std::string>{At(kToday, '0', "11013,0,9999,00000000,Daily")});
 }
 
 TEST_F(StartupPassTest, PlaysTheSoundFileWithRetriesElseTheBeep) {

@@ -49,7 +49,8 @@ TimeStyle TimeStyleOf(const StartupState& state) {
 // The pass over the reminders that fell due while the program was not running.
 void RunStartupReminderPass(const StartupState& state, AppContext& context) {
     ReminderServices services = ProgramReminderServices(*context.prompt, *context.sound, *context.clock);
-    StartupReminderPass(state.settingsPath, LocalMomentOf(state.todaySerial).today, context.timeStyle, services);
+    StartupReminderPass(state.settingsPath, LocalMomentOf(state.todaySerial).today, context.timeStyle,
+                        services);
 }
 
 }  // namespace
@@ -86,7 +87,9 @@ int main(int argc, char** argv) {
     context.prompt = &prompt;
     context.sound = &sound;
     context.timeStyle = TimeStyleOf(start->state);
-    context.timeZoneBias = [](bool dstCorrection) { return TimeZoneBias(SystemTimeZoneFacts(), dstCorrection); };
+    context.timeZoneBias = [](bool dstCorrection) {
+        return TimeZoneBias(SystemTimeZoneFacts(), dstCorrection);
+    };
     context.events = &events;
     WindowLauncher launcher(context);
     AddProgramWindows(launcher);
@@ -124,8 +127,8 @@ int main(int argc, char** argv) {
     hooks.dateChanged = [&window, wallpaperFolder, &desktop, &prompt] {
         const MainWindowSettings& settings = window.Settings();
         if (settings.wallpaper != 0) EnsureFolder(wallpaperFolder);
-        GenerateWallpaper(window, WallpaperOptions{settings.wallpaper, settings.wpx, settings.wpy}, wallpaperFolder,
-                          *desktop, &prompt);
+        GenerateWallpaper(window, WallpaperOptions{settings.wallpaper, settings.wpx, settings.wpy},
+                          wallpaperFolder, *desktop, &prompt);
     };
     window.SetHooks(hooks);
     // The window hides in the tray: the program ends when the window closes,

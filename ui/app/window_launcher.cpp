@@ -70,14 +70,10 @@ struct WindowEntry {
 
 // One line per window: the window and its `Open` function.
 const WindowEntry kWindowOpeners[] = {
-    {AppWindow::About, &OpenAbout},
-    {AppWindow::Settings, &TSettingsForm::Open},
-    {AppWindow::EventList, &TEditRem::Open},
-    {AppWindow::HistoryViewer, &OpenHistoryViewer},
-    {AppWindow::Astronomy, &OpenAstronomy},
-    {AppWindow::Distances, &TDist1::Open},
-    {AppWindow::Biorhythm, &TBioForm::Open},
-    {AppWindow::Print, &OpenPrint},
+    {AppWindow::About, &OpenAbout},          {AppWindow::Settings, &TSettingsForm::Open},
+    {AppWindow::EventList, &TEditRem::Open}, {AppWindow::HistoryViewer, &OpenHistoryViewer},
+    {AppWindow::Astronomy, &OpenAstronomy},  {AppWindow::Distances, &TDist1::Open},
+    {AppWindow::Biorhythm, &TBioForm::Open}, {AppWindow::Print, &OpenPrint},
 };
 
 }  // namespace

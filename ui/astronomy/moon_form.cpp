@@ -154,11 +154,18 @@ QWidget* TMoonForm::BuildMoonPage() {
     page->setObjectName(QStringLiteral("MoonPage"));
     const int valueX = 10 + kCaptionWidth + 4;
     const int leftWidth = 380 - valueX;
-    struct Row { const char* caption; const char* name; std::string V::*value; };
+    struct Row {
+        const char* caption;
+        const char* name;
+        std::string V::*value;
+    };
     const Row left[] = {
-        {"Lit Fraction:", "LitFraction", &V::litFraction},  {"Age of Moon:", "MoonAge", &V::moonAge},
-        {"Lunation:", "Lunation", &V::lunation},             {"Moon subtends:", "MoonSubtends", &V::moonSubtends},
-        {"Moon rise:", "MoonRise", &V::moonRise},            {"Moon transit:", "MoonTransit", &V::moonTransit},
+        {"Lit Fraction:", "LitFraction", &V::litFraction},
+        {"Age of Moon:", "MoonAge", &V::moonAge},
+        {"Lunation:", "Lunation", &V::lunation},
+        {"Moon subtends:", "MoonSubtends", &V::moonSubtends},
+        {"Moon rise:", "MoonRise", &V::moonRise},
+        {"Moon transit:", "MoonTransit", &V::moonTransit},
         {"Moon set:", "MoonSet", &V::moonSet},
     };
     int y = 8;
@@ -174,7 +181,8 @@ QWidget* TMoonForm::BuildMoonPage() {
     const int rightWidth = 548 - rightX - 4;
     CaptionLabel(QStringLiteral("Current moon phase:"), QRect(rightX, 72, rightWidth, kRow), page);
     Value("CurrentPhaseName", &V::currentPhaseName, QRect(rightX + 8, 72 + kRow, rightWidth - 8, kRow), page);
-    Value("CurrentPhaseDate", &V::currentPhaseDate, QRect(rightX + 8, 72 + 2 * kRow, rightWidth - 8, kRow), page);
+    Value("CurrentPhaseDate", &V::currentPhaseDate, QRect(rightX + 8, 72 + 2 * kRow, rightWidth - 8, kRow),
+          page);
     CaptionLabel(QStringLiteral("Next moon phase:"), QRect(rightX, 128, rightWidth, kRow), page);
     Value("NextPhaseName", &V::nextPhaseName, QRect(rightX + 8, 128 + kRow, rightWidth - 8, kRow), page);
     Value("NextPhaseDate", &V::nextPhaseDate, QRect(rightX + 8, 128 + 2 * kRow, rightWidth - 8, kRow), page);
@@ -200,7 +208,11 @@ QWidget* TMoonForm::BuildSunPage() {
     page->setObjectName(QStringLiteral("SunPage"));
     const int valueX = 10 + kCaptionWidth + 4;
     const int valueWidth = 344 - valueX;
-    struct Row { const char* caption; const char* name; std::string V::*value; };
+    struct Row {
+        const char* caption;
+        const char* name;
+        std::string V::*value;
+    };
     const Row rows[] = {
         {"Sun rise:", "SunRise", &V::sunRise},
         {"Sun transit:", "SunTransit", &V::sunTransit},
@@ -231,8 +243,13 @@ QWidget* TMoonForm::BuildSunPage() {
     auto* twilight = new QGroupBox(QStringLiteral(" Twilight Start/End "), page);
     twilight->setObjectName(QStringLiteral("TwilightGroup"));
     twilight->setGeometry(6, 154, 538, 88);
-    struct TwilightRow { const char* caption; const char* start; std::string V::*startValue; const char* end;
-                         std::string V::*endValue; };
+    struct TwilightRow {
+        const char* caption;
+        const char* start;
+        std::string V::*startValue;
+        const char* end;
+        std::string V::*endValue;
+    };
     const TwilightRow twilights[] = {
         {"Civil:", "CivilStart", &V::civilStart, "CivilEnd", &V::civilEnd},
         {"Nautical:", "NauticalStart", &V::nauticalStart, "NauticalEnd", &V::nauticalEnd},
@@ -253,12 +270,12 @@ QWidget* TMoonForm::BuildSeasonsPage() {
     page->setObjectName(QStringLiteral("SeasonsPage"));
     for (int i = 0; i < 4; ++i) {
         const int y = 14 + i * 28;
-        seasonCaptions_[i] = Value(QStringLiteral("SeasonCaption%1").arg(i + 1).toLatin1().constData(), nullptr,
-                                   QRect(10, y, 150, kRow), page);
-        seasonThisYear_[i] = Value(QStringLiteral("SeasonThisYear%1").arg(i + 1).toLatin1().constData(), nullptr,
-                                   QRect(166, y, 186, kRow), page);
-        seasonNextYear_[i] = Value(QStringLiteral("SeasonNextYear%1").arg(i + 1).toLatin1().constData(), nullptr,
-                                   QRect(356, y, 186, kRow), page);
+        seasonCaptions_[i] = Value(QStringLiteral("SeasonCaption%1").arg(i + 1).toLatin1().constData(),
+                                   nullptr, QRect(10, y, 150, kRow), page);
+        seasonThisYear_[i] = Value(QStringLiteral("SeasonThisYear%1").arg(i + 1).toLatin1().constData(),
+                                   nullptr, QRect(166, y, 186, kRow), page);
+        seasonNextYear_[i] = Value(QStringLiteral("SeasonNextYear%1").arg(i + 1).toLatin1().constData(),
+                                   nullptr, QRect(356, y, 186, kRow), page);
     }
     return page;
 }

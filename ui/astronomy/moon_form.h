@@ -79,7 +79,8 @@ private:
     QWidget* BuildSunPage();
     QWidget* BuildSeasonsPage();
     QLabel* CaptionLabel(const QString& text, const QRect& at, QWidget* parent);
-    QLabel* Value(const char* name, std::string astro::TAstroValues::*value, const QRect& at, QWidget* parent);
+    QLabel* Value(const char* name, std::string astro::TAstroValues::*value, const QRect& at,
+                  QWidget* parent);
     void Tick();
     void PressPrint();
 

@@ -25,9 +25,12 @@ void EnsureMoonPictures() {
 
 const char* SizeName(astro::TMoonSize size) {
     switch (size) {
-        case astro::ms32: return "SMALL";
-        case astro::ms16: return "TINY";
-        case astro::ms64: break;
+    case astro::ms32:
+        return "SMALL";
+    case astro::ms16:
+        return "TINY";
+    case astro::ms64:
+        break;
     }
     return "LARGE";
 }

@@ -186,14 +186,15 @@ void TBioForm::BuildControls() {
     options->setObjectName(QStringLiteral("OptionsBox"));
     options->setGeometry(190, 276, 351, 132);
     physical_ = MakeBox("PhysicalBox", QStringLiteral("&Physical"), QRect(12, 24, 150, 22), options, Qt::red);
-    emotional_ = MakeBox("EmotionalBox", QStringLiteral("&Emotional"), QRect(12, 58, 150, 22), options, Qt::blue);
-    intellectual_ = MakeBox("IntellectualBox", QStringLiteral("&Intellectual "), QRect(12, 92, 150, 22), options,
-                            QColor(0, 128, 0));
+    emotional_ =
+        MakeBox("EmotionalBox", QStringLiteral("&Emotional"), QRect(12, 58, 150, 22), options, Qt::blue);
+    intellectual_ = MakeBox("IntellectualBox", QStringLiteral("&Intellectual "), QRect(12, 92, 150, 22),
+                            options, QColor(0, 128, 0));
     thickLines_ = MakeBox("ThickLinesBox", QStringLiteral("&Thick Lines"), QRect(160, 24, 185, 22), options);
     darkBackground_ =
         MakeBox("DarkBackgroundBox", QStringLiteral("Dark &Background"), QRect(160, 58, 185, 22), options);
-    highlight_ =
-        MakeBox("HighlightBox", QStringLiteral("&Highlight day under mouse"), QRect(160, 92, 185, 22), options);
+    highlight_ = MakeBox("HighlightBox", QStringLiteral("&Highlight day under mouse"),
+                         QRect(160, 92, 185, 22), options);
 
     close_ = MakeButton("CloseButton2", QStringLiteral("&Close"), QRect(285, 420, 80, 28), this);
     redraw_ = MakeButton("RedrawButton", QStringLiteral("&Redraw"), QRect(373, 420, 80, 28), this);
@@ -260,9 +261,12 @@ void TBioForm::ApplyTheme(int themeIndex) {
 
 void TBioForm::ApplyOptions(const bio::BioOptions& options) {
     const std::pair<QCheckBox*, bool> boxes[] = {
-        {physical_, options.physical},         {emotional_, options.emotional},
-        {intellectual_, options.intellectual}, {thickLines_, options.thickLines},
-        {darkBackground_, options.darkBackground}, {highlight_, options.dayUnderMouse},
+        {physical_, options.physical},
+        {emotional_, options.emotional},
+        {intellectual_, options.intellectual},
+        {thickLines_, options.thickLines},
+        {darkBackground_, options.darkBackground},
+        {highlight_, options.dayUnderMouse},
     };
     for (const auto& [box, on] : boxes) {
         const QSignalBlocker blocker(box);
@@ -379,27 +383,30 @@ void TBioForm::HighlightChanged(bool on) {
 void TBioForm::ShowFavourites(int selected) {
     list_->clear();
     for (const std::string& entry : favourites_.Entries()) list_->addItem(QString::fromStdString(entry));
-    if (selected >= 0 && selected < list_->count()) list_->setCurrentRow(selected);
-    else list_->setCurrentRow(-1);
+    if (selected >= 0 && selected < list_->count())
+        list_->setCurrentRow(selected);
+    else
+        list_->setCurrentRow(-1);
 }
 
 void TBioForm::AddFavourite() {
     const bio::Favourite favourite{name_->text().trimmed().toStdString(), Birth()};
     switch (favourites_.CheckAdd(favourite)) {
-        case bio::AddRefusal::EmptyName:
-            Beep();
-            name_->setFocus();
-            return;
-        case bio::AddRefusal::AngleBrackets:
-            Beep();
-            Warn(std::string(bio::kAngleBracketsMessage));
-            name_->setFocus();
-            return;
-        case bio::AddRefusal::Duplicate:
-            Beep();
-            Warn(std::string(bio::kDuplicateMessage));
-            return;
-        case bio::AddRefusal::None: break;
+    case bio::AddRefusal::EmptyName:
+        Beep();
+        name_->setFocus();
+        return;
+    case bio::AddRefusal::AngleBrackets:
+        Beep();
+        Warn(std::string(bio::kAngleBracketsMessage));
+        name_->setFocus();
+        return;
+    case bio::AddRefusal::Duplicate:
+        Beep();
+        Warn(std::string(bio::kDuplicateMessage));
+        return;
+    case bio::AddRefusal::None:
+        break;
     }
     const int position = favourites_.Add(favourite);
     ShowFavourites(position);
@@ -464,7 +471,8 @@ bool TBioForm::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         const QString text = key->text();
-        if (!text.isEmpty() && text.at(0).isPrint() && !(text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9')) {
+        if (!text.isEmpty() && text.at(0).isPrint() &&
+            !(text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9')) {
             Beep();
             return true;
         }

@@ -77,7 +77,8 @@ bio::ChartColours DesktopChartColours(bool dark) {
     return bio::LightChartColours(RasterColourOf(palette.color(QPalette::ToolTipBase)));
 }
 
-bool PrintChart(QPagedPaintDevice& device, const bio::Raster& chart, const bio::ChartColours& colours, int scale) {
+bool PrintChart(QPagedPaintDevice& device, const bio::Raster& chart, const bio::ChartColours& colours,
+                int scale) {
     const QImage paper = ChartQImage(bio::PaperCopy(chart, colours));
     QPainter painter;
     if (!painter.begin(&device)) return false;

@@ -35,6 +35,7 @@ bio::ChartColours DesktopChartColours(bool dark);
 
 // One page with the chart's paper copy stretched to `scale` times its pixel
 // size at the page's top-left corner; false when the page cannot be painted.
-bool PrintChart(QPagedPaintDevice& device, const bio::Raster& chart, const bio::ChartColours& colours, int scale);
+bool PrintChart(QPagedPaintDevice& device, const bio::Raster& chart, const bio::ChartColours& colours,
+                int scale);
 
 }  // namespace orvanto

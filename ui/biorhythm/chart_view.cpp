@@ -21,7 +21,8 @@ void ChartView::paintEvent(QPaintEvent*) {
     painter.drawImage(QRect(QPoint(0, 0), image_.size()), image_);
     if (image_.width() < width() || image_.height() < height()) {
         painter.fillRect(QRect(image_.width(), 0, width() - image_.width(), height()), palette().window());
-        painter.fillRect(QRect(0, image_.height(), image_.width(), height() - image_.height()), palette().window());
+        painter.fillRect(QRect(0, image_.height(), image_.width(), height() - image_.height()),
+                         palette().window());
     }
 }
 

@@ -22,7 +22,8 @@ struct ClockCorrectionService::OwnPlatform {
     ClockPlatform Complete(ClockPlatform platform) {
         if (!platform.setter) platform.setter = (setter = std::make_unique<SystemClockSetter>()).get();
         if (!platform.lookup) platform.lookup = (lookup = std::make_unique<SystemHostLookup>()).get();
-        if (!platform.pinger) platform.pinger = (pinger = std::make_unique<IcmpPinger>(*platform.lookup)).get();
+        if (!platform.pinger)
+            platform.pinger = (pinger = std::make_unique<IcmpPinger>(*platform.lookup)).get();
         if (!platform.connection)
             platform.connection = (connection = std::make_unique<SystemConnectionState>()).get();
         if (!platform.probe) platform.probe = (probe = std::make_unique<SystemTimeServiceProbe>()).get();
@@ -30,7 +31,8 @@ struct ClockCorrectionService::OwnPlatform {
     }
 };
 
-ClockCorrectionService::ClockCorrectionService(const AppContext& context, ClockPlatform platform, QObject* parent)
+ClockCorrectionService::ClockCorrectionService(const AppContext& context, ClockPlatform platform,
+                                               QObject* parent)
     : QObject(parent), own_(std::make_unique<OwnPlatform>()), settings_(context.settingsPath) {
     const ClockPlatform services = own_->Complete(platform);
     client_ = std::make_unique<TSNTPClient>(*context.clock, *services.lookup);
@@ -62,8 +64,10 @@ void ClockCorrectionService::SettingsChanged() { correction_->ReloadSettings(); 
 void ClockCorrectionService::SetBusy(bool busy) {
     if (busy == busy_ || !qobject_cast<QApplication*>(QCoreApplication::instance())) return;
     busy_ = busy;
-    if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
-    else QApplication::restoreOverrideCursor();
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 }  // namespace orvanto

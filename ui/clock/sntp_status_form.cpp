@@ -13,7 +13,9 @@ namespace {
 
 using namespace clock_texts;
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 QLabel* MakeLine(const char* name, const QRect& at, QWidget* parent,
@@ -103,7 +105,8 @@ void TSNTPStatusForm::CorrectNow() {
 void TSNTPStatusForm::Open(AppContext& context, QWidget* parent, ClockCorrectionService& service) {
     TSNTPStatusForm form(context, service, parent);
     form.setWindowModality(Qt::WindowModal);
-    if (const QScreen* screen = form.screen()) form.move(screen->availableGeometry().center() - form.rect().center());
+    if (const QScreen* screen = form.screen())
+        form.move(screen->availableGeometry().center() - form.rect().center());
     form.exec();
 }
 

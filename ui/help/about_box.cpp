@@ -29,9 +29,12 @@ struct LogoPalette {
 
 LogoPalette PaletteOf(LogoColoring coloring) {
     switch (coloring) {
-        case LogoColoring::Blue: return {QColor(18, 52, 120), QColor(126, 178, 236), QColor(255, 255, 255), QColor(8, 24, 70)};
-        case LogoColoring::Sepia: return {QColor(88, 54, 26), QColor(218, 186, 136), QColor(255, 244, 220), QColor(50, 28, 10)};
-        case LogoColoring::Steel: return {QColor(52, 58, 66), QColor(196, 202, 210), QColor(250, 252, 255), QColor(22, 26, 30)};
+    case LogoColoring::Blue:
+        return {QColor(18, 52, 120), QColor(126, 178, 236), QColor(255, 255, 255), QColor(8, 24, 70)};
+    case LogoColoring::Sepia:
+        return {QColor(88, 54, 26), QColor(218, 186, 136), QColor(255, 244, 220), QColor(50, 28, 10)};
+    case LogoColoring::Steel:
+        return {QColor(52, 58, 66), QColor(196, 202, 210), QColor(250, 252, 255), QColor(22, 26, 30)};
     }
     return {};
 }
@@ -47,7 +50,8 @@ void DrawEmblem(QPainter& p, const LogoPalette& colors) {
     p.fillRect(QRectF(page.left() + 0.75, page.top() + 10, page.width() - 1.5, 6), colors.dark);
     p.setBrush(colors.light);
     p.setPen(Qt::NoPen);
-    for (int ring = 0; ring < 2; ++ring) p.drawEllipse(QPointF(page.left() + 18 + ring * 26, page.top() + 2), 3, 3);
+    for (int ring = 0; ring < 2; ++ring)
+        p.drawEllipse(QPointF(page.left() + 18 + ring * 26, page.top() + 2), 3, 3);
     QPainterPath moon;
     moon.addEllipse(QPointF(47, 56), 19, 19);
     QPainterPath bite;
@@ -60,18 +64,24 @@ void DrawEmblem(QPainter& p, const LogoPalette& colors) {
 
 LogoColoring LogoColoringForTheme(int themeIndex) {
     switch (themeIndex) {
-        case 0:
-        case 2: return LogoColoring::Blue;
-        case 4: return LogoColoring::Steel;
-        default: return LogoColoring::Sepia;
+    case 0:
+    case 2:
+        return LogoColoring::Blue;
+    case 4:
+        return LogoColoring::Steel;
+    default:
+        return LogoColoring::Sepia;
     }
 }
 
 QString LogoName(LogoColoring coloring) {
     switch (coloring) {
-        case LogoColoring::Blue: return QStringLiteral("LOGOBLUE");
-        case LogoColoring::Sepia: return QStringLiteral("LOGOSEPIA");
-        case LogoColoring::Steel: return QStringLiteral("LOGOSTEEL");
+    case LogoColoring::Blue:
+        return QStringLiteral("LOGOBLUE");
+    case LogoColoring::Sepia:
+        return QStringLiteral("LOGOSEPIA");
+    case LogoColoring::Steel:
+        return QStringLiteral("LOGOSTEEL");
     }
     return QString();
 }
@@ -127,7 +137,8 @@ QString VersionLine(const std::string& fileVersion, const ReleaseDate& date, int
     const std::string shown = fileVersion.substr(0, 255);
     return QStringLiteral("Version %1  (%2)")
         .arg(QString::fromStdString(BuildVersionText(shown)))
-        .arg(QString::fromStdString(DateText(date.year, date.month, date.day, dateFormat, DateDigits::Plain)));
+        .arg(
+            QString::fromStdString(DateText(date.year, date.month, date.day, dateFormat, DateDigits::Plain)));
 }
 
 TAboutBox::TAboutBox(int themeIndex, int dateFormat, Sound& sound, QWidget* parent)
@@ -151,10 +162,10 @@ TAboutBox::TAboutBox(int themeIndex, int dateFormat, Sound& sound, QWidget* pare
     summary_->setWordWrap(true);
     summary_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     summary_->setFont(PixelFont(FontFace::Verdana, 11));
-    summary_->setText(QStringLiteral(
-        "A desktop calendar with reminders and holidays, the phases of the moon, "
-        "sunrise and sunset, distances between cities, biorhythms and a calendar "
-        "for the desktop background.\n\nPress F1 in any window for help."));
+    summary_->setText(
+        QStringLiteral("A desktop calendar with reminders and holidays, the phases of the moon, "
+                       "sunrise and sunset, distances between cities, biorhythms and a calendar "
+                       "for the desktop background.\n\nPress F1 in any window for help."));
 
     ok_ = new BevelButton(this);
     ok_->setObjectName(QStringLiteral("OKButton"));

@@ -41,7 +41,8 @@ QUrl HelpTopicUrl(const std::string& topic) {
     const int afterPrefix = page.indexOf(QStringLiteral("::"));
     if (afterPrefix >= 0) page = page.mid(afterPrefix + 2);
     while (page.startsWith(QLatin1Char('/'))) page.remove(0, 1);
-    if (page.isEmpty() || page.contains(QLatin1Char('/')) || !QFile::exists(QStringLiteral(":/help/") + page)) {
+    if (page.isEmpty() || page.contains(QLatin1Char('/')) ||
+        !QFile::exists(QStringLiteral(":/help/") + page)) {
         page = QString::fromLatin1(kMainPage);
     }
     return QUrl(QStringLiteral("qrc:/help/") + page);
@@ -70,7 +71,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = browser_->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Orvanto Help") : QStringLiteral("Orvanto Help - ") + title);
+        setWindowTitle(title.isEmpty() ? QStringLiteral("Orvanto Help")
+                                       : QStringLiteral("Orvanto Help - ") + title);
     });
 
     auto* buttons = new QHBoxLayout;

@@ -47,14 +47,14 @@ ColourSettings DefaultColours(int theme) {
 
 void WriteColours(IniFile& ini, const ColourSettings& colours) {
     ini.WriteBool("Colors", "BlinkOnToday", colours.blinkOnToday);
-    for (const ColourCommand& command : kColourCommands) ini.WriteInteger("Colors", command.key, colours.*command.field);
+    for (const ColourCommand& command : kColourCommands)
+        ini.WriteInteger("Colors", command.key, colours.*command.field);
 }
 
 QAction* FillColourMenu(QMenu* menu, bool blinkOnToday, const ColourMenuActions& actions) {
     for (const ColourCommand& command : kColourCommands) {
-        QAction* item = menu->addAction(QString::fromLatin1(command.caption), [&command, choose = actions.choose] {
-            choose(command);
-        });
+        QAction* item = menu->addAction(QString::fromLatin1(command.caption),
+                                        [&command, choose = actions.choose] { choose(command); });
         item->setObjectName(QString::fromLatin1(command.key) + QStringLiteral("Item"));
     }
     menu->addSeparator();

@@ -33,9 +33,9 @@ std::string CalculatorStartText(const CivilDate& start, int dateFormat) {
 std::string CalculatorResultText(const CivilDate& start, const CivilDate& end, int dateFormat) {
     const int a = DayNumber(start);
     const int b = DayNumber(end);
-    return "Starting Date: " + CalculatorDateText(start, dateFormat) + "  -  " + "Ending Date: " +
-           CalculatorDateText(end, dateFormat) + "\r\n\r\n" + "Difference: " + std::to_string(std::abs(a - b)) +
-           " days " + Trim(ElapsedText(a, b));
+    return "Starting Date: " + CalculatorDateText(start, dateFormat) + "  -  " +
+           "Ending Date: " + CalculatorDateText(end, dateFormat) + "\r\n\r\n" +
+           "Difference: " + std::to_string(std::abs(a - b)) + " days " + Trim(ElapsedText(a, b));
 }
 
 std::string DayInformationText(int week, const CivilDate& date, const CivilDate& today) {

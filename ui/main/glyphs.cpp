@@ -61,7 +61,8 @@ QPixmap ToolGlyphPixmap(ToolGlyph glyph, qreal devicePixelRatio) {
     case ToolGlyph::Previous:
     case ToolGlyph::Next: {
         const bool next = glyph == ToolGlyph::Next;
-        const QPointF tri[3] = {{next ? 5.0 : 11.0, 3.0}, {next ? 5.0 : 11.0, 13.0}, {next ? 11.0 : 5.0, 8.0}};
+        const QPointF tri[3] = {
+            {next ? 5.0 : 11.0, 3.0}, {next ? 5.0 : 11.0, 13.0}, {next ? 11.0 : 5.0, 8.0}};
         p.setBrush(QColor(20, 60, 160));
         p.drawPolygon(tri, 3);
         break;

@@ -24,8 +24,8 @@ enum class CommandAction {
     ColourMenu,     // the "Font &Colors" submenu
     Help,
     Exit,
-    Restore,        // tray menu: the window back from the tray
-    NewAlarm,       // tray menu: a timed reminder for today
+    Restore,   // tray menu: the window back from the tray
+    NewAlarm,  // tray menu: a timed reminder for today
 };
 
 // What the window of a command may have changed when it closes.
@@ -33,15 +33,15 @@ enum class CommandChange { Nothing, Reminders, Settings };
 
 struct MainCommand {
     CommandAction action;
-    AppWindow window;            // for CommandAction::OpenWindow
-    const char* menuItem;        // objectName in the context menu; nullptr: not there
+    AppWindow window;      // for CommandAction::OpenWindow
+    const char* menuItem;  // objectName in the context menu; nullptr: not there
     const char* caption;
-    const char* trayItem;        // objectName in the tray menu; nullptr: not there
+    const char* trayItem;  // objectName in the tray menu; nullptr: not there
     const char* trayCaption;
-    const char* toolButton;      // objectName of its tool button; nullptr: none
+    const char* toolButton;  // objectName of its tool button; nullptr: none
     CommandChange changes;
-    bool needsClockCorrection;   // enabled only while "TimeCorrection" is on
-    bool separatorBefore;        // in the context menu
+    bool needsClockCorrection;  // enabled only while "TimeCorrection" is on
+    bool separatorBefore;       // in the context menu
 };
 
 // Every command in menu order (the tray menu keeps the same order).
@@ -56,8 +56,8 @@ public:
 
     // Fills both menus in table order; the colour submenu is put where the
     // table has it. Tool buttons are matched by their objectName.
-    MainCommands(QMenu* windowMenu, QMenu* trayMenu, QMenu* colourMenu, const std::vector<BevelButton*>& toolButtons,
-                 Runner run);
+    MainCommands(QMenu* windowMenu, QMenu* trayMenu, QMenu* colourMenu,
+                 const std::vector<BevelButton*>& toolButtons, Runner run);
 
     // Enables every menu item and tool button by the availability of its command.
     void Enable(const Availability& available);

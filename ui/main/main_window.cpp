@@ -40,9 +40,9 @@ namespace {
 constexpr int kClientWidth = 356;
 constexpr int kClientHeight = 444;
 
-constexpr std::array<const char*, 12> kMonthNames = {"January", "February", "March",     "April",
-                                                     "May",     "June",     "July",      "August",
-                                                     "September", "October", "November", "December"};
+constexpr std::array<const char*, 12> kMonthNames = {"January",   "February", "March",    "April",
+                                                     "May",       "June",     "July",     "August",
+                                                     "September", "October",  "November", "December"};
 constexpr std::array<const char*, 12> kMonthCaptions = {"&Jan", "&Feb", "Ma&r", "A&pr", "&May", "J&un",
                                                         "Ju&l", "&Aug", "&Sep", "O&ct", "&Nov", "&Dec"};
 
@@ -119,7 +119,8 @@ TForm1::TForm1(AppContext& context, WindowLauncher& launcher, MainWindowStart st
     ApplyTheme(settings_.colours.theme);
     ApplyTextColours();
     PlaceWindow();
-    check_ = std::make_unique<ReminderCheck>(context_.settingsPath, services_, context_.timeStyle, CheckHooks());
+    check_ =
+        std::make_unique<ReminderCheck>(context_.settingsPath, services_, context_.timeStyle, CheckHooks());
     ShowMonth(Today());
 }
 
@@ -144,8 +145,10 @@ void TForm1::BuildCaption() {
     titleLabel_->setToolTip(QStringLiteral("About..."));
     titleLabel_->setGeometry(8, 1, 140, 27);
     titleLabel_->SetStyle(ExtLabel::Style::HeavyRaised);
-    connect(titleLabel_, &ExtLabel::Pressed, this, [this] { titleLabel_->SetStyle(ExtLabel::Style::HeavySunken); });
-    connect(titleLabel_, &ExtLabel::Released, this, [this] { titleLabel_->SetStyle(ExtLabel::Style::HeavyRaised); });
+    connect(titleLabel_, &ExtLabel::Pressed, this,
+            [this] { titleLabel_->SetStyle(ExtLabel::Style::HeavySunken); });
+    connect(titleLabel_, &ExtLabel::Released, this,
+            [this] { titleLabel_->SetStyle(ExtLabel::Style::HeavyRaised); });
     connect(titleLabel_, &ExtLabel::Clicked, this, [this] { launcher_.Open(AppWindow::About, this); });
 
     exitBut_ = captionBar_->CloseButton();
@@ -249,10 +252,10 @@ void TForm1::BuildMenus() {
     popupMenu2_ = new QMenu(this);
     popupMenu2_->setObjectName(QStringLiteral("PopupMenu2"));
     colorsMenu_ = new QMenu(popupMenu1_);
-    blinkAction_ = FillColourMenu(colorsMenu_, settings_.colours.blinkOnToday,
-                                  ColourMenuActions{[this](const ColourCommand& c) { ChooseColour(c); },
-                                                    [this](bool on) { SetBlink(on); },
-                                                    [this] { RestoreDefaultColours(); }});
+    blinkAction_ = FillColourMenu(
+        colorsMenu_, settings_.colours.blinkOnToday,
+        ColourMenuActions{[this](const ColourCommand& c) { ChooseColour(c); },
+                          [this](bool on) { SetBlink(on); }, [this] { RestoreDefaultColours(); }});
     commands_ = std::make_unique<MainCommands>(popupMenu1_, popupMenu2_, colorsMenu_, tools_,
                                                [this](const MainCommand& command) { RunCommand(command); });
     connect(popupMenu1_, &QMenu::aboutToShow, this, &TForm1::EnableCommands);
@@ -262,8 +265,10 @@ void TForm1::BuildMenus() {
 void TForm1::PlaceWindow() {
     QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    QPoint at((area.width() - kClientWidth) / 2 + area.left(), (area.height() - kClientHeight) / 2 + area.top());
-    if (settings_.savePos && settings_.left != -1 && settings_.top != -1) at = QPoint(settings_.left, settings_.top);
+    QPoint at((area.width() - kClientWidth) / 2 + area.left(),
+              (area.height() - kClientHeight) / 2 + area.top());
+    if (settings_.savePos && settings_.left != -1 && settings_.top != -1)
+        at = QPoint(settings_.left, settings_.top);
     move(at);
     createdTop_ = at.y();
     presence_->SetRestorePosition(at);
@@ -470,7 +475,8 @@ void TForm1::MoveSelectedDay(int days) {
         context_.sound->Beep();
         return;
     }
-    if (target.year != ShownYear() || target.month != ShownMonth()) ShowMonthOfYear(target.year, target.month);
+    if (target.year != ShownYear() || target.month != ShownMonth())
+        ShowMonthOfYear(target.year, target.month);
     const int cell = monthView_->CellOfDay(target.day);
     if (cell >= 0) monthView_->Day(cell)->setFocus(Qt::OtherFocusReason);
 }
@@ -496,14 +502,16 @@ void TForm1::DayMouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModifier
     const CivilDate day = monthView_->DayOfCell(cell);
     const DayModifiers held{modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier),
                             modifiers.testFlag(Qt::AltModifier)};
-    const DayInformation shown = dayPress_.Press(day, button == Qt::LeftButton ? DayButton::Left : DayButton::Other, held);
+    const DayInformation shown =
+        dayPress_.Press(day, button == Qt::LeftButton ? DayButton::Left : DayButton::Other, held);
     if (shown != DayInformation::None) monthView_->ShowDayInformation(day, shown == DayInformation::IsoWeek);
 }
 
 void TForm1::DayMouseUp(int cell, Qt::MouseButton button, Qt::KeyboardModifiers) {
     if (button == Qt::LeftButton && monthView_->InformationShown()) monthView_->RestoreInformation();
     const std::optional<CalculatorBox> box = dayPress_.Release(
-        monthView_->DayOfCell(cell), button == Qt::LeftButton ? DayButton::Left : DayButton::Other, settings_.dateFormat);
+        monthView_->DayOfCell(cell), button == Qt::LeftButton ? DayButton::Left : DayButton::Other,
+        settings_.dateFormat);
     // The box opens once the button is up, so it never keeps the day pressed.
     if (box)
         QTimer::singleShot(0, this, [this, box] {

@@ -68,7 +68,8 @@ class TForm1 : public QWidget {
 public:
     // The context's events must be set; the window keeps the context's theme
     // and date format current.
-    TForm1(AppContext& context, WindowLauncher& launcher, MainWindowStart start = {}, QWidget* parent = nullptr);
+    TForm1(AppContext& context, WindowLauncher& launcher, MainWindowStart start = {},
+           QWidget* parent = nullptr);
     ~TForm1() override;
 
     void SetHooks(MainWindowHooks hooks) { hooks_ = std::move(hooks); }

@@ -14,7 +14,8 @@ namespace orvanto {
 void TForm1::closeEvent(QCloseEvent* event) {
     const StartupMode mode = start_.checkAndMinimize ? StartupMode::CheckAndMinimize : StartupMode::Normal;
     const bool shownNormally = isVisible() && !presence_->Away();
-    switch (DecideClose(mode, shownNormally, settings_.ignorePending, Pending().pendingCount, *context_.prompt)) {
+    switch (
+        DecideClose(mode, shownNormally, settings_.ignorePending, Pending().pendingCount, *context_.prompt)) {
     case CloseDecision::Minimize:
         event->ignore();
         Minimize();
@@ -35,7 +36,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
     try {
         // On Wayland the program cannot learn where its window is: the
         // position in the file is left as it was.
-        if (PlatformPlacesWindows()) SaveWindowPosition(ini_, at.y(), at.x(), presence_->ScreenHeight(), createdTop_);
+        if (PlatformPlacesWindows())
+            SaveWindowPosition(ini_, at.y(), at.x(), presence_->ScreenHeight(), createdTop_);
         if (colorsChanged_) WriteColours(ini_, settings_.colours);
     } catch (const EIniFileError& error) {
         context_.prompt->ShowMessage(MessageKind::Error, kApplicationTitle, error.what());

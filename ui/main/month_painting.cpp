@@ -37,16 +37,22 @@ int DisplayColumn(int weekday, bool oldEurope) {
 MoonGlyph GlyphFor(int phase, double latitude) {
     const bool north = latitude >= 0.0;
     switch (phase) {
-    case 0: return MoonGlyph::NewMoon;
-    case 4: return MoonGlyph::FullMoon;
-    case 2: return north ? MoonGlyph::LastQuarterLitRight : MoonGlyph::FirstQuarterLitLeft;
-    case 6: return north ? MoonGlyph::FirstQuarterLitLeft : MoonGlyph::LastQuarterLitRight;
-    default: return MoonGlyph::None;
+    case 0:
+        return MoonGlyph::NewMoon;
+    case 4:
+        return MoonGlyph::FullMoon;
+    case 2:
+        return north ? MoonGlyph::LastQuarterLitRight : MoonGlyph::FirstQuarterLitLeft;
+    case 6:
+        return north ? MoonGlyph::FirstQuarterLitLeft : MoonGlyph::LastQuarterLitRight;
+    default:
+        return MoonGlyph::None;
     }
 }
 
 // The colour a day's number takes after one entry, by the entry's type.
-int ColourAfterEntry(int current, const MonthIndexEntry& entry, const DayColors& c, const MonthViewOptions& o) {
+int ColourAfterEntry(int current, const MonthIndexEntry& entry, const DayColors& c,
+                     const MonthViewOptions& o) {
     switch (entry.type) {
     case 2:
         return (current == c.normal || current == c.sunday) ? c.holiday : current;
@@ -92,22 +98,32 @@ DayCell NeighbourCell(int value, int length, int previousLength, int sideDays) {
 
 const char* MoonGlyphName(MoonGlyph glyph) {
     switch (glyph) {
-    case MoonGlyph::NewMoon: return "NEWMOON";
-    case MoonGlyph::FullMoon: return "FULLMOON";
-    case MoonGlyph::FirstQuarterLitLeft: return "FQUARTER";
-    case MoonGlyph::LastQuarterLitRight: return "LQUARTER";
-    case MoonGlyph::None: break;
+    case MoonGlyph::NewMoon:
+        return "NEWMOON";
+    case MoonGlyph::FullMoon:
+        return "FULLMOON";
+    case MoonGlyph::FirstQuarterLitLeft:
+        return "FQUARTER";
+    case MoonGlyph::LastQuarterLitRight:
+        return "LQUARTER";
+    case MoonGlyph::None:
+        break;
     }
     return "";
 }
 
 const char* PrincipalPhaseName(int phase) {
     switch (phase) {
-    case 0: return "New Moon";
-    case 2: return "First Quarter";
-    case 4: return "Full Moon";
-    case 6: return "Last Quarter";
-    default: return "";
+    case 0:
+        return "New Moon";
+    case 2:
+        return "First Quarter";
+    case 4:
+        return "Full Moon";
+    case 6:
+        return "Last Quarter";
+    default:
+        return "";
     }
 }
 
@@ -124,9 +140,9 @@ std::string LongTimeText(double timeOfDay, bool twelveHour, const std::string& a
     return buffer;
 }
 
-MonthPicture PaintMonth(int year, int month, const CivilDate& today, const std::vector<MonthIndexEntry>& entries,
-                        const std::vector<MoonPhaseMark>& phases, const DayColors& colors,
-                        const MonthViewOptions& options) {
+MonthPicture PaintMonth(int year, int month, const CivilDate& today,
+                        const std::vector<MonthIndexEntry>& entries, const std::vector<MoonPhaseMark>& phases,
+                        const DayColors& colors, const MonthViewOptions& options) {
     MonthPicture picture;
     const auto& names = options.oldEurope ? kMondayFirst : kSundayFirst;
     for (int i = 0; i < 7; ++i) picture.header[i] = names[i];

@@ -36,13 +36,13 @@ struct DayColors {
 
 struct MonthViewOptions {
     bool oldEurope = false;
-    int sideDays = 1;          // 1 dimmed; any other value hides the neighbour days
+    int sideDays = 1;  // 1 dimmed; any other value hides the neighbour days
     bool showMoon = true;
     int moonHint = 1;
     double latitude = 51.4667;
     bool ignoreWeekColor = false;
     bool ignoreDayColor = false;
-    bool twelveHour = false;   // how phase times are written in hints
+    bool twelveHour = false;  // how phase times are written in hints
     std::string amDesignator = "AM";
     std::string pmDesignator = "PM";
 };
@@ -52,11 +52,11 @@ enum class CellKind { InMonth, Dimmed, Hidden };
 enum class MoonGlyph { None, NewMoon, FullMoon, FirstQuarterLitLeft, LastQuarterLitRight };
 
 struct DayCell {
-    int value = 0;             // g + i: a day of the month when 1..length
-    int caption = 0;           // the number shown
+    int value = 0;    // g + i: a day of the month when 1..length
+    int caption = 0;  // the number shown
     CellKind kind = CellKind::Hidden;
     int color = 0;
-    std::string hint;          // lines joined with "\r\n"
+    std::string hint;  // lines joined with "\r\n"
     MoonGlyph glyph = MoonGlyph::None;
     bool today = false;
 };
@@ -64,8 +64,8 @@ struct DayCell {
 struct MonthPicture {
     std::array<DayCell, 42> cells;
     std::array<std::string, 7> header;
-    int sundayColumn = 0;      // 0-based column of "Sun" in the header
-    int todayCell = -1;        // index of today's cell, -1 when today is not shown
+    int sundayColumn = 0;  // 0-based column of "Sun" in the header
+    int todayCell = -1;    // index of today's cell, -1 when today is not shown
 };
 
 // "FULLMOON", "NEWMOON", "FQUARTER", "LQUARTER"; empty for no glyph.
@@ -74,9 +74,9 @@ const char* MoonGlyphName(MoonGlyph glyph);
 const char* PrincipalPhaseName(int phase);
 
 // The full picture from the month view index (the records, then the holidays).
-MonthPicture PaintMonth(int year, int month, const CivilDate& today, const std::vector<MonthIndexEntry>& entries,
-                        const std::vector<MoonPhaseMark>& phases, const DayColors& colors,
-                        const MonthViewOptions& options);
+MonthPicture PaintMonth(int year, int month, const CivilDate& today,
+                        const std::vector<MonthIndexEntry>& entries, const std::vector<MoonPhaseMark>& phases,
+                        const DayColors& colors, const MonthViewOptions& options);
 
 // The text of the information strip: "day: name - day: name" over the
 // holidays of the entries; empty when the month has none.

@@ -170,8 +170,8 @@ void MonthView::Show(const CivilDate& date) {
     options.twelveHour = context_.timeStyle.twelveHour;
     options.amDesignator = context_.timeStyle.amDesignator;
     options.pmDesignator = context_.timeStyle.pmDesignator;
-    picture_ = PaintMonth(date.year, date.month, Today(), index.entries, phases, DayColorsFrom(settings_.colours),
-                          options);
+    picture_ = PaintMonth(date.year, date.month, Today(), index.entries, phases,
+                          DayColorsFrom(settings_.colours), options);
 
     for (int i = 0; i < 42; ++i) ApplyCell(days_[i], picture_.cells[i]);
     todayButton_ = nullptr;
@@ -270,8 +270,8 @@ void MonthView::SetSunLabel() {
         sunLabel_->SetText(QString::fromUtf8(kSunLabelNotAvailable));
         return;
     }
-    sunLabel_->SetText(QString::fromStdString(SunLabelText(EncodeDate(today), Latitude(), Longitude(),
-                                                           TimeZoneBiasMinutes(), context_.timeStyle.twelveHour)));
+    sunLabel_->SetText(QString::fromStdString(SunLabelText(
+        EncodeDate(today), Latitude(), Longitude(), TimeZoneBiasMinutes(), context_.timeStyle.twelveHour)));
 }
 
 void MonthView::SetInformationStrip(const std::string& holidays) {
@@ -300,8 +300,8 @@ void MonthView::ShowDayInformation(const CivilDate& day, bool isoWeek) {
     QFont boldSun = sunLabel_->font();
     boldSun.setBold(true);
     sunLabel_->setFont(boldSun);
-    sunLabel_->SetText(QString::fromStdString(SunLabelText(EncodeDate(day), Latitude(), Longitude(),
-                                                           TimeZoneBiasMinutes(), context_.timeStyle.twelveHour)));
+    sunLabel_->SetText(QString::fromStdString(SunLabelText(
+        EncodeDate(day), Latitude(), Longitude(), TimeZoneBiasMinutes(), context_.timeStyle.twelveHour)));
     if (scroll_->IsActive()) {
         savedInformation_ = scroll_->Text() + QLatin1Char('@');
         scroll_->Stop();
@@ -339,7 +339,8 @@ void MonthView::RestoreInformation() {
 
 std::string MonthView::ClockText() const {
     const TimeStyle& style = context_.timeStyle;
-    return LongTimeText(TimeOf(context_.clock->LocalNow()), style.twelveHour, style.amDesignator, style.pmDesignator);
+    return LongTimeText(TimeOf(context_.clock->LocalNow()), style.twelveHour, style.amDesignator,
+                        style.pmDesignator);
 }
 
 void MonthView::RefreshClockText() {

@@ -16,7 +16,6 @@ std::string SunClockText(double universalTime, int biasMinutes, bool twelveHour)
 
 // The label text for a day (a serial date of local midnight) at a place
 // (north and east positive). A day without sunrise or sunset shows "N/A" for it.
-std::string SunLabelText(double day, double latitude, double eastLongitude, int biasMinutes,
-                         bool twelveHour);
+std::string SunLabelText(double day, double latitude, double eastLongitude, int biasMinutes, bool twelveHour);
 
 }  // namespace orvanto

@@ -30,8 +30,8 @@ QPixmap DrawLeaf(int day, bool pending, int size) {
     QFont font = PixelFont(FontFace::Arial, static_cast<int>(18 * s), true);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(leaf.left(), leaf.top() + 7 * s, leaf.width(), leaf.height() - 7 * s), Qt::AlignCenter,
-                     QString::number(day));
+    painter.drawText(QRectF(leaf.left(), leaf.top() + 7 * s, leaf.width(), leaf.height() - 7 * s),
+                     Qt::AlignCenter, QString::number(day));
     if (pending) {
         painter.setPen(QPen(Qt::white, 1.0 * s));
         painter.setBrush(QColor(255, 160, 0));
@@ -44,7 +44,9 @@ QPixmap DrawLeaf(int day, bool pending, int size) {
 
 QString TrayIconName(int day, bool pending) {
     const int d = qBound(1, day, 31);
-    return QStringLiteral("%1DAY%2").arg(pending ? QStringLiteral("R") : QString()).arg(d, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1DAY%2")
+        .arg(pending ? QStringLiteral("R") : QString())
+        .arg(d, 2, 10, QLatin1Char('0'));
 }
 
 QIcon TrayIcon(int day, bool pending) {

@@ -13,7 +13,8 @@
 
 namespace orvanto {
 
-TrayPresence::TrayPresence(QWidget* window, QMenu* trayMenu, Sound& sound, std::function<bool()> trayAvailable)
+TrayPresence::TrayPresence(QWidget* window, QMenu* trayMenu, Sound& sound,
+                           std::function<bool()> trayAvailable)
     : QObject(window), window_(window), sound_(sound), trayAvailable_(std::move(trayAvailable)) {
     tray_ = new QSystemTrayIcon(this);
     tray_->setObjectName(QStringLiteral("XPTrayIcon1"));

@@ -17,7 +17,9 @@ constexpr const char* kSettings = "Settings";
 }  // namespace
 
 std::string WallpaperBitmapPath(const std::string& programFolder) {
-    return QDir(QString::fromStdString(programFolder)).filePath(QString::fromLatin1(kWallpaperFileName)).toStdString();
+    return QDir(QString::fromStdString(programFolder))
+        .filePath(QString::fromLatin1(kWallpaperFileName))
+        .toStdString();
 }
 
 WallpaperValues WallpaperValuesFor(const std::string& path, int mode, int x, int y) {
@@ -65,8 +67,9 @@ bool GenerateWallpaper(QWidget& window, const WallpaperOptions& options, const s
 }
 
 bool IsCalendarWallpaper(const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).fileName().compare(QString::fromLatin1(kWallpaperFileName),
-                                                                      Qt::CaseInsensitive) == 0;
+    return QFileInfo(QString::fromStdString(path))
+               .fileName()
+               .compare(QString::fromLatin1(kWallpaperFileName), Qt::CaseInsensitive) == 0;
 }
 
 void SwitchWallpaperOn(const DesktopBackground& desktop, IniFile& settings, const WallpaperOptions& options) {

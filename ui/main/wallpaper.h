@@ -20,7 +20,12 @@ namespace orvanto {
 inline constexpr const char* kWallpaperFileName = "Orvanto.bmp";
 
 // "Wallpaper": 0 off, 1 generate only, 2 centred, 3 at "WPX", "WPY".
-enum WallpaperMode { kWallpaperOff = 0, kWallpaperGenerateOnly = 1, kWallpaperCentred = 2, kWallpaperCustom = 3 };
+enum WallpaperMode {
+    kWallpaperOff = 0,
+    kWallpaperGenerateOnly = 1,
+    kWallpaperCentred = 2,
+    kWallpaperCustom = 3
+};
 
 struct WallpaperOptions {
     int mode = kWallpaperOff;

@@ -8,8 +8,8 @@
 
 #include "core/ini_file.h"
 #include "places/personal_city_file.h"
-#include "ui/help/help_window.h"
 #include "ui/app/message_prompt.h"
+#include "ui/help/help_window.h"
 #include "ui/places/region_form.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/placed_controls.h"
@@ -27,11 +27,11 @@ constexpr int kBoxWidth = 196;
 
 // Object names of a side's controls: region box, city box, latitude degrees,
 // minutes, "N", "S", longitude degrees, minutes, "W", "E", "Add city".
-constexpr const char* kFromNames[] = {"ComboBox1", "ComboBox2",    "Edit1",        "Edit3",
-                                      "RadioButton1", "RadioButton2", "Edit2",    "Edit4",
+constexpr const char* kFromNames[] = {"ComboBox1",    "ComboBox2",    "Edit1",     "Edit3",
+                                      "RadioButton1", "RadioButton2", "Edit2",     "Edit4",
                                       "RadioButton3", "RadioButton4", "SelButton1"};
-constexpr const char* kToNames[] = {"ComboBox3", "ComboBox4",    "Edit5",        "Edit7",
-                                    "RadioButton5", "RadioButton6", "Edit6",    "Edit8",
+constexpr const char* kToNames[] = {"ComboBox3",    "ComboBox4",    "Edit5",     "Edit7",
+                                    "RadioButton5", "RadioButton6", "Edit6",     "Edit8",
                                     "RadioButton7", "RadioButton8", "SelButton2"};
 
 // The place's folder for CityData.txt: beside the settings file.
@@ -61,8 +61,8 @@ TDist1::TDist1(AppContext& context, QWidget* parent)
     setFont(PixelFont(FontFace::Tahoma, 11));
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    calculator_ = std::make_unique<DistanceCalculator>(IniFile(context.settingsPath), folder_, PromptOf(context),
-                                                       SoundOf(context));
+    calculator_ = std::make_unique<DistanceCalculator>(IniFile(context.settingsPath), folder_,
+                                                       PromptOf(context), SoundOf(context));
     BuildSide(from_, QStringLiteral(" From "), 8, kFromNames);
     BuildSide(to_, QStringLiteral(" To "), 8 + kSideWidth + 7, kToNames);
     BuildSharedControls();
@@ -83,7 +83,7 @@ TDist1::~TDist1() = default;
 void TDist1::BuildSide(SideControls& side, const QString& title, int x, const char* const names[]) {
     side.group = new QGroupBox(title, this);
     side.group->setObjectName(side.id == DistanceSideId::From ? QStringLiteral("FromGroup")
-                                                               : QStringLiteral("ToGroup"));
+                                                              : QStringLiteral("ToGroup"));
     side.group->setGeometry(x, kSideTop, kSideWidth, kSideHeight);
 
     side.region = new QComboBox(side.group);
@@ -99,16 +99,17 @@ void TDist1::BuildSide(SideControls& side, const QString& title, int x, const ch
     side.city->setGeometry(kBoxLeft, 54, kBoxWidth, 22);
     MakeLabel(QStringLiteral("City:"), QRect(10, 56, 60, 18), side.group, side.city);
 
-    side.latitude = new CoordinateField(CoordinateField::Kind::Latitude, {names[2], names[3], names[4], names[5]},
-                                        side.group);
+    side.latitude = new CoordinateField(CoordinateField::Kind::Latitude,
+                                        {names[2], names[3], names[4], names[5]}, side.group);
     side.latitude->move(kBoxLeft, 90);
     MakeLabel(QStringLiteral("Latitude:"), QRect(10, 92, 62, 18), side.group, side.latitude->Degrees());
-    side.longitude = new CoordinateField(CoordinateField::Kind::Longitude, {names[6], names[7], names[8], names[9]},
-                                         side.group);
+    side.longitude = new CoordinateField(CoordinateField::Kind::Longitude,
+                                         {names[6], names[7], names[8], names[9]}, side.group);
     side.longitude->move(kBoxLeft, 120);
     MakeLabel(QStringLiteral("Longitude:"), QRect(10, 122, 62, 18), side.group, side.longitude->Degrees());
 
-    side.addCity = MakeButton(names[10], QStringLiteral("Add city"), QRect(kBoxLeft, 156, 100, 28), side.group);
+    side.addCity =
+        MakeButton(names[10], QStringLiteral("Add city"), QRect(kBoxLeft, 156, 100, 28), side.group);
     side.addCity->setToolTip(QStringLiteral("Select Custom region to enable this button"));
 }
 
@@ -274,7 +275,8 @@ void TDist1::UnitsChanged() {
 
 void TDist1::Calculate() {
     TakeTypedValues();
-    if (const auto failure = calculator_->Calculate(altitude_->text().toStdString())) FocusField(failure->focus);
+    if (const auto failure = calculator_->Calculate(altitude_->text().toStdString()))
+        FocusField(failure->focus);
     ShowResult();
 }
 
@@ -300,7 +302,8 @@ void TDist1::AddCity(DistanceSideId id) {
 void TDist1::Open(AppContext& context, QWidget* parent) {
     TDist1 form(context, parent);
     form.setWindowModality(Qt::WindowModal);
-    if (const QScreen* screen = form.screen()) form.move(screen->availableGeometry().center() - form.rect().center());
+    if (const QScreen* screen = form.screen())
+        form.move(screen->availableGeometry().center() - form.rect().center());
     form.exec();
 }
 

@@ -44,7 +44,8 @@ std::vector<CalendarJob> PlanCalendarJobs(const CalendarPrintRequest& request) {
         break;
     case CalendarLayout::Card:
         for (int first = 0; first < count; first += kCardsPerSheet) {
-            jobs.push_back({CalendarLayout::Card, request.year + first, 0, std::min(kCardsPerSheet, count - first)});
+            jobs.push_back(
+                {CalendarLayout::Card, request.year + first, 0, std::min(kCardsPerSheet, count - first)});
         }
         break;
     }
@@ -64,7 +65,8 @@ const char* JobTitle(CalendarLayout layout) {
 }
 
 PrintedDocument LayoutCalendarJob(const CalendarJob& job, const CalendarPrintOptions& options,
-                                  const PageGeometry& page, const TextMeasure& measure, const MonthDataSource& source) {
+                                  const PageGeometry& page, const TextMeasure& measure,
+                                  const MonthDataSource& source) {
     PrintedDocument document;
     document.title = JobTitle(job.layout);
     switch (job.layout) {
@@ -121,7 +123,8 @@ MonthPrintData ReadMonthPrintData(int year, int month, const IniFile& settings, 
     data.year = year;
     data.month = month;
     const MonthIndex index = BuildMonthIndex(month, year, settings, timeStyle, prompt);
-    for (const MonthIndexEntry& entry : index.entries) data.entries.push_back({entry.day, entry.text, entry.type});
+    for (const MonthIndexEntry& entry : index.entries)
+        data.entries.push_back({entry.day, entry.text, entry.type});
     data.phases = PrintMoonPhases(year, month, biasMinutes);
     return data;
 }

@@ -56,7 +56,8 @@ using MonthDataSource = std::function<MonthPrintData(int year, int month)>;
 // The job's document: its title and its page (a month page whose lists
 // do not fit the paper goes on over further pages).
 PrintedDocument LayoutCalendarJob(const CalendarJob& job, const CalendarPrintOptions& options,
-                                  const PageGeometry& page, const TextMeasure& measure, const MonthDataSource& source);
+                                  const PageGeometry& page, const TextMeasure& measure,
+                                  const MonthDataSource& source);
 
 // Section "Print" of the settings file.
 struct PrintSettings {

@@ -15,15 +15,15 @@ enum class CalendarLayout { Month = 0, Year = 1, Card = 2 };
 enum class EntryPlacement { Inside, Below, Both };
 
 struct CalendarPrintOptions {
-    bool moon = true;                                    // "M&oon Phases"
-    bool holidays = true;                                // "&Holidays"
-    bool events = true;                                  // "&Reminders"
-    bool colors = false;                                 // "Print co&lors"
+    bool moon = true;      // "M&oon Phases"
+    bool holidays = true;  // "&Holidays"
+    bool events = true;    // "&Reminders"
+    bool colors = false;   // "Print co&lors"
     EntryPlacement holidayPlacement = EntryPlacement::Inside;
     EntryPlacement eventPlacement = EntryPlacement::Inside;
-    bool oldEurope = false;                              // the week begins on Monday
-    int sideDays = 1;                                    // 1 grey neighbour days, other values none
-    bool landscape = false;                              // the paper's orientation
+    bool oldEurope = false;  // the week begins on Monday
+    int sideDays = 1;        // 1 grey neighbour days, other values none
+    bool landscape = false;  // the paper's orientation
 };
 
 // One entry of the month index: day of the month, text, type (1 reminder,

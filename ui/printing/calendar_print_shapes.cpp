@@ -25,7 +25,8 @@ int ParametricAngle16(const PrintRectangle& box, double px, double py) {
 
 // The arc of the ellipse in box drawn counter-clockwise from the direction
 // of `from` to the direction of `to`.
-void AddArc(PrintedPage& page, const PrintRectangle& box, double fromX, double fromY, double toX, double toY) {
+void AddArc(PrintedPage& page, const PrintRectangle& box, double fromX, double fromY, double toX,
+            double toY) {
     const int start = ParametricAngle16(box, fromX, fromY);
     int span = ParametricAngle16(box, toX, toY) - start;
     while (span <= 0) span += 360 * kSixteenths;
@@ -78,7 +79,8 @@ void AddMoonSymbol(PrintedPage& page, int phase, int x, int y, int z) {
     }
 }
 
-void AddText(PrintedPage& page, int x, int y, const std::string& text, const PrintFont& font, PrintColour colour) {
+void AddText(PrintedPage& page, int x, int y, const std::string& text, const PrintFont& font,
+             PrintColour colour) {
     PrintText item;
     item.x = x;
     item.y = y;
@@ -88,13 +90,13 @@ void AddText(PrintedPage& page, int x, int y, const std::string& text, const Pri
     page.items.emplace_back(std::move(item));
 }
 
-void AddRightAlignedText(PrintedPage& page, const TextMeasure& measure, int right, int y, const std::string& text,
-                         const PrintFont& font, PrintColour colour) {
+void AddRightAlignedText(PrintedPage& page, const TextMeasure& measure, int right, int y,
+                         const std::string& text, const PrintFont& font, PrintColour colour) {
     AddText(page, right - measure.Width(text, font), y, text, font, colour);
 }
 
-void AddCentredText(PrintedPage& page, const TextMeasure& measure, const PrintRectangle& box, const std::string& text,
-                    const PrintFont& font, PrintColour colour) {
+void AddCentredText(PrintedPage& page, const TextMeasure& measure, const PrintRectangle& box,
+                    const std::string& text, const PrintFont& font, PrintColour colour) {
     const int x = box.left + (box.width - measure.Width(text, font)) / 2;
     const int y = box.top + (box.height - measure.Height(text, font)) / 2;
     AddText(page, x, y, text, font, colour);
@@ -112,7 +114,8 @@ std::string CleanEntryText(const std::string& text) {
     return TrimBlanks(clean);
 }
 
-std::string ShortenToWidth(const std::string& text, int maxWidth, const PrintFont& font, const TextMeasure& measure) {
+std::string ShortenToWidth(const std::string& text, int maxWidth, const PrintFont& font,
+                           const TextMeasure& measure) {
     std::string shortened = text;
     std::size_t characters = CharacterCount(shortened);
     while (characters > 0 && measure.Width(shortened, font) > maxWidth) {
@@ -122,8 +125,9 @@ std::string ShortenToWidth(const std::string& text, int maxWidth, const PrintFon
 }
 
 const char* MonthName(int month) {
-    static const char* const kNames[] = {"January", "February", "March",     "April",   "May",      "June",
-                                         "July",    "August",   "September", "October", "November", "December"};
+    static const char* const kNames[] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
     return month >= 1 && month <= 12 ? kNames[month - 1] : "";
 }
 

@@ -30,11 +30,11 @@ void AddMoonSymbol(PrintedPage& page, int phase, int x, int y, int z);
 void AddText(PrintedPage& page, int x, int y, const std::string& text, const PrintFont& font,
              PrintColour colour = kPrintBlack);
 // The text with its right edge at `right`.
-void AddRightAlignedText(PrintedPage& page, const TextMeasure& measure, int right, int y, const std::string& text,
-                         const PrintFont& font, PrintColour colour = kPrintBlack);
+void AddRightAlignedText(PrintedPage& page, const TextMeasure& measure, int right, int y,
+                         const std::string& text, const PrintFont& font, PrintColour colour = kPrintBlack);
 // The text centred in the rectangle, horizontally and vertically.
-void AddCentredText(PrintedPage& page, const TextMeasure& measure, const PrintRectangle& box, const std::string& text,
-                    const PrintFont& font, PrintColour colour = kPrintBlack);
+void AddCentredText(PrintedPage& page, const TextMeasure& measure, const PrintRectangle& box,
+                    const std::string& text, const PrintFont& font, PrintColour colour = kPrintBlack);
 // The text centred horizontally in the slot from `left`, `width` wide.
 void AddTextCentredInSlot(PrintedPage& page, const TextMeasure& measure, int left, int width, int y,
                           const std::string& text, const PrintFont& font, PrintColour colour = kPrintBlack);
@@ -44,7 +44,8 @@ void AddTextCentredInSlot(PrintedPage& page, const TextMeasure& measure, int lef
 std::string CleanEntryText(const std::string& text);
 // The text shortened from its end, a character at a time, until it is at
 // most maxWidth wide (empty when not even one character fits).
-std::string ShortenToWidth(const std::string& text, int maxWidth, const PrintFont& font, const TextMeasure& measure);
+std::string ShortenToWidth(const std::string& text, int maxWidth, const PrintFont& font,
+                           const TextMeasure& measure);
 
 // "January" .. "December".
 const char* MonthName(int month);

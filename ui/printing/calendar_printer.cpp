@@ -44,7 +44,8 @@ bool PrintCalendar(const CalendarPrintRequest& request, QPrinter& printer, const
         OptionsFor(request, printer.pageLayout().orientation() == QPageLayout::Landscape);
     for (const CalendarJob& job : PlanCalendarJobs(request)) {
         const DeviceTextMeasure measure(&printer);
-        const PrintedDocument document = LayoutCalendarJob(job, options, GeometryOf(printer), measure, source);
+        const PrintedDocument document =
+            LayoutCalendarJob(job, options, GeometryOf(printer), measure, source);
         if (!PrintDocument(document, printer)) return false;
     }
     return true;

@@ -28,8 +28,8 @@ void AddMiniMonth(PrintedPage& page, const CardSheetMetrics& m, int year, int mo
     const int captionTop = y + Nint(3.0 * f);
     for (int i = 0; i < 7; ++i) {
         const bool red = options.colors && i == sundayColumn;
-        AddTextCentredInSlot(page, measure, x + i * (m.slot + m.slotGap) + m.slotGap, m.slot, captionTop, captions[i],
-                             m.captionFont, red ? kPrintRed : kPrintBlack);
+        AddTextCentredInSlot(page, measure, x + i * (m.slot + m.slotGap) + m.slotGap, m.slot, captionTop,
+                             captions[i], m.captionFont, red ? kPrintRed : kPrintBlack);
     }
 
     const int slotWidth = measure.Width(kNumberSlot, m.numberFont);
@@ -49,7 +49,8 @@ void AddCard(PrintedPage& page, const CardSheetMetrics& m, int year, const Calen
              const TextMeasure& measure, int left, int top) {
     const int titleBoxHeight = Nint(1.5 * m.titleHeight);
     AddBoxWithShadow(page, left, top, m.cardWidth, titleBoxHeight, m.shadow);
-    AddCentredText(page, measure, {left, top, m.cardWidth, titleBoxHeight}, std::to_string(year), kCardTitleFont);
+    AddCentredText(page, measure, {left, top, m.cardWidth, titleBoxHeight}, std::to_string(year),
+                   kCardTitleFont);
     const int monthsTop = top + 2 * m.titleHeight - kCardMonthsRaise;
     for (int i = 0; i < 12; ++i) {
         const int x = left + (i % 3) * (m.box + m.gap);
@@ -60,7 +61,8 @@ void AddCard(PrintedPage& page, const CardSheetMetrics& m, int year, const Calen
 
 }  // namespace
 
-CardSheetMetrics ComputeCardSheetMetrics(const PageGeometry& page, bool landscape, const TextMeasure& measure) {
+CardSheetMetrics ComputeCardSheetMetrics(const PageGeometry& page, bool landscape,
+                                         const TextMeasure& measure) {
     CardSheetMetrics m;
     if (landscape) {
         m.pitchX = Nint(1.3 * (page.width / 4));

@@ -17,19 +17,19 @@ inline const PrintFont kCardNumberFont{PrintFace::TimesNewRoman, 4, true};
 inline constexpr int kCardMonthsRaise = 10;
 
 struct CardSheetMetrics {
-    int pitchX = 0;        // horizontal distance of the cards
-    int pitchY = 0;        // vertical distance of the cards
-    int unit = 0;          // U: page width div 12
-    int box = 0;           // c: width of a mini month
-    int gap = 0;           // g
-    int shadow = 0;        // s
-    int cardWidth = 0;     // W
-    int titleHeight = 0;   // th(title font, "pP")
-    int boxHeight = 0;     // page height div 18
-    int monthUnit = 0;     // F: th(month name font, "pP") div 2
-    int slot = 0;          // v
-    int slotGap = 0;       // e
-    int numberLine = 0;    // th("99") in the number font
+    int pitchX = 0;       // horizontal distance of the cards
+    int pitchY = 0;       // vertical distance of the cards
+    int unit = 0;         // U: page width div 12
+    int box = 0;          // c: width of a mini month
+    int gap = 0;          // g
+    int shadow = 0;       // s
+    int cardWidth = 0;    // W
+    int titleHeight = 0;  // th(title font, "pP")
+    int boxHeight = 0;    // page height div 18
+    int monthUnit = 0;    // F: th(month name font, "pP") div 2
+    int slot = 0;         // v
+    int slotGap = 0;      // e
+    int numberLine = 0;   // th("99") in the number font
     // The caption and number fonts; where six lines of numbers would run
     // out of the mini month (landscape paper) they and the line height are
     // scaled down until the lines fit.
@@ -37,10 +37,11 @@ struct CardSheetMetrics {
     PrintFont numberFont = kCardNumberFont;
 };
 
-CardSheetMetrics ComputeCardSheetMetrics(const PageGeometry& page, bool landscape, const TextMeasure& measure);
+CardSheetMetrics ComputeCardSheetMetrics(const PageGeometry& page, bool landscape,
+                                         const TextMeasure& measure);
 
 // Cards for `count` years (at most nine are drawn) from firstYear.
-PrintedPage LayoutCardSheet(int firstYear, int count, const CalendarPrintOptions& options, const PageGeometry& page,
-                            const TextMeasure& measure);
+PrintedPage LayoutCardSheet(int firstYear, int count, const CalendarPrintOptions& options,
+                            const PageGeometry& page, const TextMeasure& measure);
 
 }  // namespace orvanto

@@ -27,7 +27,8 @@ bool PrintedInside(const PrintEntry& entry, const CalendarPrintOptions& options)
 int CellLeft(const MonthPageMetrics& m, int column) { return column * (m.cell + m.gap); }
 int RowTop(const MonthPageMetrics& m, int row) { return m.firstRowTop + row * (m.cell + m.gap); }
 
-void AddTitle(PrintedPage& page, const MonthPageMetrics& m, const MonthPrintData& data, const TextMeasure& measure) {
+void AddTitle(PrintedPage& page, const MonthPageMetrics& m, const MonthPrintData& data,
+              const TextMeasure& measure) {
     const int height = Nint(1.5 * m.titleHeight);
     AddBoxWithShadow(page, 0, 0, m.gridWidth, height, m.shadow);
     const std::string title = std::string(MonthName(data.month)) + " " + std::to_string(data.year);
@@ -47,19 +48,21 @@ void AddWeekHeader(PrintedPage& page, const MonthPageMetrics& m, const CalendarP
     }
 }
 
-void AddDayNumber(PrintedPage& page, const MonthPageMetrics& m, const TextMeasure& measure, int x, int y, int number,
-                  PrintColour colour) {
+void AddDayNumber(PrintedPage& page, const MonthPageMetrics& m, const TextMeasure& measure, int x, int y,
+                  int number, PrintColour colour) {
     AddRightAlignedText(page, measure, x + m.cell - m.unit, y + Nint(0.75 * m.unit), std::to_string(number),
                         kMonthDayNumberFont, colour);
 }
 
-void AddSideDay(PrintedPage& page, const MonthPageMetrics& m, const TextMeasure& measure, int x, int y, int number) {
+void AddSideDay(PrintedPage& page, const MonthPageMetrics& m, const TextMeasure& measure, int x, int y,
+                int number) {
     AddBoxWithShadow(page, x, y, m.cell, m.cell, m.shadow, kPrintGrey);
     AddDayNumber(page, m, measure, x, y, number, kPrintGrey);
 }
 
 void AddEntriesInside(PrintedPage& page, const MonthPageMetrics& m, const MonthPrintData& data,
-                      const CalendarPrintOptions& options, const TextMeasure& measure, int x, int y, int day) {
+                      const CalendarPrintOptions& options, const TextMeasure& measure, int x, int y,
+                      int day) {
     int count = 0;
     for (const PrintEntry& entry : data.entries) {
         if (entry.day != day || !PrintedInside(entry, options)) continue;
@@ -77,11 +80,13 @@ void AddEntriesInside(PrintedPage& page, const MonthPageMetrics& m, const MonthP
 }
 
 void AddDay(PrintedPage& page, const MonthPageMetrics& m, const MonthPrintData& data,
-            const CalendarPrintOptions& options, const TextMeasure& measure, int x, int y, int day, bool sunday) {
+            const CalendarPrintOptions& options, const TextMeasure& measure, int x, int y, int day,
+            bool sunday) {
     AddBoxWithShadow(page, x, y, m.cell, m.cell, m.shadow);
     if (options.moon) {
         for (std::size_t i = 0; i < data.phases.size() && i < kPrintedPhases; ++i) {
-            if (data.phases[i].day == day) AddMoonSymbol(page, data.phases[i].phase, x + m.unit, y + m.unit, m.moonSize);
+            if (data.phases[i].day == day)
+                AddMoonSymbol(page, data.phases[i].phase, x + m.unit, y + m.unit, m.moonSize);
         }
     }
     AddDayNumber(page, m, measure, x, y, day, options.colors && sunday ? kPrintRed : kPrintBlack);
@@ -129,8 +134,9 @@ PrintedPage& PageAt(std::vector<PrintedPage>& pages, std::size_t index) {
 
 // The heading and one line per entry of the type; returns the place of the
 // line after the last.
-ListCursor AddEntryList(std::vector<PrintedPage>& pages, const MonthPrintData& data, int type, const char* heading,
-                        const ListColumn& column, ListCursor at, int bottom, const TextMeasure& measure) {
+ListCursor AddEntryList(std::vector<PrintedPage>& pages, const MonthPrintData& data, int type,
+                        const char* heading, const ListColumn& column, ListCursor at, int bottom,
+                        const TextMeasure& measure) {
     AddText(PageAt(pages, at.page), column.left, at.y, heading, kListHeadingFont);
     const int lineHeight = measure.Height("pP", kListLineFont);
     const int slot = measure.Width(kListNumberSlot, kListLineFont);
@@ -142,8 +148,10 @@ ListCursor AddEntryList(std::vector<PrintedPage>& pages, const MonthPrintData& d
             at.y = 0;
         }
         PrintedPage& page = PageAt(pages, at.page);
-        AddRightAlignedText(page, measure, column.left + slot, at.y, std::to_string(entry.day) + ": ", kListLineFont);
-        const std::string text = ShortenToWidth(CleanEntryText(entry.text), column.width - slot, kListLineFont, measure);
+        AddRightAlignedText(page, measure, column.left + slot, at.y, std::to_string(entry.day) + ": ",
+                            kListLineFont);
+        const std::string text =
+            ShortenToWidth(CleanEntryText(entry.text), column.width - slot, kListLineFont, measure);
         AddText(page, column.left + slot, at.y, text, kListLineFont);
         at.y += lineHeight;
     }
@@ -176,7 +184,8 @@ void AddLists(std::vector<PrintedPage>& pages, const MonthPageMetrics& m, const 
 
 }  // namespace
 
-MonthPageMetrics ComputeMonthPageMetrics(const PageGeometry& page, bool landscape, const TextMeasure& measure) {
+MonthPageMetrics ComputeMonthPageMetrics(const PageGeometry& page, bool landscape,
+                                         const TextMeasure& measure) {
     MonthPageMetrics m;
     m.base = (landscape ? page.height : page.width) / 7;
     const int cell = Nint(0.9 * m.base);

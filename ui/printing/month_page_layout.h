@@ -33,11 +33,12 @@ struct MonthPageMetrics {
     int unit = 0;          // F: th(day font, "pP") div 2
     int numberHeight = 0;  // th99: height of "99" in the day-number font
     int entryLineHeight = 0;
-    int entryWidth = 0;    // c - nint(1.7 F): widest entry text
-    int moonSize = 0;      // nint(1.4 F)
+    int entryWidth = 0;  // c - nint(1.7 F): widest entry text
+    int moonSize = 0;    // nint(1.4 F)
 };
 
-MonthPageMetrics ComputeMonthPageMetrics(const PageGeometry& page, bool landscape, const TextMeasure& measure);
+MonthPageMetrics ComputeMonthPageMetrics(const PageGeometry& page, bool landscape,
+                                         const TextMeasure& measure);
 
 // The day of the month in the first cell (0 or below for a day of the month
 // before) and the number of rows the month needs (4 to 6).

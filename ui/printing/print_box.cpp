@@ -68,7 +68,9 @@ class SilentPrompt : public Prompt {
 public:
     void ShowMessage(MessageKind, const std::string&, const std::string&) override {}
     bool Ask(MessageKind, const std::string&, const std::string&) override { return false; }
-    ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override { return {request.keepChecked, 0}; }
+    ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override {
+        return {request.keepChecked, 0};
+    }
 };
 
 EntryPlacement PlacementOf(QRadioButton* const radios[3]) {
@@ -130,7 +132,8 @@ void TPrintBox::BuildLayoutButtons() {
     });
 }
 
-BevelButton* TPrintBox::MakeLayoutButton(const char* name, const QString& text, CalendarLayout layout, int x) {
+BevelButton* TPrintBox::MakeLayoutButton(const char* name, const QString& text, CalendarLayout layout,
+                                         int x) {
     auto* button = new BevelButton(this);
     button->setObjectName(QString::fromLatin1(name));
     button->setCheckable(true);
@@ -176,14 +179,15 @@ void TPrintBox::BuildOptions() {
     static const char* const kHolidayNames[3] = {"HolyInside", "HolyBelow", "HolyBoth"};
     static const char* const kEventTexts[3] = {"Insi&de", "Belo&w", "Bo&th"};
     static const char* const kEventNames[3] = {"EventInside", "EventBelow", "EventBoth"};
-    holidayPlacement_ = MakePlacement(group, "HolyPlacement", kHolidayTexts, kHolidayNames, 50, holidayRadios_);
+    holidayPlacement_ =
+        MakePlacement(group, "HolyPlacement", kHolidayTexts, kHolidayNames, 50, holidayRadios_);
     eventPlacement_ = MakePlacement(group, "EventPlacement", kEventTexts, kEventNames, 78, eventRadios_);
     connect(holidays_, &QCheckBox::toggled, this, &TPrintBox::UpdateControls);
     connect(events_, &QCheckBox::toggled, this, &TPrintBox::UpdateControls);
 }
 
-TPrintBox::NumberBox TPrintBox::MakeNumberBox(const char* name, QWidget* parent, int x, int y, int width, int low,
-                                              int high) {
+TPrintBox::NumberBox TPrintBox::MakeNumberBox(const char* name, QWidget* parent, int x, int y, int width,
+                                              int low, int high) {
     NumberBox box;
     box.edit = new QLineEdit(parent);
     box.edit->setObjectName(QString::fromLatin1(name) + QStringLiteral("Edit"));
@@ -269,12 +273,14 @@ QPrinter& TPrintBox::Printer() { return printer_ ? *printer_ : RunPrinterDevice(
 QString TPrintBox::CaptionText(const QPrinter* chosen) {
     if (!chosen) return QStringLiteral("Print  [Default Printer]");
     QString name = chosen->printerName();
-    if (chosen->outputFormat() == QPrinter::PdfFormat || name.isEmpty()) name = QStringLiteral("Print to File (PDF)");
+    if (chosen->outputFormat() == QPrinter::PdfFormat || name.isEmpty())
+        name = QStringLiteral("Print to File (PDF)");
     return QStringLiteral("Print  [") + name + QStringLiteral("]");
 }
 
 void TPrintBox::RefreshCaption() {
-    const QPrinter* chosen = printer_ ? printer_ : (TheRunPrinter().chosen ? TheRunPrinter().printer : nullptr);
+    const QPrinter* chosen =
+        printer_ ? printer_ : (TheRunPrinter().chosen ? TheRunPrinter().printer : nullptr);
     const QString caption = CaptionText(chosen);
     setWindowTitle(caption);
     Caption()->Title()->SetText(caption);
@@ -331,8 +337,10 @@ bool TPrintBox::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (box && event->type() == QEvent::FocusOut) {
-        if (box == &year_) CorrectYear();
-        else CorrectCount();
+        if (box == &year_)
+            CorrectYear();
+        else
+            CorrectCount();
     }
     return ThemedDialog::eventFilter(watched, event);
 }

@@ -66,8 +66,8 @@ private:
     void BuildButtons();
     BevelButton* MakeLayoutButton(const char* name, const QString& text, CalendarLayout layout, int x);
     // A placement group: three radio buttons in a row of their own.
-    QWidget* MakePlacement(QWidget* parent, const char* name, const char* const texts[3], const char* const names[3],
-                           int y, QRadioButton* radios[3]);
+    QWidget* MakePlacement(QWidget* parent, const char* name, const char* const texts[3],
+                           const char* const names[3], int y, QRadioButton* radios[3]);
     NumberBox MakeNumberBox(const char* name, QWidget* parent, int x, int y, int width, int low, int high);
     void Step(NumberBox& box, int step);
     void CorrectYear();

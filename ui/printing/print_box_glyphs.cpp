@@ -46,7 +46,8 @@ void DrawMonth(QPainter& painter, const QRectF& area) {
     painter.setBrush(Qt::NoBrush);
     for (int row = 0; row < 5; ++row) {
         for (int column = 0; column < 5; ++column) {
-            painter.drawRect(QRectF(area.left() + column * cell, top + row * (cell - 0.5), cell - 1, cell - 1.5));
+            painter.drawRect(
+                QRectF(area.left() + column * cell, top + row * (cell - 0.5), cell - 1, cell - 1.5));
         }
     }
 }
@@ -56,7 +57,8 @@ void DrawYear(QPainter& painter, const QRectF& area) {
     const qreal width = area.width() / 3;
     const qreal height = (area.height() - 4) / 4;
     for (int i = 0; i < 12; ++i) {
-        const QRectF box(area.left() + (i % 3) * width, area.top() + 4 + (i / 3) * height, width - 1.5, height - 1.5);
+        const QRectF box(area.left() + (i % 3) * width, area.top() + 4 + (i / 3) * height, width - 1.5,
+                         height - 1.5);
         painter.fillRect(box, kGrid);
         painter.fillRect(box.adjusted(0.5, 0.5, -0.5, -box.height() * 0.7), kTitle);
     }
@@ -67,7 +69,8 @@ void DrawCards(QPainter& painter, const QRectF& area) {
     const qreal height = area.height() / 3;
     painter.setPen(QPen(kInk, 1));
     for (int i = 0; i < 9; ++i) {
-        const QRectF card(area.left() + (i % 3) * width, area.top() + (i / 3) * height, width - 1.5, height - 1.5);
+        const QRectF card(area.left() + (i % 3) * width, area.top() + (i / 3) * height, width - 1.5,
+                          height - 1.5);
         painter.fillRect(card, kGrid);
         painter.fillRect(QRectF(card.left(), card.top(), card.width(), 1.5), kTitle);
     }

@@ -42,7 +42,8 @@ bool ParseBoxNumber(const std::string& text, int& value) {
 
 int CorrectedYear(const std::string& text, int shownYear) {
     int year = 0;
-    if (!ParseBoxNumber(text, year) || year < kFirstCalendarYear || year > kLastCalendarYear) return shownYear;
+    if (!ParseBoxNumber(text, year) || year < kFirstCalendarYear || year > kLastCalendarYear)
+        return shownYear;
     return year;
 }
 

@@ -38,7 +38,9 @@ QPen PenOf(int width, PrintColour colour) {
     return pen;
 }
 
-QBrush BrushOf(bool filled, PrintColour fill) { return filled ? QBrush(ColourOf(fill)) : QBrush(Qt::NoBrush); }
+QBrush BrushOf(bool filled, PrintColour fill) {
+    return filled ? QBrush(ColourOf(fill)) : QBrush(Qt::NoBrush);
+}
 
 struct ItemPainter {
     QPainter& painter;
@@ -127,7 +129,8 @@ PdfPrinter::PdfPrinter(const std::string& path, const PdfOptions& options)
     state_->writer.setResolution(options.dotsPerInch);
     const double margin = options.marginMillimetres;
     state_->writer.setPageLayout(QPageLayout(QPageSize(options.paper), options.orientation,
-                                             QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter));
+                                             QMarginsF(margin, margin, margin, margin),
+                                             QPageLayout::Millimeter));
     measure_ = std::make_unique<DeviceTextMeasure>(&state_->writer);
 }
 

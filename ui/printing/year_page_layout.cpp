@@ -17,15 +17,15 @@ constexpr const char* kNumberSlot = "99";
 constexpr const char* kEntryNumberSlot = "99: ";
 constexpr int kMaxNumberLines = 6;
 
-void AddPhases(PrintedPage& page, const YearPageMetrics& m, const MonthPrintData& data, const TextMeasure& measure,
-               int x, int y) {
+void AddPhases(PrintedPage& page, const YearPageMetrics& m, const MonthPrintData& data,
+               const TextMeasure& measure, int x, int y) {
     const int band = Nint(3.0 * m.unit);
     const int dayHeight = measure.Height("99", kYearPhaseDayFont);
     for (std::size_t i = 0; i < data.phases.size() && i < kPrintedPhases; ++i) {
         const int step = 3 * m.unit * static_cast<int>(i);
         AddMoonSymbol(page, data.phases[i].phase, x + m.unit + step, y + (band - m.unit) / 2, m.unit);
-        AddText(page, x + Nint(2.3 * m.unit) + step, y + (band - dayHeight) / 2, std::to_string(data.phases[i].day),
-                kYearPhaseDayFont);
+        AddText(page, x + Nint(2.3 * m.unit) + step, y + (band - dayHeight) / 2,
+                std::to_string(data.phases[i].day), kYearPhaseDayFont);
     }
 }
 
@@ -34,8 +34,9 @@ void AddCaptions(PrintedPage& page, const YearPageMetrics& m, const CalendarPrin
     const auto captions = WeekdayCaptions(options.oldEurope);
     for (int i = 0; i < 7; ++i) {
         const bool red = options.colors && i == SundayColumn(options.oldEurope);
-        AddTextCentredInSlot(page, measure, x + i * (m.slot + m.slotGap) + m.slotGap, m.slot, y + Nint(3.5 * m.unit),
-                             captions[i], m.captionFont, red ? kPrintRed : kPrintBlack);
+        AddTextCentredInSlot(page, measure, x + i * (m.slot + m.slotGap) + m.slotGap, m.slot,
+                             y + Nint(3.5 * m.unit), captions[i], m.captionFont,
+                             red ? kPrintRed : kPrintBlack);
     }
 }
 
@@ -58,7 +59,8 @@ int AddNumbers(PrintedPage& page, const YearPageMetrics& m, const MonthPrintData
 }
 
 void AddEntries(PrintedPage& page, const YearPageMetrics& m, const MonthPrintData& data,
-                const CalendarPrintOptions& options, const TextMeasure& measure, int x, int top, int boxBottom) {
+                const CalendarPrintOptions& options, const TextMeasure& measure, int x, int top,
+                int boxBottom) {
     const int lineHeight = measure.Height("pP", kYearEntryFont);
     const int slot = measure.Width(kEntryNumberSlot, kYearEntryFont);
     const int width = m.box - Nint(1.7 * m.unit) - slot;
@@ -68,8 +70,8 @@ void AddEntries(PrintedPage& page, const YearPageMetrics& m, const MonthPrintDat
         if (!wanted) continue;
         if (y + lineHeight > boxBottom) break;
         AddText(page, x + m.unit, y, std::to_string(entry.day) + ": ", kYearEntryFont);
-        AddText(page, x + m.unit + slot, y, ShortenToWidth(CleanEntryText(entry.text), width, kYearEntryFont, measure),
-                kYearEntryFont);
+        AddText(page, x + m.unit + slot, y,
+                ShortenToWidth(CleanEntryText(entry.text), width, kYearEntryFont, measure), kYearEntryFont);
         y += lineHeight;
     }
 }
@@ -77,7 +79,8 @@ void AddEntries(PrintedPage& page, const YearPageMetrics& m, const MonthPrintDat
 void AddMonthBox(PrintedPage& page, const YearPageMetrics& m, const MonthPrintData& data,
                  const CalendarPrintOptions& options, const TextMeasure& measure, int x, int y) {
     AddBoxWithShadow(page, x, y, m.box, m.boxHeight, m.shadow);
-    AddRightAlignedText(page, measure, x + m.box - m.unit, y + m.unit / 2, MonthName(data.month), kYearMonthNameFont);
+    AddRightAlignedText(page, measure, x + m.box - m.unit, y + m.unit / 2, MonthName(data.month),
+                        kYearMonthNameFont);
     const int lineY = y + Nint(3.0 * m.unit);
     page.items.emplace_back(PrintLine{x, lineY, x + m.box, lineY, kBoxPenWidth, kPrintBlack});
     if (options.moon) AddPhases(page, m, data, measure, x, y);
@@ -123,7 +126,8 @@ PrintedPage LayoutYearPage(const std::array<MonthPrintData, 12>& months, const C
     PrintedPage page;
     const int titleBoxHeight = Nint(1.5 * m.titleHeight);
     AddBoxWithShadow(page, 0, 0, m.pageUsed, titleBoxHeight, m.shadow);
-    AddCentredText(page, measure, {0, 0, m.pageUsed, titleBoxHeight}, std::to_string(months[0].year), kYearTitleFont);
+    AddCentredText(page, measure, {0, 0, m.pageUsed, titleBoxHeight}, std::to_string(months[0].year),
+                   kYearTitleFont);
     for (int i = 0; i < 12; ++i) {
         const int x = (i % 3) * (m.box + m.gap);
         const int y = 2 * m.titleHeight + (i / 3) * (m.boxHeight + m.gap);

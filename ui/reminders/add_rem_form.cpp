@@ -57,7 +57,8 @@ TAddRemForm::TAddRemForm(AddReminderContext context, const CivilDate& day, bool 
     warning_->edit->setText(QStringLiteral("0"));
 
     // A year before the event; 29 February becomes 1 March.
-    QDate yearBefore = day.month == 2 && day.day == 29 ? QDate(day.year - 1, 3, 1) : QDate(day.year - 1, day.month, day.day);
+    QDate yearBefore =
+        day.month == 2 && day.day == 29 ? QDate(day.year - 1, 3, 1) : QDate(day.year - 1, day.month, day.day);
     startDate_->setDate(yearBefore);
     limitDate_->setDate(QDate(day.year, 12, 31));
 
@@ -72,7 +73,7 @@ TAddRemForm::TAddRemForm(AddReminderContext context, const CivilDate& day, bool 
 }
 
 NumberField* TAddRemForm::MakeField(const char* name, int x, int y, int width, int digits, int low, int high,
-                                     const char* message, QWidget* parent) {
+                                    const char* message, QWidget* parent) {
     auto* field = new NumberField(name, QRect(x, y, width, 20), QSize(12, 10), digits, low, high, parent);
     field->edit->installEventFilter(this);
     field->refusal = message;
@@ -87,7 +88,8 @@ void TAddRemForm::BuildControls() {
     MakeLabel(QStringLiteral("&Date"), QRect(10, 36, 40, 16), this);
     first_ = MakeField("FirstDateEdit", 54, 34, 26, 2, 1, monthFirst ? 12 : 31, "Invalid Date", this);
     second_ = MakeField("SecondDateEdit", 98, 34, 26, 2, 1, monthFirst ? 31 : 12, "Invalid Date", this);
-    year_ = MakeField("YearEdit", 142, 34, 40, 4, kFirstCalendarYear, kLastCalendarYear, "Invalid Date", this);
+    year_ =
+        MakeField("YearEdit", 142, 34, 40, 4, kFirstCalendarYear, kLastCalendarYear, "Invalid Date", this);
     findChild<QLabel*>()->setBuddy(first_->edit);
     MakeLabel(monthFirst ? QStringLiteral("Month") : QStringLiteral("Day"), QRect(54, 55, 40, 14), this);
     MakeLabel(monthFirst ? QStringLiteral("Day") : QStringLiteral("Month"), QRect(98, 55, 40, 14), this);
@@ -131,8 +133,8 @@ void TAddRemForm::BuildControls() {
     pages_->addTab(advanced_, QStringLiteral("Advanced"));
 
     MakeLabel(QStringLiteral("W&arning"), QRect(8, 8, 54, 16), general_);
-    warning_ = MakeField("WarningEdit", 64, 6, 24, 2, 0, 99, "Warnings must be between 0 and 99 days before the event.",
-                         general_);
+    warning_ = MakeField("WarningEdit", 64, 6, 24, 2, 0, 99,
+                         "Warnings must be between 0 and 99 days before the event.", general_);
     general_->findChildren<QLabel*>().first()->setBuddy(warning_->edit);
     MakeLabel(QStringLiteral("days before the event"), QRect(106, 8, 160, 16), general_);
     noRepeat_ = new QRadioButton(QStringLiteral("No &Repeat"), general_);
@@ -144,15 +146,16 @@ void TAddRemForm::BuildControls() {
     every_ = MakeField("EveryEdit", 114, 53, 30, 3, 1, 99, "Value must be between 1 and 99.", general_);
     unit_ = new QComboBox(general_);
     unit_->setObjectName(QStringLiteral("UnitList"));
-    unit_->addItems({QStringLiteral("years"), QStringLiteral("months"), QStringLiteral("weeks"), QStringLiteral("days")});
+    unit_->addItems(
+        {QStringLiteral("years"), QStringLiteral("months"), QStringLiteral("weeks"), QStringLiteral("days")});
     unit_->setGeometry(162, 52, 80, 22);
     repeatOn_ = new QRadioButton(QStringLiteral("Repeat O&n"), general_);
     repeatOn_->setObjectName(QStringLiteral("RepeatOnBox"));
     repeatOn_->setGeometry(8, 78, 90, 18);
     which_ = new QComboBox(general_);
     which_->setObjectName(QStringLiteral("WhichList"));
-    which_->addItems({QStringLiteral("All"), QStringLiteral("1st"), QStringLiteral("2nd"), QStringLiteral("3rd"),
-                      QStringLiteral("4th"), QStringLiteral("Last")});
+    which_->addItems({QStringLiteral("All"), QStringLiteral("1st"), QStringLiteral("2nd"),
+                      QStringLiteral("3rd"), QStringLiteral("4th"), QStringLiteral("Last")});
     which_->setGeometry(100, 76, 60, 22);
     weekdayList_ = new QComboBox(general_);
     weekdayList_->setObjectName(QStringLiteral("WeekdayList"));
@@ -275,7 +278,8 @@ void TAddRemForm::Step(NumberField& field, int step) {
 
 void TAddRemForm::Refuse(QWidget* focus, const std::string& message, QWidget* page) {
     if (context_.sound) context_.sound->Beep();
-    if (!message.empty() && context_.prompt) context_.prompt->ShowMessage(MessageKind::Warning, kMessageTitle, message);
+    if (!message.empty() && context_.prompt)
+        context_.prompt->ShowMessage(MessageKind::Warning, kMessageTitle, message);
     if (page) pages_->setCurrentWidget(page);
     if (focus) focus->setFocus();
 }
@@ -482,21 +486,39 @@ void TAddRemForm::PressOk() {
     const ReminderEntry entry = Entry();
     const EntryResult result = ComposeReminderEntry(entry);
     switch (result.faultField) {
-        case EntryField::None: break;
-        case EntryField::FirstDate: Refuse(first_->edit, result.message); return;
-        case EntryField::Every: Refuse(every_->edit, result.message, general_); return;
-        case EntryField::Warning: Refuse(warning_->edit, result.message, general_); return;
-        case EntryField::Hour: Refuse(hour_->edit, result.message); return;
-        case EntryField::Minute: Refuse(minute_->edit, result.message); return;
-        case EntryField::StartDate: Refuse(startDate_, result.message, advanced_); return;
-        case EntryField::LimitDate: Refuse(limitDate_, result.message, advanced_); return;
-        case EntryField::LimitCount: Refuse(count_->edit, result.message, advanced_); return;
+    case EntryField::None:
+        break;
+    case EntryField::FirstDate:
+        Refuse(first_->edit, result.message);
+        return;
+    case EntryField::Every:
+        Refuse(every_->edit, result.message, general_);
+        return;
+    case EntryField::Warning:
+        Refuse(warning_->edit, result.message, general_);
+        return;
+    case EntryField::Hour:
+        Refuse(hour_->edit, result.message);
+        return;
+    case EntryField::Minute:
+        Refuse(minute_->edit, result.message);
+        return;
+    case EntryField::StartDate:
+        Refuse(startDate_, result.message, advanced_);
+        return;
+    case EntryField::LimitDate:
+        Refuse(limitDate_, result.message, advanced_);
+        return;
+    case EntryField::LimitCount:
+        Refuse(count_->edit, result.message, advanced_);
+        return;
     }
     if (context_.prompt && context_.sound && context_.clock) {
         ReminderServices services{*context_.prompt, *context_.sound, *context_.clock};
         IniFile settings(context_.settingsPath);
         try {
-            stored_ = InsertReminder(settings, DayNumber(entry.year, entry.month, entry.day), result.value, services);
+            stored_ = InsertReminder(settings, DayNumber(entry.year, entry.month, entry.day), result.value,
+                                     services);
         } catch (const std::exception& error) {
             context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, error.what());
         }

@@ -130,6 +130,7 @@ namespace orvanto {
 
 // Shows the dialog modally for the day; true when a record was stored. The
 // caller redraws the month and rebuilds the pending table afterwards.
-bool OpenAddReminder(const AddReminderContext& context, const CivilDate& day, bool timed, QWidget* parent = nullptr);
+bool OpenAddReminder(const AddReminderContext& context, const CivilDate& day, bool timed,
+                     QWidget* parent = nullptr);
 
 }  // namespace orvanto

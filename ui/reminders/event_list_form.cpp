@@ -2,17 +2,17 @@
 #include "ui/reminders/event_list_form.h"
 
 #include <QAbstractTableModel>
-#include <QFileDialog>
-#include <QFile>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScrollBar>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
@@ -105,14 +105,17 @@ QDateEdit* MakePicker(const char* name, const QString& format, const QRect& at, 
 class WidthEstimate {
 public:
     explicit WidthEstimate(const QFontMetrics& metrics) : wide_(metrics.maxWidth()) {
-        for (int c = 0; c < 128; ++c) ascii_[static_cast<std::size_t>(c)] = metrics.horizontalAdvance(QChar(c));
+        for (int c = 0; c < 128; ++c)
+            ascii_[static_cast<std::size_t>(c)] = metrics.horizontalAdvance(QChar(c));
     }
     int operator()(const std::string& text) const {
         int width = 0;
         for (const char byte : text) {
             const auto c = static_cast<unsigned char>(byte);
-            if (c < 128) width += ascii_[c];
-            else if ((c & 0xC0) != 0x80) width += wide_;  // a character's lead byte
+            if (c < 128)
+                width += ascii_[c];
+            else if ((c & 0xC0) != 0x80)
+                width += wide_;  // a character's lead byte
         }
         return width;
     }
@@ -165,7 +168,8 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || section < 0 || section >= kEventColumnCount) return {};
-        if (role == Qt::DisplayRole) return QString::fromStdString(EventColumnHeaders()[static_cast<std::size_t>(section)]);
+        if (role == Qt::DisplayRole)
+            return QString::fromStdString(EventColumnHeaders()[static_cast<std::size_t>(section)]);
         if (role == Qt::TextAlignmentRole) {
             const bool left = LeftAligned(section) || section == kWarningColumn;
             return QVariant::fromValue(Qt::AlignVCenter | (left ? Qt::AlignLeft : Qt::AlignHCenter));
@@ -201,11 +205,13 @@ class EventCellDelegate : public QStyledItemDelegate {
 public:
     EventCellDelegate(QColor stripe, QObject* parent) : QStyledItemDelegate(parent), stripe_(stripe) {}
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         const bool selected = option.state & QStyle::State_Selected;
         const bool striped = Striped(index.row());
         QColor background = striped ? stripe_ : option.palette.color(QPalette::Base);
-        if (selected) background = striped ? ColorFromValue(kNavy) : option.palette.color(QPalette::Highlight);
+        if (selected)
+            background = striped ? ColorFromValue(kNavy) : option.palette.color(QPalette::Highlight);
         painter->fillRect(option.rect, background);
         painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         painter->setFont(option.font);
@@ -231,7 +237,8 @@ TEditRem::TEditRem(AppContext& context, QWidget* parent)
     setFont(PixelFont(FontFace::Verdana, 13));
 
     const IniFile settings(context_.settingsPath);
-    style_.dateFormat = ReadSettingInteger(settings, kSettingsSection, "DateFormat", SettingsReader::MainWindow);
+    style_.dateFormat =
+        ReadSettingInteger(settings, kSettingsSection, "DateFormat", SettingsReader::MainWindow);
     style_.twelveHour = context_.timeStyle.twelveHour;
     const CivilDate today = DecodeDate(context_.clock ? context_.clock->LocalNow() : 0.0);
     today_ = DayNumber(today);
@@ -300,15 +307,17 @@ void TEditRem::BuildButtons() {
     help_ = MakeButton("HelpButton", "&Help", QRect(x, 453, 102, 28), this);
 
     connect(find_, &QAbstractButton::clicked, this, [this] { OpenFindDialog(); });
-    connect(printList_, &QAbstractButton::clicked, this, [this] { TListForm::Open(context_, this, list_.entries); });
+    connect(printList_, &QAbstractButton::clicked, this,
+            [this] { TListForm::Open(context_, this, list_.entries); });
     connect(delete_, &QAbstractButton::clicked, this, &TEditRem::PressDelete);
     connect(import_, &QAbstractButton::clicked, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import"), QString(), kIcsFilter);
+        const QString path =
+            QFileDialog::getOpenFileName(this, QStringLiteral("Import"), QString(), kIcsFilter);
         if (!path.isEmpty()) ImportCalendarFile(path);
     });
     connect(export_, &QAbstractButton::clicked, this, [this] {
-        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export"), QStringLiteral("Orvanto.ics"),
-                                                          kIcsFilter);
+        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export"),
+                                                          QStringLiteral("Orvanto.ics"), kIcsFilter);
         if (!path.isEmpty()) ExportCalendarFile(path);
     });
     connect(ok_, &QAbstractButton::clicked, this, &TEditRem::PressOk);
@@ -323,10 +332,12 @@ void TEditRem::BuildButtons() {
     connect(DefaultButton(), &QPushButton::clicked, this, &TEditRem::PressOk);
 }
 
-NumberField* TEditRem::MakeSpin(const char* name, QWidget* parent, int x, int y, int width, int digits, int low,
-                                int high) {
-    auto field = std::make_unique<NumberField>(name, QRect(x, y, width, 22), QSize(13, 11), digits, low, high, parent);
-    field->edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), field->edit));
+NumberField* TEditRem::MakeSpin(const char* name, QWidget* parent, int x, int y, int width, int digits,
+                                int low, int high) {
+    auto field =
+        std::make_unique<NumberField>(name, QRect(x, y, width, 22), QSize(13, 11), digits, low, high, parent);
+    field->edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), field->edit));
     field->edit->installEventFilter(this);
     NumberField* raw = field.get();
     connect(raw->up, &QAbstractButton::clicked, this, [this, raw] { Step(*raw, 1); });
@@ -356,7 +367,8 @@ void TEditRem::BuildPanel() {
     MakeLabel(QStringLiteral("Year"), QRect(104, 45, 44, 16), panel_);
     weekday_ = MakeLabel(QString(), QRect(168, 24, 40, 18), panel_);
     weekday_->setObjectName(QStringLiteral("Label2"));
-    type_ = MakeList("ComboBox1", {QStringLiteral("Reminder"), QStringLiteral("Holiday"), QStringLiteral("Bookmark")},
+    type_ = MakeList("ComboBox1",
+                     {QStringLiteral("Reminder"), QStringLiteral("Holiday"), QStringLiteral("Bookmark")},
                      QRect(268, 21, 112, 24), panel_);
     MakeLabel(QStringLiteral("T&ype"), QRect(224, 25, 42, 18), panel_, type_);
 
@@ -367,7 +379,8 @@ void TEditRem::BuildPanel() {
     hour_ = MakeSpin("MaskEdit6", panel_, 178, 64, 28, 2, 0, style_.twelveHour ? 12 : 23);
     MakeLabel(QStringLiteral("Min."), QRect(226, 66, 32, 18), panel_);
     minute_ = MakeSpin("MaskEdit7", panel_, 260, 64, 28, 2, 0, 59);
-    amPm_ = MakeList("ComboBox5", {QStringLiteral("AM"), QStringLiteral("PM")}, QRect(310, 63, 70, 24), panel_);
+    amPm_ =
+        MakeList("ComboBox5", {QStringLiteral("AM"), QStringLiteral("PM")}, QRect(310, 63, 70, 24), panel_);
 
     memo_ = new QPlainTextEdit(panel_);
     memo_->setObjectName(QStringLiteral("Memo1"));
@@ -392,7 +405,8 @@ void TEditRem::BuildPanel() {
     connect(limit_, &QCheckBox::toggled, this, &TEditRem::LimitChanged);
     connect(dateLimit_, &QRadioButton::toggled, this, &TEditRem::LimitChanged);
     connect(timed_, &QCheckBox::toggled, this, &TEditRem::TimedChanged);
-    connect(useStart_, &QCheckBox::toggled, this, [this] { startDate_->setEnabled(useStart_->isEnabled() && useStart_->isChecked()); });
+    connect(useStart_, &QCheckBox::toggled, this,
+            [this] { startDate_->setEnabled(useStart_->isEnabled() && useStart_->isChecked()); });
     for (NumberField* field : {first_, second_, year_}) {
         connect(field->edit, &QLineEdit::textChanged, this, &TEditRem::UpdateWeekday);
     }
@@ -411,20 +425,22 @@ QWidget* TEditRem::BuildGeneralPage() {
     repeatEvery_->setObjectName(QStringLiteral("RadioButton2"));
     repeatEvery_->setGeometry(8, 54, 124, 20);
     every_ = MakeSpin("MaskEdit5", page, 136, 53, 28, 2, 1, 99);
-    unit_ = MakeList("ComboBox2",
-                     {QStringLiteral("years"), QStringLiteral("months"), QStringLiteral("weeks"), QStringLiteral("days")},
-                     QRect(184, 52, 100, 24), page);
+    unit_ = MakeList(
+        "ComboBox2",
+        {QStringLiteral("years"), QStringLiteral("months"), QStringLiteral("weeks"), QStringLiteral("days")},
+        QRect(184, 52, 100, 24), page);
     repeatOn_ = new QRadioButton(QStringLiteral("Repeat O&n"), page);
     repeatOn_->setObjectName(QStringLiteral("RadioButton3"));
     repeatOn_->setGeometry(8, 80, 124, 20);
     which_ = MakeList("ComboBox3",
-                      {QStringLiteral("All"), QStringLiteral("1st"), QStringLiteral("2nd"), QStringLiteral("3rd"),
-                       QStringLiteral("4th"), QStringLiteral("Last")},
+                      {QStringLiteral("All"), QStringLiteral("1st"), QStringLiteral("2nd"),
+                       QStringLiteral("3rd"), QStringLiteral("4th"), QStringLiteral("Last")},
                       QRect(136, 78, 64, 24), page);
     QStringList weekdays;
     QStringList months{QStringLiteral("Every month")};
     const QLocale english(QLocale::English);
-    for (int d = 0; d < 7; ++d) weekdays << english.standaloneDayName(d == 0 ? 7 : d);  // Qt counts from Monday
+    for (int d = 0; d < 7; ++d)
+        weekdays << english.standaloneDayName(d == 0 ? 7 : d);  // Qt counts from Monday
     for (int m = 1; m <= 12; ++m) months << english.standaloneMonthName(m);
     weekdayList_ = MakeList("ComboBox4", weekdays, QRect(204, 78, 120, 24), page);
     MakeLabel(QStringLiteral("in"), QRect(136, 107, 18, 18), page);
@@ -478,7 +494,8 @@ std::optional<std::size_t> TEditRem::OpenRow() const {
 
 std::optional<std::size_t> TEditRem::IndexOfNumber(int number) const {
     const auto& entries = list_.entries;
-    const auto at = std::find_if(entries.begin(), entries.end(), [number](const EventListEntry& e) { return e.number == number; });
+    const auto at = std::find_if(entries.begin(), entries.end(),
+                                 [number](const EventListEntry& e) { return e.number == number; });
     if (at == entries.end()) return std::nullopt;
     return static_cast<std::size_t>(at - entries.begin());
 }
@@ -505,7 +522,8 @@ void TEditRem::FitColumns() {
         if (widest == 0) continue;  // a column without text keeps its width
         if (LeftAligned(column)) widest += kCellIndent;
         // The header (bold once sorted) is never clipped either.
-        widest = std::max(widest, headerMetrics.horizontalAdvance(QString::fromStdString(EventColumnHeaders()[c])) + 8);
+        widest = std::max(
+            widest, headerMetrics.horizontalAdvance(QString::fromStdString(EventColumnHeaders()[c])) + 8);
         table_->setColumnWidth(column, widest + kColumnPadding);
     }
 }
@@ -646,7 +664,8 @@ void TEditRem::PressDelete() {
     const auto row = SelectedRow();
     if (!row) {
         if (context_.sound) context_.sound->PlayEvent("SystemExclamation");
-        if (context_.prompt) context_.prompt->ShowMessage(MessageKind::Information, kMessageTitle, kSelectEventFirst);
+        if (context_.prompt)
+            context_.prompt->ShowMessage(MessageKind::Information, kMessageTitle, kSelectEventFirst);
         return;
     }
     if (context_.sound) context_.sound->PlayEvent("SystemQuestion");
@@ -668,8 +687,9 @@ void TEditRem::FillPanel(const ReminderEntry& entry) {
     const bool monthFirst = MonthFirst(style_.dateFormat);
     {
         std::vector<std::unique_ptr<QSignalBlocker>> blockers;
-        for (QObject* object : std::initializer_list<QObject*>{type_, noRepeat_, repeatEvery_, repeatOn_, limit_,
-                                                               dateLimit_, countLimit_, timed_, useStart_}) {
+        for (QObject* object :
+             std::initializer_list<QObject*>{type_, noRepeat_, repeatEvery_, repeatOn_, limit_, dateLimit_,
+                                             countLimit_, timed_, useStart_}) {
             blockers.push_back(std::make_unique<QSignalBlocker>(object));
         }
         first_->edit->setText(TwoDigits(monthFirst ? entry.month : entry.day));
@@ -750,7 +770,8 @@ void TEditRem::ClearPanel() {
     weekday_->clear();
     memo_->clear();
     for (QComboBox* list : {type_, amPm_, unit_, which_, weekdayList_, monthList_}) list->setCurrentIndex(-1);
-    for (QAbstractButton* box : std::initializer_list<QAbstractButton*>{timed_, useStart_, limit_}) box->setChecked(false);
+    for (QAbstractButton* box : std::initializer_list<QAbstractButton*>{timed_, useStart_, limit_})
+        box->setChecked(false);
     for (QRadioButton* radio : {noRepeat_, repeatEvery_, repeatOn_, dateLimit_, countLimit_}) {
         radio->setAutoExclusive(false);
         radio->setChecked(false);
@@ -797,7 +818,8 @@ void TEditRem::RepeatChanged() {
     if (on) {
         const bool own = openEntry_.repeatKind == 2;
         if (which_->currentIndex() < 0) which_->setCurrentIndex(own ? openEntry_.whichIndex : 0);
-        if (weekdayList_->currentIndex() < 0) weekdayList_->setCurrentIndex(own ? openEntry_.weekdayIndex : 0);
+        if (weekdayList_->currentIndex() < 0)
+            weekdayList_->setCurrentIndex(own ? openEntry_.weekdayIndex : 0);
         if (monthList_->currentIndex() < 0) monthList_->setCurrentIndex(own ? openEntry_.monthIndex : 0);
     }
     limit_->setEnabled(every || on);
@@ -825,7 +847,8 @@ void TEditRem::TimedChanged() {
 void TEditRem::UpdateWeekday() {
     const ReminderEntry entry = PanelEntry();
     if (IsValidDate(entry.day, entry.month, entry.year)) {
-        weekday_->setText(QString::fromLatin1(kWeekdayNames + 3 * WeekdayOf(entry.year, entry.month, entry.day), 3));
+        weekday_->setText(
+            QString::fromLatin1(kWeekdayNames + 3 * WeekdayOf(entry.year, entry.month, entry.day), 3));
     } else {
         weekday_->clear();
     }
@@ -895,7 +918,8 @@ void TEditRem::Refuse(const EventCommit& commit) {
         break;
     }
     if (commit.message.empty() && sound) sound->Beep();
-    if (!commit.message.empty() && prompt) prompt->ShowMessage(MessageKind::Warning, kMessageTitle, commit.message);
+    if (!commit.message.empty() && prompt)
+        prompt->ShowMessage(MessageKind::Warning, kMessageTitle, commit.message);
     if (page) pages_->setCurrentWidget(page);
     focus->setFocus();
 }
@@ -919,7 +943,8 @@ bool TEditRem::Save() {
 bool TEditRem::AskToSave() {
     if (!changed_) return true;
     if (context_.sound) context_.sound->PlayEvent("SystemQuestion");
-    if (!context_.prompt || !context_.prompt->Ask(MessageKind::Warning, kMessageTitle, kSaveChangesQuestion)) return true;
+    if (!context_.prompt || !context_.prompt->Ask(MessageKind::Warning, kMessageTitle, kSaveChangesQuestion))
+        return true;
     return Save();
 }
 
@@ -965,7 +990,8 @@ bool TEditRem::ImportCalendarFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (context_.prompt)
-            context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, "Unable to read " + path.toStdString());
+            context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle,
+                                         "Unable to read " + path.toStdString());
         return false;
     }
     const IcsReading reading = ReadIcs(file.readAll().toStdString());
@@ -1003,7 +1029,8 @@ bool TEditRem::ExportCalendarFile(const QString& path) {
             static_cast<qint64>(exported.text.size()) ||
         !file.flush()) {
         if (context_.prompt)
-            context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle, "Unable to write to " + path.toStdString());
+            context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle,
+                                         "Unable to write to " + path.toStdString());
         return false;
     }
     return true;

@@ -95,7 +95,8 @@ private:
     void BuildPanel();
     QWidget* BuildGeneralPage();
     QWidget* BuildAdvancedPage();
-    NumberField* MakeSpin(const char* name, QWidget* parent, int x, int y, int width, int digits, int low, int high);
+    NumberField* MakeSpin(const char* name, QWidget* parent, int x, int y, int width, int digits, int low,
+                          int high);
     void Step(NumberField& field, int step);
 
     void Refill(std::optional<std::size_t> selectRow);
@@ -128,8 +129,8 @@ private:
     int currentYear_ = 0;
     EventList list_;
     std::unique_ptr<EventTableModel> model_;
-    std::optional<int> openNumber_;   // the record open in the panel
-    ReminderEntry openEntry_;         // its choices as it was opened
+    std::optional<int> openNumber_;  // the record open in the panel
+    ReminderEntry openEntry_;        // its choices as it was opened
     bool changed_ = false;
     bool saved_ = false;
     bool closing_ = false;

@@ -134,7 +134,8 @@ void TListForm::BuildControls(int today, int dateFormat) {
 
     auto* columns = new QGroupBox(QStringLiteral(" Col&umns "), this);
     columns->setGeometry(206, 34, 192, 248);
-    const char* const columnNames[] = {"Date", "Time", "Legend", "Warning", "Frequency", "Start Time && Limit"};
+    const char* const columnNames[] = {"Date",    "Time",      "Legend",
+                                       "Warning", "Frequency", "Start Time && Limit"};
     const char* const columnObjects[] = {"ColumnDate",    "ColumnTime",      "ColumnLegend",
                                          "ColumnWarning", "ColumnFrequency", "ColumnStartLimit"};
     for (std::size_t i = 0; i < columns_.size(); ++i) {
@@ -188,7 +189,8 @@ EventPrintOptions TListForm::Options() const {
 QString TListForm::TitleText() const {
     QString name;
     if (printerChosen_) {
-        name = printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName() : printer_.printerName();
+        name = printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName()
+                                                              : printer_.printerName();
     }
     if (name.isEmpty()) name = QStringLiteral("Default Printer");
     return QStringLiteral("Print  [") + name + QStringLiteral("]");
@@ -205,7 +207,8 @@ void TListForm::Setup() {
 
 void TListForm::Open(AppContext& context, QWidget* parent, const std::vector<EventListEntry>& entries) {
     const IniFile settings(context.settingsPath);
-    const int dateFormat = ReadSettingInteger(settings, kSettingsSection, "DateFormat", SettingsReader::MainWindow);
+    const int dateFormat =
+        ReadSettingInteger(settings, kSettingsSection, "DateFormat", SettingsReader::MainWindow);
     const double now = context.clock ? context.clock->LocalNow() : 0.0;
     const CivilDate today = DecodeDate(now);
     QPrinter printer(QPrinter::HighResolution);
@@ -215,15 +218,17 @@ void TListForm::Open(AppContext& context, QWidget* parent, const std::vector<Eve
 
     // Without a queue (no CUPS printer: Qt's default is then a PDF writer
     // without a file) the print dialog offers a PDF file.
-    const bool noQueue = printer.outputFormat() == QPrinter::NativeFormat ? printer.printerName().isEmpty()
-                                                                          : printer.outputFileName().isEmpty();
+    const bool noQueue = printer.outputFormat() == QPrinter::NativeFormat
+                             ? printer.printerName().isEmpty()
+                             : printer.outputFileName().isEmpty();
     if (noQueue) {
         QPrintDialog dialog(&printer, parent);
         dialog.setWindowModality(Qt::WindowModal);
         if (dialog.exec() != QDialog::Accepted) return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool printed = PrintEventList(entries, form.Options(), {dateFormat, context.timeStyle.twelveHour}, printer);
+    const bool printed =
+        PrintEventList(entries, form.Options(), {dateFormat, context.timeStyle.twelveHour}, printer);
     QApplication::restoreOverrideCursor();
     if (!printed && context.prompt) {
         context.prompt->ShowMessage(MessageKind::Error, kMessageTitle, "The printer could not be started.");

@@ -40,7 +40,8 @@ class TListForm : public ThemedDialog {
 public:
     // today and dateFormat set the range pickers; the printer is the one
     // "&Setup" changes and "&Print" prints on.
-    TListForm(const AppContext& context, int today, int dateFormat, QPrinter& printer, QWidget* parent = nullptr);
+    TListForm(const AppContext& context, int today, int dateFormat, QPrinter& printer,
+              QWidget* parent = nullptr);
 
     void ApplyTheme(int themeIndex) override;
 

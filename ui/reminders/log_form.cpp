@@ -67,8 +67,8 @@ PrintedDocument LayoutHistory(const std::vector<std::string>& lines, const Print
 }
 
 TLogForm::TLogForm(AppContext& context, const std::string& historyPath, QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       context_(context),
       text_(new QPlainTextEdit(this)),
       menus_(new QMenuBar(this)) {
@@ -122,7 +122,8 @@ void TLogForm::BuildMenus() {
     print->setObjectName(QStringLiteral("PrintItem"));
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
-    file->addAction(QStringLiteral("E&xit"), this, &QDialog::accept)->setObjectName(QStringLiteral("ExitItem"));
+    file->addAction(QStringLiteral("E&xit"), this, &QDialog::accept)
+        ->setObjectName(QStringLiteral("ExitItem"));
 
     QMenu* edit = menus_->addMenu(QStringLiteral("&Edit"));
     QAction* copy = edit->addAction(QStringLiteral("&Copy"), text_, &QPlainTextEdit::copy);
@@ -130,7 +131,8 @@ void TLogForm::BuildMenus() {
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     edit->addAction(QStringLiteral("Select &All"), text_, &QPlainTextEdit::selectAll)
         ->setObjectName(QStringLiteral("SelectAllItem"));
-    edit->addAction(QStringLiteral("Set &Font"), this, &TLogForm::ChooseFont)->setObjectName(QStringLiteral("FontItem"));
+    edit->addAction(QStringLiteral("Set &Font"), this, &TLogForm::ChooseFont)
+        ->setObjectName(QStringLiteral("FontItem"));
 
     QMenu* search = menus_->addMenu(QStringLiteral("&Search"));
     QAction* find = search->addAction(QStringLiteral("&Find"), this, [this] { OpenFindDialog(); });
@@ -163,9 +165,9 @@ void TLogForm::FindNext(const QString& text, bool matchCase) {
     if (at < 0) {
         const std::string quoted = "\"" + text.toStdString() + "\" in history file.";
         if (context_.prompt) {
-            context_.prompt->ShowMessage(MessageKind::Error, kMessageTitle,
-                                         first ? "Could not find " + quoted
-                                               : "There are no further occurences of " + quoted);
+            context_.prompt->ShowMessage(
+                MessageKind::Error, kMessageTitle,
+                first ? "Could not find " + quoted : "There are no further occurences of " + quoted);
         }
         return;
     }
@@ -210,17 +212,20 @@ void TLogForm::Print() {
 
 void TLogForm::Open(AppContext& context, QWidget* parent) {
     const IniFile settings(context.settingsPath);
-    Open(context, parent, ReadSettingText(settings, kSettingsSection, "HistoryFile", SettingsReader::MainWindow));
+    Open(context, parent,
+         ReadSettingText(settings, kSettingsSection, "HistoryFile", SettingsReader::MainWindow));
 }
 
 void TLogForm::Open(AppContext& context, QWidget* parent, const std::string& historyPath) {
     std::error_code error;
     if (historyPath.empty()) {
-        if (context.prompt) context.prompt->ShowMessage(MessageKind::Warning, kMessageTitle, kHistoryNotDefined);
+        if (context.prompt)
+            context.prompt->ShowMessage(MessageKind::Warning, kMessageTitle, kHistoryNotDefined);
         return;
     }
     if (!std::filesystem::is_regular_file(historyPath, error)) {
-        if (context.prompt) context.prompt->ShowMessage(MessageKind::Warning, kMessageTitle, kHistoryNotFound);
+        if (context.prompt)
+            context.prompt->ShowMessage(MessageKind::Warning, kMessageTitle, kHistoryNotFound);
         return;
     }
     TLogForm form(context, historyPath, parent);

@@ -61,8 +61,8 @@ private:
     QPlainTextEdit* text_;
     QMenuBar* menus_;
     QPointer<FindDialog> findDialog_;
-    int searches_ = 0;      // searches since the dialog opened
-    int searchFrom_ = 0;    // where the next search starts
+    int searches_ = 0;    // searches since the dialog opened
+    int searchFrom_ = 0;  // where the next search starts
 };
 
 }  // namespace orvanto

@@ -189,8 +189,8 @@ void TRemindForm::PlaceOnScreen() {
     QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    const bool ownerShown = owner && owner->isVisible() && !owner->isMinimized() &&
-                            area.intersects(owner->frameGeometry());
+    const bool ownerShown =
+        owner && owner->isVisible() && !owner->isMinimized() && area.intersects(owner->frameGeometry());
     if (ownerShown) return;  // the dialog is centred over its window
     QRect frame = frameGeometry();
     frame.moveCenter(area.center());

@@ -27,8 +27,9 @@ std::optional<int> ConnectionSetting(const QString& text) {
 ClockPage::ClockPage(Prompt* prompt, const SettingsDialogServices& services, QWidget* parent)
     : SettingsPage(parent), prompt_(prompt), services_(services) {
     setObjectName(QStringLiteral("ClockPage"));
-    timeCorrection_ = MakeCheck(this, "TimeCorrectionBox",
-                                QStringLiteral("&Enable system time correction through Internet"), QRect(8, 6, 478, 20));
+    timeCorrection_ =
+        MakeCheck(this, "TimeCorrectionBox",
+                  QStringLiteral("&Enable system time correction through Internet"), QRect(8, 6, 478, 20));
     autoServer_ = MakeCheck(this, "AutoServerBox", QStringLiteral("&Select the best time server available"),
                             QRect(26, 32, 460, 20));
     server_ = new QComboBox(this);
@@ -36,11 +37,14 @@ ClockPage::ClockPage(Prompt* prompt, const SettingsDialogServices& services, QWi
     server_->setEditable(true);
     server_->setInsertPolicy(QComboBox::NoInsert);
     server_->setGeometry(26, 80, 366, 24);
-    for (std::string_view name : BuiltInTimeServers()) server_->addItem(QString::fromUtf8(name.data(), name.size()));
-    serverLabel_ = MakeCaption(this, QStringLiteral("Time Server &name"), QRect(26, 60, 280, 18), server_, "TimeServerLabel");
+    for (std::string_view name : BuiltInTimeServers())
+        server_->addItem(QString::fromUtf8(name.data(), name.size()));
+    serverLabel_ = MakeCaption(this, QStringLiteral("Time Server &name"), QRect(26, 60, 280, 18), server_,
+                               "TimeServerLabel");
     test_ = MakeButton(this, "ServerTestButton", QStringLiteral("Test"), QRect(402, 79, 84, 26));
 
-    connection_ = MakeGroup(this, "ConnectionGroup", QStringLiteral(" Connection settings "), QRect(8, 120, 478, 84));
+    connection_ =
+        MakeGroup(this, "ConnectionGroup", QStringLiteral(" Connection settings "), QRect(8, 120, 478, 84));
     minutes_ = new QLineEdit(connection_);
     minutes_->setObjectName(QStringLiteral("CorrectEveryEdit"));
     minutes_->setGeometry(160, 22, 44, 22);
@@ -80,11 +84,14 @@ void ClockPage::Save(std::vector<KeyValue>& values) const {
     const std::string sntp(kSntpSection);
     values.push_back({sntp, "TimeCorrection", BoolText(timeCorrection_->isChecked())});
     values.push_back({sntp, "AutoServer", BoolText(autoServer_->isChecked())});
-    values.push_back({sntp, "TimeServer", autoServer_->isChecked() ? storedServer_ : server_->currentText().toStdString()});
+    values.push_back({sntp, "TimeServer",
+                      autoServer_->isChecked() ? storedServer_ : server_->currentText().toStdString()});
     // With the correction off the boxes are not checked: a box that holds no
     // valid number keeps the value it had.
-    values.push_back({sntp, "CorrectEvery", IntText(ConnectionSetting(minutes_->text()).value_or(storedMinutes_))});
-    values.push_back({sntp, "TimeOut", IntText(ConnectionSetting(seconds_->text()).value_or(storedSeconds_))});
+    values.push_back(
+        {sntp, "CorrectEvery", IntText(ConnectionSetting(minutes_->text()).value_or(storedMinutes_))});
+    values.push_back(
+        {sntp, "TimeOut", IntText(ConnectionSetting(seconds_->text()).value_or(storedSeconds_))});
 }
 
 void ClockPage::UpdateRules() {

@@ -48,7 +48,8 @@ private:
 
 inline constexpr const char* kCorrectionTimeRange = "Correction time must be between 1 and 999 minutes.";
 inline constexpr const char* kServerTimeoutRange = "Server timeout must be between 1 and 999 seconds.";
-inline constexpr const char* kServerNameBlank = "Server name cannot be blank when automatic selection is disabled.";
+inline constexpr const char* kServerNameBlank =
+    "Server name cannot be blank when automatic selection is disabled.";
 
 // The number of a minutes or seconds box: only digits and blanks, 1..999;
 // nothing otherwise.

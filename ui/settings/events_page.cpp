@@ -17,15 +17,17 @@ int DaysOf(const QLineEdit* edit) { return edit->text().trimmed().toInt(); }
 EventsPage::EventsPage(Prompt* prompt, const SettingsDialogServices& services, QWidget* parent)
     : SettingsPage(parent), prompt_(prompt), services_(services) {
     setObjectName(QStringLiteral("EventsPage"));
-    showGhost_ = MakeCheck(this, "ShowGhostBox", QStringLiteral("Show calculated e&vents"), QRect(8, 6, 478, 20),
-                           "Grayed displays only future events");
+    showGhost_ = MakeCheck(this, "ShowGhostBox", QStringLiteral("Show calculated e&vents"),
+                           QRect(8, 6, 478, 20), "Grayed displays only future events");
     showGhost_->setTristate(true);
-    inBrackets_ = MakeCheck(this, "InBracketsBox", QStringLiteral("Enclose calc'ed events in brackets"),
-                            QRect(26, 28, 460, 20), "Brackets allow easy identification of calculated events");
+    inBrackets_ =
+        MakeCheck(this, "InBracketsBox", QStringLiteral("Enclose calc'ed events in brackets"),
+                  QRect(26, 28, 460, 20), "Brackets allow easy identification of calculated events");
     bindings_ = {
         {"IgnorePendingBox", "Ignore pending reminders on e&xiting", nullptr, "Settings", "IgnorePending",
          QRect(8, 54, 478, 20)},
-        {"DelayResBox", "&Keep Reminder initially checked", nullptr, "Settings", "DelayRes", QRect(8, 76, 478, 20)},
+        {"DelayResBox", "&Keep Reminder initially checked", nullptr, "Settings", "DelayRes",
+         QRect(8, 76, 478, 20)},
         {"IgnoreDayColorBox", "Days", nullptr, "Settings", "IgnoreDayColor", QRect(26, 170, 90, 20)},
         {"IgnoreWeekColorBox", "Weeks", nullptr, "Settings", "IgnoreWeekColor", QRect(124, 170, 90, 20)},
     };
@@ -48,12 +50,12 @@ EventsPage::EventsPage(Prompt* prompt, const SettingsDialogServices& services, Q
     MakeCaption(this, QStringLiteral("days"), QRect(212, 101, 60, 18));
     ignoreMissed_ = MakeCheck(this, "IgnoreMissedBox", QStringLiteral("Hide missed reminders at st&artup"),
                               QRect(8, 124, 478, 20));
-    MakeCaption(this, QStringLiteral("&Don't change colors if event frequency is defined by"), QRect(8, 150, 478, 18),
-                checks_[2]);
+    MakeCaption(this, QStringLiteral("&Don't change colors if event frequency is defined by"),
+                QRect(8, 150, 478, 18), checks_[2]);
 
-    QGroupBox* history = MakeGroup(this, "HistoryFileGroup",
-                                   QStringLiteral(" &Events history file (leave blank for none) "),
-                                   QRect(8, 198, 478, 86));
+    QGroupBox* history =
+        MakeGroup(this, "HistoryFileGroup", QStringLiteral(" &Events history file (leave blank for none) "),
+                  QRect(8, 198, 478, 86));
     historyFile_ = new QLineEdit(history);
     historyFile_->setObjectName(QStringLiteral("HistoryFileEdit"));
     historyFile_->setGeometry(10, 22, 458, 22);
@@ -65,7 +67,8 @@ EventsPage::EventsPage(Prompt* prompt, const SettingsDialogServices& services, Q
     connect(expire_, &QCheckBox::toggled, this, &EventsPage::ExpireToggled);
     connect(up_, &QAbstractButton::clicked, this, [this] { StepDays(1); });
     connect(down_, &QAbstractButton::clicked, this, [this] { StepDays(-1); });
-    connect(historyFile_, &QLineEdit::textChanged, this, [this](const QString& text) { view_->setEnabled(!text.isEmpty()); });
+    connect(historyFile_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { view_->setEnabled(!text.isEmpty()); });
     connect(browse_, &QAbstractButton::clicked, this, &EventsPage::BrowseHistory);
     connect(view_, &QAbstractButton::clicked, this, &EventsPage::ViewHistory);
 }
@@ -87,7 +90,10 @@ void EventsPage::Load(const IniFile& settings) {
 void EventsPage::Save(std::vector<KeyValue>& values) const {
     const std::string settings(kSettingsSection);
     const Qt::CheckState ghost = showGhost_->checkState();
-    values.push_back({settings, "ShowGhost", ghost == Qt::Unchecked ? "0" : ghost == Qt::PartiallyChecked ? "2" : "1"});
+    values.push_back({settings, "ShowGhost",
+                      ghost == Qt::Unchecked          ? "0"
+                      : ghost == Qt::PartiallyChecked ? "2"
+                                                      : "1"});
     values.push_back({settings, "InBrackets", BoolText(inBrackets_->isChecked())});
     SaveChecks(bindings_, checks_, values);
     values.push_back({settings, "ExpireAfter", IntText(expire_->isChecked() ? DaysOf(days_) : 0)});

@@ -21,7 +21,8 @@ QString HintPauseText(int seconds) { return QString::number(seconds) + QStringLi
 
 }  // namespace
 
-bool PlaySoundFileWithRetries(Sound& sound, const std::string& path, const std::function<void(int ms)>& wait) {
+bool PlaySoundFileWithRetries(Sound& sound, const std::string& path,
+                              const std::function<void(int ms)>& wait) {
     std::error_code error;
     if (!path.empty() && std::filesystem::is_regular_file(path, error)) {
         for (int attempt = 0; attempt < kSoundFileAttempts; ++attempt) {
@@ -33,30 +34,36 @@ bool PlaySoundFileWithRetries(Sound& sound, const std::string& path, const std::
     return false;
 }
 
-GeneralPage::GeneralPage(Sound* sound, Prompt* prompt, const SettingsDialogServices& services, QWidget* parent)
+GeneralPage::GeneralPage(Sound* sound, Prompt* prompt, const SettingsDialogServices& services,
+                         QWidget* parent)
     : SettingsPage(parent), sound_(sound), prompt_(prompt), services_(services) {
     setObjectName(QStringLiteral("GeneralPage"));
-    QGroupBox* themeGroup = MakeGroup(this, "ThemeGroup", QStringLiteral(" Color &Theme "), QRect(8, 6, 478, 72));
+    QGroupBox* themeGroup =
+        MakeGroup(this, "ThemeGroup", QStringLiteral(" Color &Theme "), QRect(8, 6, 478, 72));
     themes_ = new QButtonGroup(this);
     const std::vector<std::string> names = Theme::Names();
     for (int i = 0; i < kThemeCount; ++i) {
         const QRect at(12 + (i % kThemeColumns) * 152, 22 + (i / kThemeColumns) * 22, 120, 20);
         const std::string objectName = "ThemeButton" + std::to_string(i);
-        QRadioButton* button = MakeRadio(themeGroup, objectName.c_str(), QString::fromStdString(names[i]), at);
+        QRadioButton* button =
+            MakeRadio(themeGroup, objectName.c_str(), QString::fromStdString(names[i]), at);
         themes_->addButton(button, i);
     }
     connect(themes_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on) emit ThemeChosen(id);
     });
 
-    savePos_ = MakeCheck(this, "SavePosBox", QStringLiteral("Sa&ve window position on exit"), QRect(8, 86, 478, 20));
+    savePos_ =
+        MakeCheck(this, "SavePosBox", QStringLiteral("Sa&ve window position on exit"), QRect(8, 86, 478, 20));
     minToTray_ = MakeCheck(this, "MinToTrayBox", QStringLiteral("&Minimize to Tray"), QRect(8, 108, 478, 20));
 
-    QGroupBox* sideGroup = MakeGroup(this, "SideDaysGroup", QStringLiteral(" &Previous/Next Days "), QRect(8, 134, 234, 52));
+    QGroupBox* sideGroup =
+        MakeGroup(this, "SideDaysGroup", QStringLiteral(" &Previous/Next Days "), QRect(8, 134, 234, 52));
     dimmed_ = MakeRadio(sideGroup, "DimmedButton", QStringLiteral("Dimmed"), QRect(12, 22, 84, 20));
     hidden_ = MakeRadio(sideGroup, "HiddenButton", QStringLiteral("Hidden"), QRect(100, 22, 84, 20));
 
-    QGroupBox* hintGroup = MakeGroup(this, "HintPauseGroup", QStringLiteral(" Hi&nt Pause "), QRect(250, 134, 236, 52));
+    QGroupBox* hintGroup =
+        MakeGroup(this, "HintPauseGroup", QStringLiteral(" Hi&nt Pause "), QRect(250, 134, 236, 52));
     hintPause_ = new QSlider(Qt::Horizontal, hintGroup);
     hintPause_->setObjectName(QStringLiteral("HintPauseBar"));
     hintPause_->setRange(kHintPauseMin, kHintPauseMax);
@@ -71,7 +78,8 @@ GeneralPage::GeneralPage(Sound* sound, Prompt* prompt, const SettingsDialogServi
     waveFile_->setGeometry(10, 22, 458, 22);
     browse_ = MakeButton(soundGroup, "WaveBrowseButton", QStringLiteral("Browse"), QRect(292, 52, 84, 26));
     test_ = MakeButton(soundGroup, "WaveTestButton", QStringLiteral("Test"), QRect(384, 52, 84, 26));
-    connect(waveFile_, &QLineEdit::textChanged, this, [this](const QString& text) { test_->setEnabled(!text.isEmpty()); });
+    connect(waveFile_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { test_->setEnabled(!text.isEmpty()); });
     connect(browse_, &QAbstractButton::clicked, this, &GeneralPage::BrowseSound);
     connect(test_, &QAbstractButton::clicked, this, &GeneralPage::TestSound);
 }
@@ -84,7 +92,8 @@ void GeneralPage::Load(const IniFile& settings) {
     const bool dimmed = DialogInteger(settings, kSettingsSection, "SideDays") == 1;
     dimmed_->setChecked(dimmed);
     hidden_->setChecked(!dimmed);
-    hintPause_->setValue(std::clamp(DialogInteger(settings, kSettingsSection, "HintPause"), kHintPauseMin, kHintPauseMax));
+    hintPause_->setValue(
+        std::clamp(DialogInteger(settings, kSettingsSection, "HintPause"), kHintPauseMin, kHintPauseMax));
     ShowHintPause(hintPause_->value());
     waveFile_->setText(QString::fromStdString(DialogText(settings, kSettingsSection, "WaveFile")));
     test_->setEnabled(!waveFile_->text().isEmpty());

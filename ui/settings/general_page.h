@@ -16,7 +16,8 @@ namespace orvanto {
 class GeneralPage : public SettingsPage {
     Q_OBJECT
 public:
-    GeneralPage(Sound* sound, Prompt* prompt, const SettingsDialogServices& services, QWidget* parent = nullptr);
+    GeneralPage(Sound* sound, Prompt* prompt, const SettingsDialogServices& services,
+                QWidget* parent = nullptr);
     void Load(const IniFile& settings) override;
     void Save(std::vector<KeyValue>& values) const override;
 

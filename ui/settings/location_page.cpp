@@ -88,10 +88,18 @@ QIcon LocationTreeImage(int index) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     switch (index) {
-        case kRootImage: DrawGlobe(p); break;
-        case kCollapsedImage: DrawFolder(p, false); break;
-        case kExpandedImage: DrawFolder(p, true); break;
-        default: DrawPlace(p); break;
+    case kRootImage:
+        DrawGlobe(p);
+        break;
+    case kCollapsedImage:
+        DrawFolder(p, false);
+        break;
+    case kExpandedImage:
+        DrawFolder(p, true);
+        break;
+    default:
+        DrawPlace(p);
+        break;
     }
     return QIcon(image);
 }
@@ -241,8 +249,9 @@ void LocationPage::ShowBoxes() {
     (boxes.south ? south_ : north_)->setChecked(true);
     (boxes.west ? west_ : east_)->setChecked(true);
     const bool enabled = selection_.BoxesEnabled();
-    for (QWidget* widget : std::initializer_list<QWidget*>{region_, name_, latDegrees_, latMinutes_, lonDegrees_,
-                                                           lonMinutes_, north_, south_, west_, east_}) {
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{region_, name_, latDegrees_, latMinutes_, lonDegrees_, lonMinutes_,
+                                         north_, south_, west_, east_}) {
         widget->setEnabled(enabled);
     }
 }
@@ -261,12 +270,18 @@ void LocationPage::TakeBoxes() {
 
 QWidget* LocationPage::FieldWidget(LocationField field) const {
     switch (field) {
-        case LocationField::Tree: return tree_;
-        case LocationField::Name: return name_;
-        case LocationField::LatitudeDegrees: return latDegrees_;
-        case LocationField::LongitudeDegrees: return lonDegrees_;
-        case LocationField::LatitudeMinutes: return latMinutes_;
-        case LocationField::LongitudeMinutes: return lonMinutes_;
+    case LocationField::Tree:
+        return tree_;
+    case LocationField::Name:
+        return name_;
+    case LocationField::LatitudeDegrees:
+        return latDegrees_;
+    case LocationField::LongitudeDegrees:
+        return lonDegrees_;
+    case LocationField::LatitudeMinutes:
+        return latMinutes_;
+    case LocationField::LongitudeMinutes:
+        return lonMinutes_;
     }
     return tree_;
 }

@@ -29,7 +29,8 @@ public:
     // Checks the page and writes section "Location". On a failure,
     // showPage runs, the sound and message are given and the control to
     // focus is returned.
-    QWidget* CheckAndWrite(IniFile& settings, Prompt& prompt, Sound& sound, const std::function<void()>& showPage);
+    QWidget* CheckAndWrite(IniFile& settings, Prompt& prompt, Sound& sound,
+                           const std::function<void()>& showPage);
 
     QTreeWidget* Tree() const { return tree_; }
     const LocationSelection& Selection() const { return selection_; }

@@ -181,8 +181,8 @@ void TSettingsForm::Build(RegionLists regions) {
 
 void TSettingsForm::Load() {
     const IniFile settings(settingsPath_);
-    for (SettingsPage* page : std::initializer_list<SettingsPage*>{general_, startup_, events_, international_,
-                                                                   location_, clock_}) {
+    for (SettingsPage* page : std::initializer_list<SettingsPage*>{general_, startup_, events_,
+                                                                   international_, location_, clock_}) {
         page->Load(settings);
     }
     pages_->setCurrentWidget(general_);
@@ -221,7 +221,8 @@ void TSettingsForm::done(int result) {
     closing_ = true;
     // Section "Location" written by an earlier "&OK" that failed later on
     // stays written: the main window has to read it too.
-    if (result != QDialog::Accepted && locationWritten_ && context_.events) emit context_.events->SettingsChanged();
+    if (result != QDialog::Accepted && locationWritten_ && context_.events)
+        emit context_.events->SettingsChanged();
     ThemedDialog::done(result);
 }
 
@@ -254,7 +255,8 @@ void TSettingsForm::PressOk() {
         WriteWallpaperState(settings);
         WriteKeys(settings);
         WriteLogonEntry(settings);
-        if (startup_->RestoreWallpaperMarked() && startup_->Wallpaper().mode == kWallpaperOff && services_.desktop) {
+        if (startup_->RestoreWallpaperMarked() && startup_->Wallpaper().mode == kWallpaperOff &&
+            services_.desktop) {
             RestorePreviousWallpaper(*services_.desktop, settings);
         }
     } catch (const std::exception& error) {
@@ -316,28 +318,30 @@ void TSettingsForm::RefuseOnClockPage(QWidget* box, const char* message) {
 void TSettingsForm::WriteWallpaperState(IniFile& settings) {
     const WallpaperOptions options = startup_->Wallpaper();
     if (options.mode == kWallpaperOff) {
-        for (const char* key : {"Wallpaper", "WPX", "WPY"}) WriteKey(settings, {std::string(kSettingsSection), key, "0"});
+        for (const char* key : {"Wallpaper", "WPX", "WPY"})
+            WriteKey(settings, {std::string(kSettingsSection), key, "0"});
         return;
     }
     // Without a desktop service nothing is remembered as the old wallpaper.
     StoredDesktopBackground none(std::string{});
-    SwitchWallpaperOn(services_.desktop ? *services_.desktop : static_cast<DesktopBackground&>(none), settings,
-                      options);
+    SwitchWallpaperOn(services_.desktop ? *services_.desktop : static_cast<DesktopBackground&>(none),
+                      settings, options);
 }
 
 // Every write renews the whole file on disk; a key that already holds its
 // value is left as it is, which gives the same file at a fraction of the cost.
 void TSettingsForm::WriteKey(IniFile& settings, const KeyValue& value) {
     constexpr std::size_t kLongestReadValue = 1023;
-    const bool holds = value.value.size() < kLongestReadValue && settings.ValueExists(value.section, value.key) &&
+    const bool holds = value.value.size() < kLongestReadValue &&
+                       settings.ValueExists(value.section, value.key) &&
                        settings.ReadString(value.section, value.key, std::string()) == value.value;
     if (!holds) settings.WriteString(value.section, value.key, value.value);
 }
 
 void TSettingsForm::WriteKeys(IniFile& settings) {
     std::vector<KeyValue> values;
-    for (const SettingsPage* page : std::initializer_list<const SettingsPage*>{general_, startup_, events_,
-                                                                               international_, clock_}) {
+    for (const SettingsPage* page :
+         std::initializer_list<const SettingsPage*>{general_, startup_, events_, international_, clock_}) {
         page->Save(values);
     }
     for (std::string_view section : {kSettingsSection, kColorsSection, kSntpSection}) {

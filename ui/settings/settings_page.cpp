@@ -33,7 +33,8 @@ QRadioButton* MakeRadio(QWidget* parent, const char* objectName, const QString& 
     return button;
 }
 
-QLabel* MakeCaption(QWidget* parent, const QString& text, const QRect& at, QWidget* buddy, const char* objectName) {
+QLabel* MakeCaption(QWidget* parent, const QString& text, const QRect& at, QWidget* buddy,
+                    const char* objectName) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(at);
     if (buddy) label->setBuddy(buddy);

@@ -35,7 +35,7 @@ struct KeyValue {
 // What a file dialog is asked for.
 struct FileChoice {
     QString title;
-    QString filter;         // Qt form: "Wave sound (*.wav *.WAV)"
+    QString filter;  // Qt form: "Wave sound (*.wav *.WAV)"
     QString defaultSuffix;
     QString startFolder;
 };
@@ -90,7 +90,7 @@ QCheckBox* MakeCheck(QWidget* parent, const char* objectName, const QString& cap
                      const char* hint = nullptr);
 QRadioButton* MakeRadio(QWidget* parent, const char* objectName, const QString& caption, const QRect& at);
 QLabel* MakeCaption(QWidget* parent, const QString& text, const QRect& at, QWidget* buddy = nullptr,
-                  const char* objectName = nullptr);
+                    const char* objectName = nullptr);
 BevelButton* MakeButton(QWidget* parent, const char* objectName, const QString& caption, const QRect& at);
 QGroupBox* MakeGroup(QWidget* parent, const char* objectName, const QString& title, const QRect& at);
 

@@ -15,35 +15,40 @@ QString PositionText(const char* axis, int value) {
 }  // namespace
 
 QString LogonGroupCaption(const std::string& settingsPath) {
-    const QString name = QString::fromStdString(std::filesystem::path(settingsPath).filename().string()).toUpper();
+    const QString name =
+        QString::fromStdString(std::filesystem::path(settingsPath).filename().string()).toUpper();
     return QStringLiteral(" &What to do at logon ") + QStringLiteral(" [") + name + QStringLiteral("] ");
 }
 
 QString LogonGroupCaption(const std::string& settingsPath, const QFontMetrics& metrics, int width) {
     const QString full = LogonGroupCaption(settingsPath);
     if (metrics.horizontalAdvance(full) <= width) return full;
-    const QString name = QString::fromStdString(std::filesystem::path(settingsPath).filename().string()).toUpper();
+    const QString name =
+        QString::fromStdString(std::filesystem::path(settingsPath).filename().string()).toUpper();
     const int room = width - metrics.horizontalAdvance(LogonGroupCaption(std::string()));
     return QStringLiteral(" &What to do at logon ") + QStringLiteral(" [") +
            metrics.elidedText(name, Qt::ElideMiddle, std::max(room, 0)) + QStringLiteral("] ");
 }
 
-StartupPage::StartupPage(const std::string& settingsPath, Prompt* prompt, const SettingsDialogServices& services,
-                         QWidget* parent)
+StartupPage::StartupPage(const std::string& settingsPath, Prompt* prompt,
+                         const SettingsDialogServices& services, QWidget* parent)
     : SettingsPage(parent), prompt_(prompt), services_(services), settingsPath_(settingsPath) {
     setObjectName(QStringLiteral("StartupPage"));
     QGroupBox* logon = MakeGroup(this, "LogonGroup", LogonGroupCaption(settingsPath), QRect(8, 6, 478, 72));
     logonGroup_ = logon;
-    quit_ = MakeCheck(logon, "QuitAtLogonBox", QStringLiteral("Check reminders and quit"), QRect(12, 22, 456, 20));
-    minimize_ =
-        MakeCheck(logon, "MinimizeAtLogonBox", QStringLiteral("Check reminders and minimize"), QRect(12, 44, 456, 20));
+    quit_ = MakeCheck(logon, "QuitAtLogonBox", QStringLiteral("Check reminders and quit"),
+                      QRect(12, 22, 456, 20));
+    minimize_ = MakeCheck(logon, "MinimizeAtLogonBox", QStringLiteral("Check reminders and minimize"),
+                          QRect(12, 44, 456, 20));
     connect(quit_, &QCheckBox::toggled, this, &StartupPage::QuitToggled);
     connect(minimize_, &QCheckBox::toggled, this, &StartupPage::MinimizeToggled);
 
-    QGroupBox* group = MakeGroup(this, "WallpaperGroup", QStringLiteral(" Wallpap&er options "), QRect(8, 86, 478, 140));
+    QGroupBox* group =
+        MakeGroup(this, "WallpaperGroup", QStringLiteral(" Wallpap&er options "), QRect(8, 86, 478, 140));
     wallpaper_ = MakeCheck(group, "WallpaperBox", QStringLiteral("Generate a calendar wallpaper at startup "),
                            QRect(12, 22, 456, 20));
-    generateOnly_ = MakeCheck(group, "GenerateOnlyBox", QStringLiteral("Generate only"), QRect(30, 48, 150, 20));
+    generateOnly_ =
+        MakeCheck(group, "GenerateOnlyBox", QStringLiteral("Generate only"), QRect(30, 48, 150, 20));
     centred_ = MakeRadio(group, "CenteredButton", QStringLiteral("Centered"), QRect(30, 72, 150, 20));
     custom_ = MakeRadio(group, "CustomPosButton", QStringLiteral("Custom position"), QRect(30, 96, 150, 20));
     xLabel_ = MakeCaption(group, QString(), QRect(230, 50, 80, 18), nullptr, "XLabel");
@@ -57,8 +62,10 @@ StartupPage::StartupPage(const std::string& settingsPath, Prompt* prompt, const 
     const WallpaperPositionRange& range = services_.positionRange;
     x_->setRange(range.minX, range.maxX);
     y_->setRange(range.minY, range.maxY);
-    connect(x_, &QSlider::valueChanged, this, [this](int value) { xLabel_->setText(PositionText("X", value)); });
-    connect(y_, &QSlider::valueChanged, this, [this](int value) { yLabel_->setText(PositionText("Y", value)); });
+    connect(x_, &QSlider::valueChanged, this,
+            [this](int value) { xLabel_->setText(PositionText("X", value)); });
+    connect(y_, &QSlider::valueChanged, this,
+            [this](int value) { yLabel_->setText(PositionText("Y", value)); });
     connect(wallpaper_, &QCheckBox::toggled, this, &StartupPage::WallpaperToggled);
     connect(generateOnly_, &QCheckBox::toggled, this, [this](bool on) {
         if (on) centred_->setChecked(true);
@@ -76,8 +83,8 @@ void StartupPage::Load(const IniFile& settings) {
     constexpr int kTitleMargin = 24;
     logonGroup_->setTitle(
         LogonGroupCaption(settingsPath_, logonGroup_->fontMetrics(), logonGroup_->width() - kTitleMargin));
-    const LogonMode mode = services_.logon ? services_.logon->Read(AutostartEntryName(settings.FileName()))
-                                           : LogonMode::None;
+    const LogonMode mode =
+        services_.logon ? services_.logon->Read(AutostartEntryName(settings.FileName())) : LogonMode::None;
     quit_->setChecked(mode == LogonMode::CheckAndQuit);
     minimize_->setChecked(mode == LogonMode::CheckAndMinimize);
 
@@ -132,7 +139,8 @@ void StartupPage::MinimizeToggled(bool on) {
         quit_->setChecked(false);
         return;
     }
-    if (!loading_ && prompt_) prompt_->ShowMessage(MessageKind::Warning, kMessageTitle, kClearMinimizeWarning);
+    if (!loading_ && prompt_)
+        prompt_->ShowMessage(MessageKind::Warning, kMessageTitle, kClearMinimizeWarning);
 }
 
 void StartupPage::WallpaperToggled(bool on) {
@@ -157,8 +165,8 @@ void StartupPage::UpdateWallpaperControls() {
     centred_->setEnabled(positions);
     custom_->setEnabled(positions);
     const bool sliders = positions && custom_->isChecked();
-    for (QWidget* widget : {static_cast<QWidget*>(x_), static_cast<QWidget*>(y_), static_cast<QWidget*>(xLabel_),
-                            static_cast<QWidget*>(yLabel_)}) {
+    for (QWidget* widget : {static_cast<QWidget*>(x_), static_cast<QWidget*>(y_),
+                            static_cast<QWidget*>(xLabel_), static_cast<QWidget*>(yLabel_)}) {
         widget->setEnabled(sliders);
     }
 }

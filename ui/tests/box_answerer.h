@@ -45,9 +45,12 @@ private:
         SeenBox seen{box->icon(), box->windowTitle().toStdString(), box->text().toStdString(), {}};
         for (QAbstractButton* button : box->buttons()) seen.buttons.push_back(box->standardButton(button));
         seen_.push_back(seen);
-        const QMessageBox::StandardButton answer = next_ < script_.size() ? script_[next_++] : QMessageBox::Ok;
-        if (QAbstractButton* button = box->button(answer)) button->click();
-        else box->reject();
+        const QMessageBox::StandardButton answer =
+            next_ < script_.size() ? script_[next_++] : QMessageBox::Ok;
+        if (QAbstractButton* button = box->button(answer))
+            button->click();
+        else
+            box->reject();
     }
 
     static constexpr int kMaxTicks = 500;

@@ -14,10 +14,10 @@
 #include <functional>
 
 #include "core/scripted_prompt.h"
-#include "ui/help/about_box.h"
-#include "ui/reminders/add_rem_form.h"
-#include "ui/help/help_window.h"
 #include "ui/app/message_prompt.h"
+#include "ui/help/about_box.h"
+#include "ui/help/help_window.h"
+#include "ui/reminders/add_rem_form.h"
 #include "ui/reminders/remind_form.h"
 #include "ui/tests/ui_test_support.h"
 
@@ -39,7 +39,8 @@ void PlatformClick(QWidget* widget) {
     const QPointF global = widget->mapToGlobal(widget->rect().center());
     qt_handleMouseEvent(window, local, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress, {},
                         ++timestamp);
-    qt_handleMouseEvent(window, local, global, {}, Qt::LeftButton, QEvent::MouseButtonRelease, {}, ++timestamp);
+    qt_handleMouseEvent(window, local, global, {}, Qt::LeftButton, QEvent::MouseButtonRelease, {},
+                        ++timestamp);
 }
 
 class HelpBesideDialogsTest : public ::testing::Test {

@@ -47,7 +47,8 @@ protected:
     QString SunriseLine() {
         ScriptedPrompt prompt;
         FakeClock clock(EncodeDate(2026, 12, 11) + EncodeTime(10, 0, 0));
-        const auto start = PrepareStart({settings_.Path()}, settings_.Folder() + "/orvanto", clock, false, prompt);
+        const auto start =
+            PrepareStart({settings_.Path()}, settings_.Folder() + "/orvanto", clock, false, prompt);
         if (!start) return QString();
         test::CountingSound sound;
         AppEvents events;
@@ -97,7 +98,9 @@ TEST_P(LocaleStartTest, SunriseOfMadridIsTheSameAsUnderTheCLocale) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, LocaleStartTest, ::testing::Values("de_DE", "fr_FR"),
-                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param);
+                         });
 
 }  // namespace
 }  // namespace orvanto

@@ -55,7 +55,8 @@ inline void Press(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers
 
 inline void Release(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
     const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
-    QMouseEvent event(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), button, Qt::NoButton, modifiers);
+    QMouseEvent event(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), button, Qt::NoButton,
+                      modifiers);
     QApplication::sendEvent(widget, &event);
 }
 

@@ -52,8 +52,7 @@ void BevelButton::SetFlat(bool flat) {
     update();
 }
 
-void DrawBevel(QPainter& painter, const QRect& rect, const QColor& light, const QColor& shadow,
-               bool sunken) {
+void DrawBevel(QPainter& painter, const QRect& rect, const QColor& light, const QColor& shadow, bool sunken) {
     const QColor topLeft = sunken ? shadow : light;
     const QColor bottomRight = sunken ? light : shadow;
     painter.setPen(topLeft);

@@ -71,7 +71,6 @@ private:
 
 // Draws a one-pixel bevel: light on the top and left, shadow on the bottom
 // and right (swapped when sunken).
-void DrawBevel(QPainter& painter, const QRect& rect, const QColor& light, const QColor& shadow,
-               bool sunken);
+void DrawBevel(QPainter& painter, const QRect& rect, const QColor& light, const QColor& shadow, bool sunken);
 
 }  // namespace orvanto

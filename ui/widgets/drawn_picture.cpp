@@ -29,7 +29,8 @@ namespace {
 
 class DrawnIconEngine : public QIconEngine {
 public:
-    DrawnIconEngine(PictureMaker make, const QSize& logicalSize) : make_(std::move(make)), size_(logicalSize) {}
+    DrawnIconEngine(PictureMaker make, const QSize& logicalSize)
+        : make_(std::move(make)), size_(logicalSize) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;

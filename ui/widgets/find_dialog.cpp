@@ -31,7 +31,8 @@ FindDialog::FindDialog(QWidget* parent)
 
     next_->setDefault(true);
     next_->setEnabled(false);
-    connect(edit_, &QLineEdit::textChanged, this, [this](const QString& text) { next_->setEnabled(!text.isEmpty()); });
+    connect(edit_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { next_->setEnabled(!text.isEmpty()); });
     connect(next_, &QPushButton::clicked, this, [this] {
         if (!edit_->text().isEmpty()) emit FindNext(edit_->text(), matchCase_->isChecked());
     });

@@ -23,7 +23,8 @@ NumberField::NumberField(const char* name, const QRect& area, QSize button, int 
     edit->setMaxLength(digits);
     edit->setGeometry(area);
     const QPoint upAt(area.right() + 2, area.top());
-    up = MakeArrow(RoundButton::Symbol::ArrowUp, editName + QStringLiteral("Up"), QRect(upAt, button), parent);
+    up =
+        MakeArrow(RoundButton::Symbol::ArrowUp, editName + QStringLiteral("Up"), QRect(upAt, button), parent);
     down = MakeArrow(RoundButton::Symbol::ArrowDown, editName + QStringLiteral("Down"),
                      QRect(upAt + QPoint(0, button.height()), button), parent);
 }

@@ -20,7 +20,8 @@ struct NumberField {
     // characters, and the buttons "<name>Up" and "<name>Down", each `button`
     // big, one above the other one pixel right of the box. The buttons take
     // no focus.
-    NumberField(const char* name, const QRect& area, QSize button, int digits, int low, int high, QWidget* parent);
+    NumberField(const char* name, const QRect& area, QSize button, int digits, int low, int high,
+                QWidget* parent);
 
     // The box and both buttons.
     void SetEnabled(bool on) const;

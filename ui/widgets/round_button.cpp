@@ -15,7 +15,9 @@ const QColor kCloseFace(214, 64, 48);
 }  // namespace
 
 RoundButton::RoundButton(Symbol symbol, QWidget* parent)
-    : QAbstractButton(parent), symbol_(symbol), face_(symbol == Symbol::Close ? kCloseFace : QColor(64, 128, 255)) {
+    : QAbstractButton(parent),
+      symbol_(symbol),
+      face_(symbol == Symbol::Close ? kCloseFace : QColor(64, 128, 255)) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover, true);
 }

@@ -5,8 +5,7 @@
 
 namespace orvanto {
 
-ThemedDialog::ThemedDialog(const QString& title, const QSize& clientSize, QWidget* parent,
-                           int captionHeight)
+ThemedDialog::ThemedDialog(const QString& title, const QSize& clientSize, QWidget* parent, int captionHeight)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       caption_(new CaptionBar(title, this)),
       default_(new QPushButton(this)),

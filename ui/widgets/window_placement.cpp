@@ -25,7 +25,8 @@ bool TransientParentKeeper::Adopt(QWidget* window) const {
     // full window frame) and tool windows; the help window, an ordinary
     // window, stays on its own.
     const Qt::WindowType type = window->windowType();
-    if (!qobject_cast<QDialog*>(window) && type != Qt::Dialog && type != Qt::Tool && type != Qt::Sheet) return false;
+    if (!qobject_cast<QDialog*>(window) && type != Qt::Dialog && type != Qt::Tool && type != Qt::Sheet)
+        return false;
     QWindow* handle = window->windowHandle();
     if (!handle || handle->transientParent()) return false;
     QWidget* owner = QApplication::activeWindow();

@@ -38,7 +38,8 @@ TEST(MessagePromptTest, MessageBoxHasTheKindsIconTitleTextAndOk) {
 TEST(MessagePromptTest, RefusalBoxHasOnlyACancelButton) {
     BoxAnswerer answerer({QMessageBox::Cancel});
     MessagePrompt prompt;
-    prompt.ShowCancelMessage(MessageKind::Error, "Orvanto reminder", "There are too many reminders for this day.");
+    prompt.ShowCancelMessage(MessageKind::Error, "Orvanto reminder",
+                             "There are too many reminders for this day.");
     ASSERT_EQ(answerer.Seen().size(), 1u);
     EXPECT_EQ(answerer.Seen()[0].icon, QMessageBox::Critical);
     EXPECT_EQ(answerer.Seen()[0].buttons, std::vector<QMessageBox::StandardButton>{QMessageBox::Cancel});
@@ -73,7 +74,8 @@ TEST(MessagePromptTest, ABoxWhileADialogRunsBelongsToTheDialog) {
     int ticks = 0;
     QObject::connect(&probe, &QTimer::timeout, &main, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            owner = box->parentWidget() ? box->parentWidget()->window()->objectName() : QStringLiteral("<none>");
+            owner =
+                box->parentWidget() ? box->parentWidget()->window()->objectName() : QStringLiteral("<none>");
             box->accept();
         }
         if (!owner.isEmpty() || ++ticks > 300) probe.stop();

@@ -69,7 +69,8 @@ TEST(ProgramStartTest, FirstStartInAnEmptyFolderCreatesTheFileWithRealBoxes) {
 
 // A settings file with a chosen city, so the program shows no box at start.
 std::string WriteConfiguredSettings(const std::string& path) {
-    const std::string content = DefaultSettingsContent() + "\n[Location]\nLatitude=40.4168\nLongitude=-3.7038\n";
+    const std::string content =
+        DefaultSettingsContent() + "\n[Location]\nLatitude=40.4168\nLongitude=-3.7038\n";
     std::ofstream out(path, std::ios::binary);
     out << content;
     return content;

@@ -43,16 +43,18 @@ class WaylandStartTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const QString weston = QStandardPaths::findExecutable(QStringLiteral("weston"));
-        if (weston.isEmpty() || !WaylandPluginInstalled()) GTEST_SKIP() << "weston or the Qt Wayland plugin is missing";
+        if (weston.isEmpty() || !WaylandPluginInstalled())
+            GTEST_SKIP() << "weston or the Qt Wayland plugin is missing";
         runtime_ = folder_.Path() / "runtime";
         home_ = folder_.Path() / "home";
         fs::create_directories(runtime_);
         fs::create_directories(home_);
         ::chmod(runtime_.c_str(), 0700);
         compositor_.setProgram(weston);
-        compositor_.setArguments({QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--use-pixman"),
-                                  QStringLiteral("--socket=orvanto-test"), QStringLiteral("--width=1280"),
-                                  QStringLiteral("--height=1024"), QStringLiteral("--idle-time=0")});
+        compositor_.setArguments({QStringLiteral("--backend=headless-backend.so"),
+                                  QStringLiteral("--use-pixman"), QStringLiteral("--socket=orvanto-test"),
+                                  QStringLiteral("--width=1280"), QStringLiteral("--height=1024"),
+                                  QStringLiteral("--idle-time=0")});
         compositor_.setProcessEnvironment(Environment());
         compositor_.setProcessChannelMode(QProcess::MergedChannels);
         compositor_.start();
@@ -76,8 +78,10 @@ protected:
     QProcessEnvironment Environment() const {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("HOME"), QString::fromStdString(home_.string()));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString((home_ / ".config").string()));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString((home_ / ".local").string()));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           QString::fromStdString((home_ / ".config").string()));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                           QString::fromStdString((home_ / ".local").string()));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(runtime_.string()));
         environment.remove(QStringLiteral("DISPLAY"));
         return environment;

@@ -128,7 +128,8 @@ TEST_F(MoonFormTest, ShowsEveryValueOfTheReportForADateAndPlace) {
     WriteSettings({"51.4667", "0", "Greenwich Obs, England"});
     TMoonForm form(Context(), std::nullopt);
     EXPECT_EQ(form.size(), QSize(566, 378));
-    EXPECT_EQ(form.Caption()->Title()->Text(), QStringLiteral("Astronomical Data for Greenwich Obs, England"));
+    EXPECT_EQ(form.Caption()->Title()->Text(),
+              QStringLiteral("Astronomical Data for Greenwich Obs, England"));
     EXPECT_EQ(form.DatePicker()->date(), QDate(2026, 12, 11));
     EXPECT_EQ(form.DatePicker()->displayFormat(), QStringLiteral("d/MM/yyyy"));
     auto* pages = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
@@ -147,19 +148,43 @@ TEST_F(MoonFormTest, ShowsEveryValueOfTheReportForADateAndPlace) {
     }
     for (int i = 0; i < 4; ++i) {
         const std::string n = std::to_string(i + 1);
-        EXPECT_EQ(LabelOf(form, ("SeasonCaption" + n).c_str())->text().toStdString(), expected.seasons[i].caption);
-        EXPECT_EQ(LabelOf(form, ("SeasonThisYear" + n).c_str())->text().toStdString(), expected.seasons[i].thisYear);
-        EXPECT_EQ(LabelOf(form, ("SeasonNextYear" + n).c_str())->text().toStdString(), expected.seasons[i].nextYear);
+        EXPECT_EQ(LabelOf(form, ("SeasonCaption" + n).c_str())->text().toStdString(),
+                  expected.seasons[i].caption);
+        EXPECT_EQ(LabelOf(form, ("SeasonThisYear" + n).c_str())->text().toStdString(),
+                  expected.seasons[i].thisYear);
+        EXPECT_EQ(LabelOf(form, ("SeasonNextYear" + n).c_str())->text().toStdString(),
+                  expected.seasons[i].nextYear);
     }
     EXPECT_EQ(LabelOf(form, "SeasonCaption1")->text(), QStringLiteral("Spring Equinox:"));
     EXPECT_EQ(LabelOf(form, "JulianDate")->text(), QStringLiteral("2,461,386.0833"));
     // The caption of every value is there, as the window's own text.
-    for (const char* caption : {"Date:", "Julian Date:", "Current moon phase:", "Lit Fraction:", "Age of Moon:",
-                                "Lunation:", "Next moon phase:", "Next Moon eclipse:", "Next perigee:",
-                                "Next apogee:", "Moon distance:", "Moon subtends:", "Moon rise:", "Moon transit:",
-                                "Moon set:", "Sun rise:", "Sun transit:", "Sun set:", "Sun distance:",
-                                "Sun subtends:", "Next Sun eclipse:", "Daylight:", "Civil:", "Nautical:",
-                                "Astronomical:", "Elevation:", "Azimuth:"}) {
+    for (const char* caption : {"Date:",
+                                "Julian Date:",
+                                "Current moon phase:",
+                                "Lit Fraction:",
+                                "Age of Moon:",
+                                "Lunation:",
+                                "Next moon phase:",
+                                "Next Moon eclipse:",
+                                "Next perigee:",
+                                "Next apogee:",
+                                "Moon distance:",
+                                "Moon subtends:",
+                                "Moon rise:",
+                                "Moon transit:",
+                                "Moon set:",
+                                "Sun rise:",
+                                "Sun transit:",
+                                "Sun set:",
+                                "Sun distance:",
+                                "Sun subtends:",
+                                "Next Sun eclipse:",
+                                "Daylight:",
+                                "Civil:",
+                                "Nautical:",
+                                "Astronomical:",
+                                "Elevation:",
+                                "Azimuth:"}) {
         bool found = false;
         for (const QLabel* label : form.findChildren<QLabel*>())
             if (label->text() == QString::fromLatin1(caption)) found = true;
@@ -262,8 +287,8 @@ TEST_F(MoonFormTest, ThePickedDateIsTheWindowDate) {
 // Twelve-hour times, the longest texts and a polar place: no value is wider than its
 // label, and every control lies inside the window.
 TEST_F(MoonFormTest, NothingIsClipped) {
-    const Place places[] = {{"-33.9", "151.2", "Sydney"}, {"78.22", "15.65", "Longyearbyen"},
-                            {"64.84", "-147.72", "Fairbanks"}};
+    const Place places[] = {
+        {"-33.9", "151.2", "Sydney"}, {"78.22", "15.65", "Longyearbyen"}, {"64.84", "-147.72", "Fairbanks"}};
     for (const Place& place : places) {
         WriteSettings(place, 1, true);
         TMoonForm form(Context(-600, true), std::nullopt);
@@ -272,17 +297,19 @@ TEST_F(MoonFormTest, NothingIsClipped) {
             form.Refresh();
             for (const QLabel* label : form.findChildren<QLabel*>()) {
                 const int needed = label->fontMetrics().horizontalAdvance(label->text());
-                EXPECT_LE(needed, label->width()) << label->objectName().toStdString() << ": "
-                                                  << label->text().toStdString();
+                EXPECT_LE(needed, label->width())
+                    << label->objectName().toStdString() << ": " << label->text().toStdString();
             }
         }
         // The window's own controls and those of its pages (not the inner parts of Qt's
         // widgets or of the caption bar, which place themselves).
         QList<QWidget*> controls = form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (const char* page : {"MoonPage", "SunPage", "SeasonsPage", "SunPositionGroup", "TwilightGroup"})
-            controls += form.findChild<QWidget*>(QString::fromLatin1(page))->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            controls += form.findChild<QWidget*>(QString::fromLatin1(page))
+                            ->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (const QWidget* child : controls) {
-            if (child->isWindow() || child->inherits("CaptionBar") || child->objectName() == QStringLiteral("CaptionBar"))
+            if (child->isWindow() || child->inherits("CaptionBar") ||
+                child->objectName() == QStringLiteral("CaptionBar"))
                 continue;
             const QRect inParent = child->geometry();
             const QRect parentRect = child->parentWidget()->rect();

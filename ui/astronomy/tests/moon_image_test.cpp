@@ -43,8 +43,10 @@ TEST(MoonPictures, SizesColoursBackgroundAndMasksMatchTheDisc) {
             QSet<QRgb> outside;
             for (int y = 0; y < g.height; ++y)
                 for (int x = 0; x < g.width; ++x)
-                    if (disc.Pixel(x, y) == astro::kRasterWhite) outside.insert(picture.pixel(x, y));
-                    else EXPECT_NE(picture.pixel(x, y), picture.pixel(0, g.height - 1)) << x << "," << y;
+                    if (disc.Pixel(x, y) == astro::kRasterWhite)
+                        outside.insert(picture.pixel(x, y));
+                    else
+                        EXPECT_NE(picture.pixel(x, y), picture.pixel(0, g.height - 1)) << x << "," << y;
             EXPECT_EQ(outside.size(), 1) << "plain background " << size << " " << style;
         }
     }
@@ -72,7 +74,8 @@ TEST(TMoon, StartsAt64PixelsClassicUnturnedWithTheLandingSite) {
 TEST(TMoon, FirstQuarterDarkOnTheLeftAndTurnedForTheSouth) {
     test::Application();
     TMoon moon;
-    const double firstQuarter = astro::PhaseOnOrAfter(astro::mpFirstQuarter, astro::EncodeSerialDate(2024, 3, 1));
+    const double firstQuarter =
+        astro::PhaseOnOrAfter(astro::mpFirstQuarter, astro::EncodeSerialDate(2024, 3, 1));
     moon.SetDate(firstQuarter);
     EXPECT_NEAR(static_cast<double>(moon.PhaseAngle()), 90, 2);
     const QImage north = moon.Picture();
@@ -86,7 +89,8 @@ TEST(TMoon, FirstQuarterDarkOnTheLeftAndTurnedForTheSouth) {
     moon.SetRotation(astro::rot_180);
     const QImage south = moon.Picture();
     for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x) ASSERT_EQ(south.pixel(63 - x, 63 - y), north.pixel(x, y)) << x << "," << y;
+        for (int x = 0; x < 64; ++x)
+            ASSERT_EQ(south.pixel(63 - x, 63 - y), north.pixel(x, y)) << x << "," << y;
 }
 
 TEST(TMoon, NoLandingSiteBeforeTheLandingOrWhenSwitchedOff) {

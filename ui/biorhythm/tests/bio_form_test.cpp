@@ -68,7 +68,8 @@ protected:
     }
     static void MoveMouse(QWidget* widget, int x, int y) {
         const QPointF at(x, y);
-        QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
         QApplication::sendEvent(widget, &event);
     }
     static void Key(QWidget* widget, int key, const QString& text = QString()) {
@@ -121,8 +122,9 @@ TEST_F(BioFormTest, OpensOnTodayWithTheEmptyGrid) {
 }
 
 TEST_F(BioFormTest, OpensWithTheOptionsAndTheLastUser) {
-    WriteBioData("[Options]\nPhysical=0\nDarkBackground=1\nDayUnderMouse=1\nLastUser=1\n"
-                 "[Items]\nUser000=zed <1/02/1990>\nUser001=Ann Lee <5/07/1980>\n");
+    WriteBioData(
+        "[Options]\nPhysical=0\nDarkBackground=1\nDayUnderMouse=1\nLastUser=1\n"
+        "[Items]\nUser000=zed <1/02/1990>\nUser001=Ann Lee <5/07/1980>\n");
     TBioForm form(context_);
     EXPECT_THAT(Items(Get<QListWidget>(&form, "ListBox1")),
                 ElementsAre(QStringLiteral("Ann Lee <5/07/1980>"), QStringLiteral("zed <1/02/1990>")));
@@ -165,7 +167,8 @@ TEST_F(BioFormTest, AddChecksTheNameAndWritesTheSortedList) {
     SetPerson(form, QStringLiteral("Ann"), QDate(1980, 5, 7));
     add->click();
     auto* list = Get<QListWidget>(&form, "ListBox1");
-    EXPECT_THAT(Items(list), ElementsAre(QStringLiteral("Ann <5/07/1980>"), QStringLiteral("bob <3/04/1970>")));
+    EXPECT_THAT(Items(list),
+                ElementsAre(QStringLiteral("Ann <5/07/1980>"), QStringLiteral("bob <3/04/1970>")));
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_TRUE(form.Chart().ChartDrawn());
     EXPECT_EQ(BioText(), "[Items]\nUser000=Ann <5/07/1980>\nUser001=bob <3/04/1970>\n");
@@ -226,10 +229,12 @@ TEST_F(BioFormTest, OptionsAreWrittenOnClose) {
     expected.dayUnderMouse = true;
     expected.lastUser = 1;
     EXPECT_EQ(bio::BioDataFile(BioPath()).ReadOptions(), expected);
-    EXPECT_THAT(BioText(), ::testing::HasSubstr("[Options]\nPhysical=1\nEmotional=0\nIntellectual=1\nThickLines=0\n"
-                                                "DarkBackground=0\nDayUnderMouse=1\nLastUser=1\n"));
+    EXPECT_THAT(BioText(),
+                ::testing::HasSubstr("[Options]\nPhysical=1\nEmotional=0\nIntellectual=1\nThickLines=0\n"
+                                     "DarkBackground=0\nDayUnderMouse=1\nLastUser=1\n"));
     // The favourites were not rewritten by closing.
-    EXPECT_THAT(BioText(), ::testing::HasSubstr("[Items]\nUser000=Ann <5/07/1980>\nUser001=Bob <1/02/1990>\n"));
+    EXPECT_THAT(BioText(),
+                ::testing::HasSubstr("[Items]\nUser000=Ann <5/07/1980>\nUser001=Bob <1/02/1990>\n"));
 
     // Nobody selected gives -1; Escape closes too.
     TBioForm form(context_);
@@ -239,8 +244,8 @@ TEST_F(BioFormTest, OptionsAreWrittenOnClose) {
 }
 
 TEST_F(BioFormTest, UnreadableFavouritesAreReportedOnceAndKept) {
-    WriteBioData("[Items]\nUser000=Ann <27/05/1980>\nUser001=Bob <1990-02-01>\nUser002=" + std::string(1 << 20, 'x') +
-                 "\n");
+    WriteBioData("[Items]\nUser000=Ann <27/05/1980>\nUser001=Bob <1990-02-01>\nUser002=" +
+                 std::string(1 << 20, 'x') + "\n");
     TBioForm form(context_);
     form.show();
     QApplication::processEvents();
@@ -423,8 +428,9 @@ TEST_F(BioFormTest, ChartMenuPrintsCopiesAndSaves) {
     Get<BevelButton>(&form, "RedrawButton")->click();
     QStringList texts;
     for (QAction* action : form.ChartMenu()->actions()) texts << action->text();
-    EXPECT_THAT(texts, ElementsAre(QStringLiteral("&Print image (small)"), QStringLiteral("P&rint image (large)"),
-                                   QStringLiteral("&Copy image"), QStringLiteral("&Save as bitmap")));
+    EXPECT_THAT(texts,
+                ElementsAre(QStringLiteral("&Print image (small)"), QStringLiteral("P&rint image (large)"),
+                            QStringLiteral("&Copy image"), QStringLiteral("&Save as bitmap")));
 
     form.findChild<QAction*>(QStringLiteral("CopyItem"))->trigger();
     const QImage copied = QGuiApplication::clipboard()->image();
@@ -454,8 +460,10 @@ TEST_F(BioFormTest, ChartMenuPrintsCopiesAndSaves) {
 TEST_F(BioFormTest, HelpOpensAtTheBiorhythmTopic) {
     TBioForm form(context_);
     for (int way = 0; way < 2; ++way) {
-        if (way == 0) Get<BevelButton>(&form, "HelpButton")->click();
-        else Key(&form, Qt::Key_F1);
+        if (way == 0)
+            Get<BevelButton>(&form, "HelpButton")->click();
+        else
+            Key(&form, Qt::Key_F1);
         HelpWindow* help = OpenHelpWindow();
         ASSERT_NE(help, nullptr);
         EXPECT_EQ(help->Browser()->source(), QUrl(QStringLiteral("qrc:/help/Biorhythm.htm")));

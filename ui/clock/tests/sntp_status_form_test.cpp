@@ -99,7 +99,8 @@ TEST_F(StatusFormTest, NotConnected) {
     EXPECT_FALSE(Button("CorrectNowBut")->isEnabled());
     EXPECT_EQ(Button("CorrectNowBut")->toolTip(), QStringLiteral("Correct time now"));
     EXPECT_EQ(Button("OKButton")->text(), QStringLiteral("&OK"));
-    EXPECT_EQ(form.findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->title(), QStringLiteral(" Connection status "));
+    EXPECT_EQ(form.findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->title(),
+              QStringLiteral(" Connection status "));
     EXPECT_EQ(form.findChild<QGroupBox*>(QStringLiteral("GroupBox2"))->title(),
               QStringLiteral(" Time correction details "));
     EXPECT_TRUE(service_->Correction().StatusWindowOpen());
@@ -226,8 +227,10 @@ TEST_F(StatusFormChronydTest, CorrectTimeNowCorrectsAtTheNextTick) {
     OpenForm();
     ASSERT_TRUE(TickUntilAnswered([&] { return !setter_.Requests().empty(); }));
     const std::size_t before = setter_.Requests().size();
-    ASSERT_TRUE(WaitFor([&] { return Line("StatusLabel1").startsWith(QStringLiteral("Clock corrected at ")); }));
-    EXPECT_TRUE(Line("StatusLabel2").startsWith(QStringLiteral("Offset: "))) << Line("StatusLabel2").toStdString();
+    ASSERT_TRUE(
+        WaitFor([&] { return Line("StatusLabel1").startsWith(QStringLiteral("Clock corrected at ")); }));
+    EXPECT_TRUE(Line("StatusLabel2").startsWith(QStringLiteral("Offset: ")))
+        << Line("StatusLabel2").toStdString();
     EXPECT_EQ(Line("ServerLabel"), QStringLiteral("127.0.0.1  (127.0.0.1)"));
     EXPECT_TRUE(Line("RoundtripLabel").startsWith(QStringLiteral("Roundtrip delay: ")));
 
@@ -242,7 +245,8 @@ TEST_F(StatusFormChronydTest, CorrectTimeNowCorrectsAtTheNextTick) {
     service_->Tick();
     ASSERT_TRUE(WaitFor([&] { return setter_.Requests().size() > before; }));
     EXPECT_LT(std::fabs(setter_.Requests().back() - clock_.UtcNow()) * kMsPerDay, 50.0);
-    EXPECT_TRUE(WaitFor([&] { return Line("StatusLabel1").startsWith(QStringLiteral("Clock corrected at ")); }));
+    EXPECT_TRUE(
+        WaitFor([&] { return Line("StatusLabel1").startsWith(QStringLiteral("Clock corrected at ")); }));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass is gone";
 }
 
@@ -267,7 +271,8 @@ TEST_F(StatusFormChronydTest, WhileAnotherServiceKeepsTheClockOnlyTheOffsetIsSho
     EXPECT_EQ(Line("StatusLabel1"), QStringLiteral("Clock kept by systemd-timesyncd"));
     EXPECT_EQ(Line("StatusLabel2"), QStringLiteral("\"Correct time now\" only shows the offset"));
     Button("CorrectNowBut")->click();
-    ASSERT_TRUE(TickUntilAnswered([&] { return Line("StatusLabel2").startsWith(QStringLiteral("Offset: ")); }));
+    ASSERT_TRUE(
+        TickUntilAnswered([&] { return Line("StatusLabel2").startsWith(QStringLiteral("Offset: ")); }));
     EXPECT_EQ(Line("StatusLabel1"), QStringLiteral("Clock kept by systemd-timesyncd (not set here)"));
     EXPECT_TRUE(setter_.Requests().empty());
 }

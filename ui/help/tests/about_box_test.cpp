@@ -45,11 +45,16 @@ TEST(AboutBox, ShowsThisBuildsVersionAndPlaysTheAsterisk) {
 
 TEST(AboutBox, LogoColouringFollowsTheTheme) {
     test::Application();
-    struct Case { int theme; LogoColoring coloring; const char* name; };
-    for (const Case& c : {Case{0, LogoColoring::Blue, "LOGOBLUE"}, Case{1, LogoColoring::Sepia, "LOGOSEPIA"},
-                          Case{2, LogoColoring::Blue, "LOGOBLUE"}, Case{3, LogoColoring::Sepia, "LOGOSEPIA"},
-                          Case{4, LogoColoring::Steel, "LOGOSTEEL"}, Case{5, LogoColoring::Sepia, "LOGOSEPIA"},
-                          Case{9, LogoColoring::Sepia, "LOGOSEPIA"}}) {
+    struct Case {
+        int theme;
+        LogoColoring coloring;
+        const char* name;
+    };
+    for (const Case& c :
+         {Case{0, LogoColoring::Blue, "LOGOBLUE"}, Case{1, LogoColoring::Sepia, "LOGOSEPIA"},
+          Case{2, LogoColoring::Blue, "LOGOBLUE"}, Case{3, LogoColoring::Sepia, "LOGOSEPIA"},
+          Case{4, LogoColoring::Steel, "LOGOSTEEL"}, Case{5, LogoColoring::Sepia, "LOGOSEPIA"},
+          Case{9, LogoColoring::Sepia, "LOGOSEPIA"}}) {
         SilentSound sound;
         TAboutBox box(c.theme, 2, sound);
         EXPECT_EQ(box.Coloring(), c.coloring) << c.theme;

@@ -37,9 +37,11 @@ std::vector<Picture> Glyphs() {
                                                        {"FQUARTER", MoonGlyph::FirstQuarterLitLeft},
                                                        {"LQUARTER", MoonGlyph::LastQuarterLitRight}};
     for (const auto& [name, glyph] : moons) {
-        glyphs.push_back({name, kMoonGlyphSize, [glyph = glyph](qreal r) { return MoonGlyphPixmap(glyph, r); }});
+        glyphs.push_back(
+            {name, kMoonGlyphSize, [glyph = glyph](qreal r) { return MoonGlyphPixmap(glyph, r); }});
     }
-    const char* tools[] = {"Previous", "Next", "Today", "Moon", "Distance", "Clock", "Biorhythm", "Events", "Settings"};
+    const char* tools[] = {"Previous", "Next",      "Today",  "Moon",    "Distance",
+                           "Clock",    "Biorhythm", "Events", "Settings"};
     for (int i = 0; i < 9; ++i) {
         const auto glyph = static_cast<ToolGlyph>(i);
         glyphs.push_back({tools[i], kToolGlyphSize, [glyph](qreal r) { return ToolGlyphPixmap(glyph, r); }});
@@ -201,7 +203,8 @@ TEST(DrawnGlyphs, DrawnIconPaintsAtTheRatioOfItsDevice) {
         }
         const QImage expected = Argb(ToolGlyphPixmap(ToolGlyph::Clock, ratio));
         const int at = static_cast<int>(std::round(2 * ratio));
-        EXPECT_LE(Compare(Argb(target).copy(at, at, expected.width(), expected.height()), expected).largest, 2);
+        EXPECT_LE(Compare(Argb(target).copy(at, at, expected.width(), expected.height()), expected).largest,
+                  2);
         EXPECT_EQ(icon.pixmap(QSize(16, 16), ratio).devicePixelRatio(), ratio);
     }
 }

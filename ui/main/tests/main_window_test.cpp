@@ -10,8 +10,8 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <fstream>
@@ -91,10 +91,11 @@ protected:
 
     // The add dialog counted instead of opened; true: a record was stored.
     void CountAddDialogs(std::vector<std::pair<CivilDate, bool>>& opened, bool stores = false) {
-        launcher_.SetAddReminderOpener([&opened, stores](AppContext&, const CivilDate& day, bool timed, QWidget*) {
-            opened.push_back({day, timed});
-            return stores;
-        });
+        launcher_.SetAddReminderOpener(
+            [&opened, stores](AppContext&, const CivilDate& day, bool timed, QWidget*) {
+                opened.push_back({day, timed});
+                return stores;
+            });
     }
 
     test::SettingsFolder folder_;
@@ -114,20 +115,20 @@ TEST_F(MainWindowTest, LayoutHasEveryElementAtItsPlace) {
     TForm1& w = Open(2015, 2, 10);
     EXPECT_EQ(w.size(), QSize(356, 444));
     const std::vector<std::pair<QString, QRect>> places = {
-        {"CaptionBar", {0, 0, 361, 29}},      {"TransEdit1", {8, 40, 181, 43}},
-        {"MesUpBut", {192, 40, 21, 21}},      {"MesDownBut", {192, 63, 21, 21}},
-        {"TransEdit2", {238, 40, 89, 43}},    {"AnioUpBut", {330, 40, 21, 21}},
-        {"AnioDownBut", {330, 63, 21, 21}},   {"SpeedButton1", {16, 100, 41, 25}},
-        {"SpeedButton7", {304, 100, 41, 25}}, {"SpeedButton8", {16, 140, 41, 25}},
-        {"SpeedButton16", {64, 172, 41, 25}}, {"SpeedButton49", {304, 300, 41, 25}},
-        {"ExtLabel1", {11, 344, 241, 18}},    {"SpeedButton50", {12, 368, 41, 25}},
+        {"CaptionBar", {0, 0, 361, 29}},       {"TransEdit1", {8, 40, 181, 43}},
+        {"MesUpBut", {192, 40, 21, 21}},       {"MesDownBut", {192, 63, 21, 21}},
+        {"TransEdit2", {238, 40, 89, 43}},     {"AnioUpBut", {330, 40, 21, 21}},
+        {"AnioDownBut", {330, 63, 21, 21}},    {"SpeedButton1", {16, 100, 41, 25}},
+        {"SpeedButton7", {304, 100, 41, 25}},  {"SpeedButton8", {16, 140, 41, 25}},
+        {"SpeedButton16", {64, 172, 41, 25}},  {"SpeedButton49", {304, 300, 41, 25}},
+        {"ExtLabel1", {11, 344, 241, 18}},     {"SpeedButton50", {12, 368, 41, 25}},
         {"SpeedButton55", {212, 368, 41, 25}}, {"SpeedButton56", {12, 392, 41, 25}},
         {"SpeedButton61", {212, 392, 41, 25}}, {"PrevBut", {268, 344, 21, 25}},
-        {"NextBut", {288, 344, 21, 25}},      {"TodayBut", {308, 344, 41, 25}},
-        {"MoonBut", {268, 368, 41, 25}},      {"DistBut", {308, 368, 41, 25}},
-        {"SNTPBut", {268, 392, 41, 25}},      {"BioBut", {308, 392, 41, 25}},
-        {"EventsBut", {268, 416, 41, 25}},    {"SettingsBut", {308, 416, 41, 25}},
-        {"Label1", {13, 424, 238, 17}},       {"ScrollButton", {12, 424, 241, 17}},
+        {"NextBut", {288, 344, 21, 25}},       {"TodayBut", {308, 344, 41, 25}},
+        {"MoonBut", {268, 368, 41, 25}},       {"DistBut", {308, 368, 41, 25}},
+        {"SNTPBut", {268, 392, 41, 25}},       {"BioBut", {308, 392, 41, 25}},
+        {"EventsBut", {268, 416, 41, 25}},     {"SettingsBut", {308, 416, 41, 25}},
+        {"Label1", {13, 424, 238, 17}},        {"ScrollButton", {12, 424, 241, 17}},
         {"Scroll1", {13, 424, 238, 17}},
     };
     for (const auto& [name, rect] : places) {
@@ -147,15 +148,17 @@ struct GridCase {
     bool oldEurope;
     int sideDays;
     const char* header0;
-    int firstDayCell;      // cell holding 1 February
-    int neighbourCell;     // a cell of a neighbour month
+    int firstDayCell;   // cell holding 1 February
+    int neighbourCell;  // a cell of a neighbour month
     const char* neighbourCaption;
 };
 
 TEST_F(MainWindowTest, February2015GridInBothWeekStartsAndSideDays) {
     const GridCase cases[] = {
-        {false, 1, "Sun", 0, 28, "1"},  {false, 2, "Sun", 0, 41, "14"},
-        {true, 1, "Mon", 6, 0, "26"},   {true, 2, "Mon", 6, 5, "31"},
+        {false, 1, "Sun", 0, 28, "1"},
+        {false, 2, "Sun", 0, 41, "14"},
+        {true, 1, "Mon", 6, 0, "26"},
+        {true, 2, "Mon", 6, 5, "31"},
     };
     for (const GridCase& c : cases) {
         Set("Settings", "OldEurope", c.oldEurope ? "1" : "0");
@@ -232,7 +235,8 @@ TEST_F(MainWindowTest, LongHolidayTextScrollsAndComesBackAfterADayPress) {
     auto* scroll = Find<ScrollingText>("Scroll1");
     auto* label = Find<ExtLabel>("Label1");
     // The Easter feasts come before Easter itself, in the order of the holiday list.
-    const QString holidays = "2: Maundy Thursday - 3: Good Friday - 4: Holy Saturday - 6: Easter Monday - 5: Easter";
+    const QString holidays =
+        "2: Maundy Thursday - 3: Good Friday - 4: Holy Saturday - 6: Easter Monday - 5: Easter";
     ASSERT_FALSE(scroll->isHidden());
     EXPECT_TRUE(label->isHidden());
     EXPECT_TRUE(scroll->IsActive());
@@ -500,7 +504,9 @@ TEST_F(MainWindowTest, RestoreDefaultsIsWrittenOnClose) {
 TEST_F(MainWindowTest, ColourCommandWritesItsKeyAtOnceAndRepaints) {
     TForm1& w = Open(2015, 2, 10);
     MainWindowHooks hooks;
-    hooks.chooseColor = [](const QColor&, const QString&) { return std::optional<QColor>(QColor(0, 128, 0)); };
+    hooks.chooseColor = [](const QColor&, const QString&) {
+        return std::optional<QColor>(QColor(0, 128, 0));
+    };
     window_->SetHooks(hooks);
     w.ContextMenu()->findChild<QAction*>("NormalColorItem")->trigger();
     EXPECT_EQ(folder_.Ini().ReadInteger("Colors", "NormalColor", 0), 32768);
@@ -520,7 +526,8 @@ TEST_F(MainWindowTest, BlinkAlternatesTodaysColour) {
         const QColor before = today->FontColor();
         QElapsedTimer wait;
         wait.start();
-        while (today->FontColor() == before && wait.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        while (today->FontColor() == before && wait.elapsed() < 3000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         return today->FontColor();
     };
     EXPECT_EQ(nextColour(), ColorFromValue(0)) << "NormalColor on a Tuesday";
@@ -725,12 +732,12 @@ std::vector<std::string> ItemNames(QMenu* menu) {
 TEST_F(MainWindowTest, MenusFollowTheCommandTable) {
     TForm1& w = Open(2015, 2, 10);
     EXPECT_THAT(ItemNames(w.ContextMenu()),
-                testing::ElementsAre("HistoryItem", "PrintItem", "ColorsMenu", "-", "SettingsItem", "EventsItem",
-                                     "AstroItem", "DistancesItem", "ClockStatusItem", "BiorhythmItem", "-",
-                                     "HelpItem", "AboutItem", "-", "ExitItem"));
+                testing::ElementsAre("HistoryItem", "PrintItem", "ColorsMenu", "-", "SettingsItem",
+                                     "EventsItem", "AstroItem", "DistancesItem", "ClockStatusItem",
+                                     "BiorhythmItem", "-", "HelpItem", "AboutItem", "-", "ExitItem"));
     EXPECT_THAT(ItemNames(w.TrayMenu()),
-                testing::ElementsAre("TrayRestoreItem", "TrayEventsItem", "TrayClockStatusItem", "TrayHelpItem",
-                                     "TrayAboutItem", "TrayNewAlarmItem", "TrayExitItem"));
+                testing::ElementsAre("TrayRestoreItem", "TrayEventsItem", "TrayClockStatusItem",
+                                     "TrayHelpItem", "TrayAboutItem", "TrayNewAlarmItem", "TrayExitItem"));
     EXPECT_EQ(w.ContextMenu()->findChild<QAction*>("ClockStatusItem")->text(), "Cloc&k correction status");
     EXPECT_EQ(w.TrayMenu()->findChild<QAction*>("TrayClockStatusItem")->text(), "&Clock correction status");
 }

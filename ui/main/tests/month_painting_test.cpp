@@ -13,16 +13,25 @@ namespace {
 const CivilDate kElsewhere{2000, 6, 15};
 const DayColors kColours;
 
-MonthPicture Paint(int year, int month, const std::vector<MonthIndexEntry>& entries, MonthViewOptions options = {},
-                   const std::vector<MoonPhaseMark>& phases = {}, const CivilDate& today = kElsewhere) {
+MonthPicture Paint(int year, int month, const std::vector<MonthIndexEntry>& entries,
+                   MonthViewOptions options = {}, const std::vector<MoonPhaseMark>& phases = {},
+                   const CivilDate& today = kElsewhere) {
     return PaintMonth(year, month, today, entries, phases, kColours, options);
 }
 
 MonthIndexEntry Reminder(int day, bool timed, int stepKind = 0, const std::string& text = "Call") {
-    return MonthIndexEntry{.day = static_cast<std::uint16_t>(day), .text = text, .type = 1, .timed = timed, .stepKind = static_cast<std::uint8_t>(stepKind)};
+    return MonthIndexEntry{.day = static_cast<std::uint16_t>(day),
+                           .text = text,
+                           .type = 1,
+                           .timed = timed,
+                           .stepKind = static_cast<std::uint8_t>(stepKind)};
 }
-MonthIndexEntry Holiday(int day, const std::string& name) { return MonthIndexEntry{.day = static_cast<std::uint16_t>(day), .text = name, .type = 2}; }
-MonthIndexEntry Bookmark(int day) { return MonthIndexEntry{.day = static_cast<std::uint16_t>(day), .text = "Mark", .type = 3}; }
+MonthIndexEntry Holiday(int day, const std::string& name) {
+    return MonthIndexEntry{.day = static_cast<std::uint16_t>(day), .text = name, .type = 2};
+}
+MonthIndexEntry Bookmark(int day) {
+    return MonthIndexEntry{.day = static_cast<std::uint16_t>(day), .text = "Mark", .type = 3};
+}
 
 TEST(MonthPainting, February2015SundayFirstFillsFourRowsAndDimsMarch) {
     const MonthPicture p = Paint(2015, 2, {});
@@ -92,7 +101,9 @@ TEST(MonthPainting, ColourRulesRunInIndexOrder) {
         {"reminder then bookmark", {Reminder(3, false), Bookmark(3)}, kColours.events},
         {"holiday then bookmark", {Holiday(3, "Feast"), Bookmark(3)}, kColours.bookmark},
         {"bookmark then holiday", {Bookmark(3), Holiday(3, "Feast")}, kColours.bookmark},
-        {"mixed stays mixed", {Reminder(3, false), Reminder(3, true), Reminder(3, false)}, kColours.mixedEvents},
+        {"mixed stays mixed",
+         {Reminder(3, false), Reminder(3, true), Reminder(3, false)},
+         kColours.mixedEvents},
         {"weekly ignored", {Reminder(3, false, 2)}, kColours.normal, true, false},
         {"weekly counted", {Reminder(3, false, 2)}, kColours.events, false, true},
         {"daily ignored", {Reminder(3, true, 3)}, kColours.normal, false, true},
@@ -174,8 +185,9 @@ TEST(MonthPainting, TodayTakesTheTodayColourOverReminders) {
 
 TEST(MonthPainting, InformationStripListsHolidaysWithoutBrackets) {
     EXPECT_EQ(InformationStripText({}), "");
-    EXPECT_EQ(InformationStripText({Reminder(2, false), Holiday(5, " [Founders Day] "), Holiday(25, "Christmas")}),
-              "5: Founders Day - 25: Christmas");
+    EXPECT_EQ(
+        InformationStripText({Reminder(2, false), Holiday(5, " [Founders Day] "), Holiday(25, "Christmas")}),
+        "5: Founders Day - 25: Christmas");
     EXPECT_EQ(InformationStripText({Holiday(5, "[[Twice]]")}), "5: [Twice]");
 }
 

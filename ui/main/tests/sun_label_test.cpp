@@ -18,14 +18,12 @@ TEST(SunLabel, ClockTextMovesByTheZoneRoundedToWholeHours) {
         const char* text;
     };
     const Case cases[] = {
-        {At(4, 43), 0, false, "04:43"},
-        {At(4, 43), -60, false, "05:43"},
+        {At(4, 43), 0, false, "04:43"},    {At(4, 43), -60, false, "05:43"},
         {At(4, 43), 300, false, "23:43"},   // west of Greenwich: the previous evening's clock
         {At(4, 43), -330, false, "10:43"},  // 5.5 hours round to the even 6
         {At(4, 43), -270, false, "08:43"},  // 4.5 hours round to the even 4
         {At(12, 30), 0, true, "12:30 am"},  // only hours above 12 are marked pm
-        {At(13, 5), 0, true, "01:05 pm"},
-        {At(0, 15), 0, true, "00:15 am"},
+        {At(13, 5), 0, true, "01:05 pm"},  {At(0, 15), 0, true, "00:15 am"},
         {At(23, 59), 0, true, "11:59 pm"},
     };
     for (const Case& c : cases) EXPECT_EQ(SunClockText(c.universal, c.bias, c.twelveHour), c.text) << c.text;

@@ -27,7 +27,8 @@ TEST(TrayIcons, SixtyTwoDistinctPictures) {
             const QIcon icon = TrayIcon(day, pending);
             ASSERT_FALSE(icon.isNull());
             const QImage image = icon.pixmap(32, 32).toImage();
-            pictures.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+            pictures.insert(
+                QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
         }
     }
     EXPECT_EQ(pictures.size(), 62);

@@ -11,8 +11,8 @@
 
 #include "core/scripted_prompt.h"
 #include "platform/desktop_background.h"
-#include "ui/tests/ui_test_support.h"
 #include "ui/main/wallpaper.h"
+#include "ui/tests/ui_test_support.h"
 
 namespace orvanto {
 namespace {
@@ -52,7 +52,8 @@ TEST(Wallpaper, GenerateOnlyWritesTheWindowAsItIsShownAndLeavesTheDesktopAlone) 
     QTemporaryDir folder;
     PaintedWindow window;
     RecordingDesktop desktop;
-    ASSERT_TRUE(GenerateWallpaper(window, {kWallpaperGenerateOnly, 0, 0}, folder.path().toStdString(), desktop));
+    ASSERT_TRUE(
+        GenerateWallpaper(window, {kWallpaperGenerateOnly, 0, 0}, folder.path().toStdString(), desktop));
     const QString file = folder.filePath(QStringLiteral("Orvanto.bmp"));
     QFile raw(file);
     ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
@@ -85,15 +86,22 @@ TEST(Wallpaper, CentredAndCustomModesSetTheDesktop) {
     EXPECT_EQ(desktop.current.style, "0");
     EXPECT_EQ(desktop.current.originX, "100");
     EXPECT_EQ(desktop.current.originY, "50");
-    ASSERT_TRUE(GenerateWallpaper(window, {kWallpaperCentred, 100, 50}, folder.path().toStdString(), desktop));
+    ASSERT_TRUE(
+        GenerateWallpaper(window, {kWallpaperCentred, 100, 50}, folder.path().toStdString(), desktop));
     EXPECT_EQ(desktop.current.originX, "0");
     EXPECT_EQ(desktop.current.style, "0");
 }
 
 TEST(Wallpaper, DesktopValuesOfEachMode) {
-    struct Case { int mode; const char* tile; const char* style; const char* x; const char* y; };
-    for (const Case& c : {Case{0, "1", "0", "0", "0"}, Case{1, "0", "0", "0", "0"}, Case{2, "0", "2", "0", "0"},
-                          Case{3, "0", "0", "7", "9"}}) {
+    struct Case {
+        int mode;
+        const char* tile;
+        const char* style;
+        const char* x;
+        const char* y;
+    };
+    for (const Case& c : {Case{0, "1", "0", "0", "0"}, Case{1, "0", "0", "0", "0"},
+                          Case{2, "0", "2", "0", "0"}, Case{3, "0", "0", "7", "9"}}) {
         const WallpaperValues v = WallpaperValuesFor("/p/Orvanto.bmp", c.mode, 7, 9);
         EXPECT_EQ(v.path, "/p/Orvanto.bmp");
         EXPECT_EQ(v.tile, c.tile) << c.mode;
@@ -134,10 +142,11 @@ TEST(Wallpaper, DesktopSettingsThatCannotBeWrittenAreReported) {
     LockedDesktop desktop;
     QTemporaryDir folder;
     ScriptedPrompt prompt;
-    EXPECT_TRUE(GenerateWallpaper(window, {kWallpaperGenerateOnly, 0, 0}, folder.path().toStdString(), desktop,
-                                  &prompt));
+    EXPECT_TRUE(GenerateWallpaper(window, {kWallpaperGenerateOnly, 0, 0}, folder.path().toStdString(),
+                                  desktop, &prompt));
     EXPECT_TRUE(prompt.Log().empty()) << "generate only never touches the desktop";
-    EXPECT_FALSE(GenerateWallpaper(window, {kWallpaperCentred, 0, 0}, folder.path().toStdString(), desktop, &prompt));
+    EXPECT_FALSE(
+        GenerateWallpaper(window, {kWallpaperCentred, 0, 0}, folder.path().toStdString(), desktop, &prompt));
     EXPECT_EQ(prompt.Texts(), std::vector<std::string>{"Unable to write to the desktop wallpaper settings"});
 }
 
@@ -219,19 +228,22 @@ TEST(DesktopBackground, GnomeValuesThroughGsettings) {
     {
         QFile script(program);
         ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\n"
-                                    "case \"$1 $3\" in\n"
-                                    "  'list-schemas ') echo org.gnome.desktop.interface; echo org.gnome.desktop.background ;;\n"
-                                    "  'get picture-uri') echo \"'file:///home/u/my%20beach.jpg'\" ;;\n"
-                                    "  'get picture-options') echo \"'wallpaper'\" ;;\n"
-                                    "esac\n")
-                         .arg(log)
-                         .toUtf8());
+        script.write(
+            QStringLiteral(
+                "#!/bin/sh\necho \"$@\" >> '%1'\n"
+                "case \"$1 $3\" in\n"
+                "  'list-schemas ') echo org.gnome.desktop.interface; echo org.gnome.desktop.background ;;\n"
+                "  'get picture-uri') echo \"'file:///home/u/my%20beach.jpg'\" ;;\n"
+                "  'get picture-options') echo \"'wallpaper'\" ;;\n"
+                "esac\n")
+                .arg(log)
+                .toUtf8());
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     EXPECT_TRUE(GnomeDesktopBackground::SchemaAvailable(program.toStdString()));
-    GnomeDesktopBackground gnome(program.toStdString(), folder.filePath(QStringLiteral("side.ini")).toStdString());
+    GnomeDesktopBackground gnome(program.toStdString(),
+                                 folder.filePath(QStringLiteral("side.ini")).toStdString());
     WallpaperValues current;
     ASSERT_TRUE(gnome.Read(current));
     EXPECT_EQ(current.path, "/home/u/my beach.jpg");
@@ -241,7 +253,8 @@ TEST(DesktopBackground, GnomeValuesThroughGsettings) {
     QFile calls(log);
     ASSERT_TRUE(calls.open(QIODevice::ReadOnly));
     const QString all = QString::fromUtf8(calls.readAll());
-    EXPECT_TRUE(all.contains(QStringLiteral("set org.gnome.desktop.background picture-uri file:///opt/o/Orvanto.bmp")))
+    EXPECT_TRUE(all.contains(
+        QStringLiteral("set org.gnome.desktop.background picture-uri file:///opt/o/Orvanto.bmp")))
         << all.toStdString();
     EXPECT_TRUE(all.contains(QStringLiteral("set org.gnome.desktop.background picture-options centered")));
 }

@@ -115,7 +115,9 @@ protected:
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
         QApplication::sendEvent(target, &press);
     }
-    QString FocusName() const { return form_->focusWidget() ? form_->focusWidget()->objectName() : QString(); }
+    QString FocusName() const {
+        return form_->focusWidget() ? form_->focusWidget()->objectName() : QString();
+    }
 
     // Both sides typed in: From at 0 deg 1 min E on the equator, To at
     // 179 deg 59 min W (the equator's antipodes).
@@ -124,9 +126,9 @@ protected:
         Get<QComboBox>("ComboBox3")->setCurrentIndex(7);
         Get<QComboBox>("ComboBox2")->setEditText(QStringLiteral("East, Equator"));
         Get<QComboBox>("ComboBox4")->setEditText(QStringLiteral("West, Equator"));
-        const std::pair<const char*, const char*> fields[] = {{"Edit1", "0"}, {"Edit3", "0"}, {"Edit2", "0"},
-                                                              {"Edit4", "1"}, {"Edit5", "0"}, {"Edit7", "0"},
-                                                              {"Edit6", "179"}, {"Edit8", "59"}};
+        const std::pair<const char*, const char*> fields[] = {
+            {"Edit1", "0"}, {"Edit3", "0"}, {"Edit2", "0"},   {"Edit4", "1"},
+            {"Edit5", "0"}, {"Edit7", "0"}, {"Edit6", "179"}, {"Edit8", "59"}};
         for (const auto& [name, value] : fields) Type(name, QString::fromLatin1(value));
         Click("RadioButton1");  // N
         Click("RadioButton4");  // E
@@ -163,7 +165,8 @@ TEST_F(DistanceFormTest, OpensAtTheHomeAndAtNorthAmericasFirstPlace) {
     EXPECT_EQ(Text("Edit8"), QStringLiteral("19"));
     EXPECT_TRUE(Get<QRadioButton>("RadioButton7")->isChecked());
     // A library place: display only, "Add city" off with its hint.
-    for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "RadioButton1", "RadioButton4", "SelButton1"})
+    for (const char* name :
+         {"Edit1", "Edit2", "Edit3", "Edit4", "RadioButton1", "RadioButton4", "SelButton1"})
         EXPECT_FALSE(Get(name)->isEnabled()) << name;
     EXPECT_EQ(Get("SelButton2")->toolTip(), QStringLiteral("Select Custom region to enable this button"));
     // Units by the home region: Europe is metric.
@@ -257,8 +260,10 @@ TEST_F(DistanceFormTest, EachRefusalWithItsMessageSoundAndFocus) {
         {"Edit9", " ", "Fields cannot be blank.", MessageKind::Warning, 0, "", "CalcBtn"},
         {"Edit1", "x", "Invalid value.", MessageKind::Error, 1, "", "Edit1"},
         {"Edit8", "5a", "Invalid value.", MessageKind::Error, 1, "", "Edit8"},
-        {"Edit6", "180", "Value must be between 0 and 179.", MessageKind::Error, 0, "SystemExclamation", "Edit6"},
-        {"Edit3", "60", "Value must be between 0 and 59.", MessageKind::Error, 0, "SystemExclamation", "Edit3"},
+        {"Edit6", "180", "Value must be between 0 and 179.", MessageKind::Error, 0, "SystemExclamation",
+         "Edit6"},
+        {"Edit3", "60", "Value must be between 0 and 59.", MessageKind::Error, 0, "SystemExclamation",
+         "Edit3"},
         {"Edit9", "1e3", "Invalid value.", MessageKind::Error, 1, "", "Edit9"},
         {"Edit9", "-5", "Altitude cannot be negative.", MessageKind::Error, 0, "SystemExclamation", "Edit9"},
     };
@@ -400,7 +405,8 @@ TEST_F(DistanceFormTest, AddCityCancelledOrRefusedWritesNothing) {
 }
 
 TEST_F(DistanceFormTest, ADuplicateIsAskedAboutFirst) {
-    std::ofstream(CityFile(), std::ios::binary) << "\"4\",\"New York, England\",\"53.0000000\",\"-1.0000000\"\r\n";
+    std::ofstream(CityFile(), std::ios::binary)
+        << "\"4\",\"New York, England\",\"53.0000000\",\"-1.0000000\"\r\n";
     Open();
     Get<QComboBox>("ComboBox3")->setCurrentIndex(7);
     Get<QComboBox>("ComboBox4")->setEditText(QStringLiteral("York, England"));
@@ -461,7 +467,8 @@ TEST_F(DistanceFormTest, AFailedRewriteShowsItsRealCause) {
     Click("SelButton1");
     ASSERT_EQ(prompt_.Log().size(), 1u);
     EXPECT_EQ(prompt_.Log()[0].messageKind, MessageKind::Error);
-    EXPECT_NE(prompt_.Log()[0].text.find("No space left on device"), std::string::npos) << prompt_.Log()[0].text;
+    EXPECT_NE(prompt_.Log()[0].text.find("No space left on device"), std::string::npos)
+        << prompt_.Log()[0].text;
     EXPECT_FALSE(std::filesystem::exists(CityFile()));
 }
 

@@ -30,8 +30,9 @@ protected:
 TEST_F(RegionFormTest, SevenChoicesInRegionOrderTheFirstChosen) {
     TRegionForm form(2);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Select Region"));
-    const char* const captions[] = {"&North America", "&Central America && Caribbean", "&South America", "E&urope",
-                                    "Asia && &Middle East", "A&frica", "Oc&eania"};
+    const char* const captions[] = {"&North America", "&Central America && Caribbean", "&South America",
+                                    "E&urope",        "Asia && &Middle East",          "A&frica",
+                                    "Oc&eania"};
     for (int region = 0; region < 7; ++region) {
         auto* choice = form.findChild<QRadioButton*>(QStringLiteral("RegionButton%1").arg(region));
         ASSERT_NE(choice, nullptr) << region;
@@ -52,7 +53,9 @@ TEST_F(RegionFormTest, OkGivesTheChosenRegionEverythingElseNothing) {
                   QApplication::sendEvent(&form, &enter);
               }),
               0);
-    EXPECT_EQ(Choose([](TRegionForm& form) { form.findChild<QAbstractButton*>(QStringLiteral("CancelBtn"))->click(); }),
+    EXPECT_EQ(Choose([](TRegionForm& form) {
+                  form.findChild<QAbstractButton*>(QStringLiteral("CancelBtn"))->click();
+              }),
               std::nullopt);
     EXPECT_EQ(Choose([](TRegionForm& form) { form.Caption()->CloseButton()->click(); }), std::nullopt);
     EXPECT_EQ(Choose([](TRegionForm& form) {

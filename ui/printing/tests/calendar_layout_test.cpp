@@ -68,7 +68,8 @@ const Paper kPapers[] = {
     {"Letter landscape", test::kLetterLandscape, true},
 };
 
-MonthPrintData Month(int year, int month, std::vector<PrintEntry> entries = {}, std::vector<PrintPhase> phases = {}) {
+MonthPrintData Month(int year, int month, std::vector<PrintEntry> entries = {},
+                     std::vector<PrintPhase> phases = {}) {
     return MonthPrintData{year, month, std::move(entries), std::move(phases)};
 }
 
@@ -118,7 +119,8 @@ TEST(MonthPageLayoutTest, TitleHeaderAndDayBoxesStandWhereTheMeasuresPutThem) {
               (PrintRectangle{6 * (m.cell + m.gap), m.firstRowTop + 3 * (m.cell + m.gap), m.cell, m.cell}));
     // The shadow bands of the first day box.
     const std::vector<PrintBox> all = Boxes(page);
-    const auto first = std::find_if(all.begin(), all.end(), [&](const PrintBox& box) { return box.rect == boxes[8].rect; });
+    const auto first =
+        std::find_if(all.begin(), all.end(), [&](const PrintBox& box) { return box.rect == boxes[8].rect; });
     ASSERT_NE(first, all.end());
     EXPECT_EQ((first + 1)->rect, (PrintRectangle{m.shadow, m.firstRowTop + m.cell, m.cell, m.shadow}));
     EXPECT_EQ((first + 2)->rect, (PrintRectangle{m.cell, m.firstRowTop + m.shadow, m.shadow, m.cell}));
@@ -137,12 +139,10 @@ TEST(MonthPageLayoutTest, RowsFollowTheMonthAndTheWeekStart) {
         int rows;
     };
     const Case cases[] = {
-        {2015, 2, false, 4},  // starts on a Sunday, 28 days
-        {2015, 2, true, 5},   // the Sunday is the last column
-        {2015, 8, false, 6},  // starts on a Saturday, 31 days
-        {2015, 8, true, 6},
-        {2015, 3, false, 5},
-        {2021, 2, true, 4},   // starts on a Monday
+        {2015, 2, false, 4},                                           // starts on a Sunday, 28 days
+        {2015, 2, true, 5},                                            // the Sunday is the last column
+        {2015, 8, false, 6},                                           // starts on a Saturday, 31 days
+        {2015, 8, true, 6},  {2015, 3, false, 5}, {2021, 2, true, 4},  // starts on a Monday
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month));
@@ -155,7 +155,8 @@ TEST(MonthPageLayoutTest, RowsFollowTheMonthAndTheWeekStart) {
         // Title, week header and one box per day of the month.
         EXPECT_EQ(OutlinedBoxes(page).size(), 8u + static_cast<unsigned>(c.month == 2 ? 28 : 31));
         options.sideDays = 1;
-        const PrintedPage dimmed = LayoutMonthPage(Month(c.year, c.month), options, test::kA4Portrait, measure);
+        const PrintedPage dimmed =
+            LayoutMonthPage(Month(c.year, c.month), options, test::kA4Portrait, measure);
         EXPECT_EQ(OutlinedBoxes(dimmed).size(), 8u + 7u * c.rows);
     }
 }
@@ -168,12 +169,14 @@ TEST(MonthPageLayoutTest, SideDaysAreGreyNumbersOfTheNeighbourMonths) {
     const PrintedPage page = LayoutMonthPage(Month(2015, 8), options, test::kA4Portrait, measure);
     for (const char* day : {"26", "27", "28", "29", "30", "31", "1", "2", "3", "4", "5"}) {
         const std::vector<PrintText> texts = TextsOf(page, day);
-        const int grey = static_cast<int>(
-            std::count_if(texts.begin(), texts.end(), [](const PrintText& t) { return t.colour == kPrintGrey; }));
+        const int grey = static_cast<int>(std::count_if(
+            texts.begin(), texts.end(), [](const PrintText& t) { return t.colour == kPrintGrey; }));
         EXPECT_EQ(grey, 1) << day;
     }
     const std::vector<PrintBox> boxes = OutlinedBoxes(page);
-    EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(), [](const PrintBox& box) { return box.pen == kPrintGrey; }), 11);
+    EXPECT_EQ(
+        std::count_if(boxes.begin(), boxes.end(), [](const PrintBox& box) { return box.pen == kPrintGrey; }),
+        11);
     options.sideDays = 0;
     const PrintedPage hidden = LayoutMonthPage(Month(2015, 8), options, test::kA4Portrait, measure);
     for (const PrintText& text : Texts(hidden)) EXPECT_NE(text.colour, kPrintGrey) << text.text;
@@ -182,9 +185,8 @@ TEST(MonthPageLayoutTest, SideDaysAreGreyNumbersOfTheNeighbourMonths) {
 TEST(MonthPageLayoutTest, EntriesInsideAreCleanedCutAndStopAtTheBoxBottom) {
     const FakeTextMeasure measure(600);
     CalendarPrintOptions options;
-    std::vector<PrintEntry> entries = {{10, "  [Founders Day]  ", 2},
-                                       {11, std::string(200, 'x'), 1},
-                                       {12, "A bookmark", 3}};
+    std::vector<PrintEntry> entries = {
+        {10, "  [Founders Day]  ", 2}, {11, std::string(200, 'x'), 1}, {12, "A bookmark", 3}};
     for (int i = 0; i < 30; ++i) entries.push_back({20, "Entry " + std::to_string(i), 1});
     const PrintedPage page = LayoutMonthPage(Month(2015, 2, entries), options, test::kA4Portrait, measure);
     const MonthPageMetrics m = ComputeMonthPageMetrics(test::kA4Portrait, false, measure);
@@ -229,7 +231,8 @@ TEST(MonthPageLayoutTest, OptionsChooseWhatIsPrintedInsideAndInTheLists) {
         options.events = c.events;
         options.holidayPlacement = c.holidayPlacement;
         options.eventPlacement = c.eventPlacement;
-        const PrintedPage page = LayoutMonthPage(Month(2015, 2, entries), options, test::kA4Portrait, measure);
+        const PrintedPage page =
+            LayoutMonthPage(Month(2015, 2, entries), options, test::kA4Portrait, measure);
         EXPECT_EQ(CountTexts(page, "Valentine"), c.valentine);
         EXPECT_EQ(CountTexts(page, "Call mother"), c.call);
         EXPECT_EQ(CountTexts(page, "Mark"), c.mark);
@@ -247,14 +250,16 @@ TEST(MonthPageLayoutTest, ListsStandBelowInPortraitAndBesideInLandscape) {
 
     const MonthPageMetrics portrait = ComputeMonthPageMetrics(test::kA4Portrait, false, measure);
     const PrintedPage below = LayoutMonthPage(Month(2015, 2, entries), options, test::kA4Portrait, measure);
-    const int listTop = portrait.firstRowTop + 3 * (portrait.cell + portrait.gap) + portrait.cell + portrait.gap;
+    const int listTop =
+        portrait.firstRowTop + 3 * (portrait.cell + portrait.gap) + portrait.cell + portrait.gap;
     EXPECT_EQ(TextsOf(below, "Holidays")[0].x, 0);
     EXPECT_EQ(TextsOf(below, "Holidays")[0].y, listTop);
     EXPECT_EQ(TextsOf(below, "Events")[0].x, portrait.gridWidth / 2);
     EXPECT_EQ(TextsOf(below, "Events")[0].y, listTop);
     // The colons line up at the width of "99: ".
     const PrintText day = TextsOf(below, "3: ")[0];
-    EXPECT_EQ(day.x + measure.Width("3: ", kListLineFont), portrait.gridWidth / 2 + measure.Width("99: ", kListLineFont));
+    EXPECT_EQ(day.x + measure.Width("3: ", kListLineFont),
+              portrait.gridWidth / 2 + measure.Width("99: ", kListLineFont));
     EXPECT_EQ(TextsOf(below, "Call mother")[0].y,
               listTop + Round(1.5 * measure.Height("Events", kListHeadingFont)));
 
@@ -267,11 +272,13 @@ TEST(MonthPageLayoutTest, ListsStandBelowInPortraitAndBesideInLandscape) {
     EXPECT_EQ(holidays.y, 0);
     EXPECT_EQ(events.x, LandscapeListLeft(wide));
     const int lineHeight = measure.Height("pP", kListLineFont);
-    EXPECT_EQ(events.y, Round(1.5 * measure.Height("Holidays", kListHeadingFont)) + lineHeight + 2 * lineHeight);
+    EXPECT_EQ(events.y,
+              Round(1.5 * measure.Height("Holidays", kListHeadingFont)) + lineHeight + 2 * lineHeight);
 
     // Only the reminders below: the events column starts at the top right of the grid.
     options.holidayPlacement = EntryPlacement::Inside;
-    const PrintedPage eventsOnly = LayoutMonthPage(Month(2015, 2, entries), options, test::kA4Landscape, measure);
+    const PrintedPage eventsOnly =
+        LayoutMonthPage(Month(2015, 2, entries), options, test::kA4Landscape, measure);
     EXPECT_EQ(TextsOf(eventsOnly, "Events")[0].x, LandscapeListLeft(wide));
     EXPECT_EQ(TextsOf(eventsOnly, "Events")[0].y, 0);
     EXPECT_EQ(CountTexts(eventsOnly, "Holidays"), 0);
@@ -288,7 +295,8 @@ TEST(MonthPageLayoutTest, ListsTooLongForThePaperGoOnOverFurtherPages) {
         options.landscape = paper.landscape;
         options.holidayPlacement = EntryPlacement::Below;
         options.eventPlacement = EntryPlacement::Below;
-        const std::vector<PrintedPage> pages = LayoutMonthPages(Month(2015, 2, entries), options, paper.geometry, measure);
+        const std::vector<PrintedPage> pages =
+            LayoutMonthPages(Month(2015, 2, entries), options, paper.geometry, measure);
         EXPECT_GE(pages.size(), 2u);
         int events = 0;
         int holidays = 0;
@@ -305,7 +313,8 @@ TEST(MonthPageLayoutTest, ListsTooLongForThePaperGoOnOverFurtherPages) {
         EXPECT_EQ(CountTexts(pages[1], "February 2015"), 0);
     }
     CalendarPrintOptions options;
-    const std::vector<PrintedPage> few = LayoutMonthPages(Month(2015, 2, {{3, "One", 1}}), options, test::kA4Portrait, measure);
+    const std::vector<PrintedPage> few =
+        LayoutMonthPages(Month(2015, 2, {{3, "One", 1}}), options, test::kA4Portrait, measure);
     EXPECT_EQ(few.size(), 1u);
 }
 
@@ -318,7 +327,8 @@ TEST(MonthPageLayoutTest, ColoursMarkSundaysAndMoonSymbolsTheirDays) {
     const PrintedPage page = LayoutMonthPage(Month(2015, 2, {}, phases), options, test::kA4Portrait, measure);
     EXPECT_EQ(TextsOf(page, "Sun")[0].colour, kPrintRed);
     EXPECT_EQ(TextsOf(page, "Mon")[0].colour, kPrintBlack);
-    for (const char* sunday : {"1", "8", "15", "22"}) EXPECT_EQ(TextsOf(page, sunday)[0].colour, kPrintRed) << sunday;
+    for (const char* sunday : {"1", "8", "15", "22"})
+        EXPECT_EQ(TextsOf(page, sunday)[0].colour, kPrintRed) << sunday;
     EXPECT_EQ(TextsOf(page, "2")[0].colour, kPrintBlack);
 
     int discs = 0;
@@ -329,9 +339,11 @@ TEST(MonthPageLayoutTest, ColoursMarkSundaysAndMoonSymbolsTheirDays) {
     EXPECT_EQ(discs, 2);  // new and full moon
     EXPECT_EQ(arcs, 4);   // two arcs for each quarter
     options.moon = false;
-    const PrintedPage plain = LayoutMonthPage(Month(2015, 2, {}, phases), options, test::kA4Portrait, measure);
-    EXPECT_TRUE(std::none_of(plain.items.begin(), plain.items.end(),
-                             [](const PrintItem& item) { return std::holds_alternative<PrintEllipse>(item); }));
+    const PrintedPage plain =
+        LayoutMonthPage(Month(2015, 2, {}, phases), options, test::kA4Portrait, measure);
+    EXPECT_TRUE(std::none_of(plain.items.begin(), plain.items.end(), [](const PrintItem& item) {
+        return std::holds_alternative<PrintEllipse>(item);
+    }));
 }
 
 TEST(MoonSymbolTest, QuartersAreCrescentsOnTheirSide) {
@@ -404,15 +416,16 @@ TEST(YearPageLayoutTest, MetricsAndBoxesFollowTheFormulas) {
 
 // Every day number lies inside the box of its month (the boxes after the
 // first, the title, are the months in order).
-void ExpectNumbersInsideTheirBoxes(const PrintedPage& page, const PrintFont& numberFont, const TextMeasure& measure,
-                                   int gap) {
+void ExpectNumbersInsideTheirBoxes(const PrintedPage& page, const PrintFont& numberFont,
+                                   const TextMeasure& measure, int gap) {
     const std::vector<PrintBox> boxes = OutlinedBoxes(page);
     int checked = 0;
     for (const PrintText& text : Texts(page)) {
         if (!(text.font == numberFont)) continue;
         for (const PrintBox& box : boxes) {
             const PrintRectangle& r = box.rect;
-            if (text.x < r.left || text.x >= r.left + r.width || text.y < r.top || text.y >= r.top + r.height + gap) {
+            if (text.x < r.left || text.x >= r.left + r.width || text.y < r.top ||
+                text.y >= r.top + r.height + gap) {
                 continue;
             }
             EXPECT_LE(text.y + measure.Height(text.text, text.font), r.top + r.height) << text.text;
@@ -494,8 +507,9 @@ TEST(YearPageLayoutTest, PhasesNumbersAndEntriesOfAMonth) {
     const PrintedPage bare = LayoutYearPage(months, options, test::kA4Portrait, measure);
     EXPECT_EQ(CountTexts(bare, "Valentine"), 0);
     EXPECT_EQ(CountTexts(bare, "Dentist"), 0);
-    EXPECT_TRUE(std::none_of(bare.items.begin(), bare.items.end(),
-                             [](const PrintItem& item) { return std::holds_alternative<PrintEllipse>(item); }));
+    EXPECT_TRUE(std::none_of(bare.items.begin(), bare.items.end(), [](const PrintItem& item) {
+        return std::holds_alternative<PrintEllipse>(item);
+    }));
 }
 
 TEST(CardSheetLayoutTest, PitchAndMiniMonthsFollowTheFormulas) {
@@ -538,8 +552,9 @@ TEST(CardSheetLayoutTest, CardsCarryNoPhasesAndRedSundaysOnlyWithColours) {
     const FakeTextMeasure measure(600);
     CalendarPrintOptions options;
     const PrintedPage plain = LayoutCardSheet(2015, 3, options, test::kA4Portrait, measure);
-    EXPECT_TRUE(std::none_of(plain.items.begin(), plain.items.end(),
-                             [](const PrintItem& item) { return std::holds_alternative<PrintEllipse>(item); }));
+    EXPECT_TRUE(std::none_of(plain.items.begin(), plain.items.end(), [](const PrintItem& item) {
+        return std::holds_alternative<PrintEllipse>(item);
+    }));
     for (const PrintText& text : Texts(plain)) EXPECT_EQ(text.colour, kPrintBlack);
     options.colors = true;
     const PrintedPage coloured = LayoutCardSheet(2015, 1, options, test::kA4Portrait, measure);
@@ -555,15 +570,32 @@ TEST(CalendarJobsTest, CountsAndTheLastYear) {
         std::vector<CalendarJob> jobs;
     };
     const Case cases[] = {
-        {CalendarLayout::Month, 11, 2000, 3,
-         {{CalendarLayout::Month, 2000, 11, 0}, {CalendarLayout::Month, 2000, 12, 0}, {CalendarLayout::Month, 2001, 1, 0}}},
-        {CalendarLayout::Year, 1, 2077, 5, {{CalendarLayout::Year, 2077, 0, 0}, {CalendarLayout::Year, 2078, 0, 0}}},
+        {CalendarLayout::Month,
+         11,
+         2000,
+         3,
+         {{CalendarLayout::Month, 2000, 11, 0},
+          {CalendarLayout::Month, 2000, 12, 0},
+          {CalendarLayout::Month, 2001, 1, 0}}},
+        {CalendarLayout::Year,
+         1,
+         2077,
+         5,
+         {{CalendarLayout::Year, 2077, 0, 0}, {CalendarLayout::Year, 2078, 0, 0}}},
         {CalendarLayout::Year, 5, 2000, 1, {{CalendarLayout::Year, 2000, 0, 0}}},
-        {CalendarLayout::Card, 1, 2015, 12, {{CalendarLayout::Card, 2015, 0, 9}, {CalendarLayout::Card, 2024, 0, 3}}},
+        {CalendarLayout::Card,
+         1,
+         2015,
+         12,
+         {{CalendarLayout::Card, 2015, 0, 9}, {CalendarLayout::Card, 2024, 0, 3}}},
         {CalendarLayout::Card, 1, 2015, 9, {{CalendarLayout::Card, 2015, 0, 9}}},
         {CalendarLayout::Card, 1, 2075, 12, {{CalendarLayout::Card, 2075, 0, 4}}},
         // The month layout may run past 2078 when it starts there.
-        {CalendarLayout::Month, 12, 2078, 2, {{CalendarLayout::Month, 2078, 12, 0}, {CalendarLayout::Month, 2079, 1, 0}}},
+        {CalendarLayout::Month,
+         12,
+         2078,
+         2,
+         {{CalendarLayout::Month, 2078, 12, 0}, {CalendarLayout::Month, 2079, 1, 0}}},
     };
     for (const Case& c : cases) {
         CalendarPrintRequest request;
@@ -586,7 +618,8 @@ TEST(CalendarJobsTest, EachJobIsOnePageWithItsTitle) {
                  {{CalendarLayout::Year, 2015, 0, 0}, "Orvanto Year Print"},
                  {{CalendarLayout::Card, 2015, 0, 3}, "Orvanto Card Print"}};
     for (const auto& c : cases) {
-        const PrintedDocument document = LayoutCalendarJob(c.job, options, test::kA4Portrait, measure, source);
+        const PrintedDocument document =
+            LayoutCalendarJob(c.job, options, test::kA4Portrait, measure, source);
         EXPECT_EQ(document.title, c.title);
         EXPECT_EQ(document.pages.size(), 1u);
     }

@@ -30,7 +30,8 @@ bool HasColourIn(const QImage& image, const QRect& area, QRgb wanted, int tolera
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
             const QRgb pixel = image.pixel(x, y);
-            if (std::abs(qRed(pixel) - qRed(wanted)) <= tolerance && std::abs(qGreen(pixel) - qGreen(wanted)) <= tolerance &&
+            if (std::abs(qRed(pixel) - qRed(wanted)) <= tolerance &&
+                std::abs(qGreen(pixel) - qGreen(wanted)) <= tolerance &&
                 std::abs(qBlue(pixel) - qBlue(wanted)) <= tolerance) {
                 return true;
             }
@@ -79,7 +80,8 @@ TEST(CalendarRenderTest, YearPageAndCardSheetDrawInk) {
     const DeviceTextMeasure measure(&device);
     CalendarPrintOptions options;
     std::array<MonthPrintData, 12> months;
-    for (int i = 0; i < 12; ++i) months[i] = MonthPrintData{2015, i + 1, {}, {{5, 4}, {13, 6}, {20, 0}, {27, 2}}};
+    for (int i = 0; i < 12; ++i)
+        months[i] = MonthPrintData{2015, i + 1, {}, {{5, 4}, {13, 6}, {20, 0}, {27, 2}}};
     const QImage year = RenderPage(LayoutYearPage(months, options, kPage, measure), kPage);
     const YearPageMetrics ym = ComputeYearPageMetrics(kPage, measure);
     // The full-moon symbol of January is white inside a black ring; the new moon black.

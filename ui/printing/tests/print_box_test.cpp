@@ -80,7 +80,8 @@ TEST_F(PrintBoxTest, OpensWithTheDefaultsOfANewFile) {
     EXPECT_EQ(box->windowTitle(), QStringLiteral("Print  [Default Printer]"));
     EXPECT_EQ(TPrintBox::CaptionText(nullptr), QStringLiteral("Print  [Default Printer]"));
     EXPECT_TRUE(Find<BevelButton>(*box, "MonthBut")->isChecked());
-    for (const char* name : {"MoonBox", "HolyBox", "EventBox"}) EXPECT_TRUE(Find<QCheckBox>(*box, name)->isChecked());
+    for (const char* name : {"MoonBox", "HolyBox", "EventBox"})
+        EXPECT_TRUE(Find<QCheckBox>(*box, name)->isChecked());
     EXPECT_FALSE(Find<QCheckBox>(*box, "ColorBox")->isChecked());
     EXPECT_TRUE(Find<QRadioButton>(*box, "HolyInside")->isChecked());
     EXPECT_TRUE(Find<QRadioButton>(*box, "EventInside")->isChecked());
@@ -146,7 +147,8 @@ TEST_F(PrintBoxTest, LayoutsAndOptionsEnableTheirControls) {
 
     Find<BevelButton>(*box, "CardBut")->click();
     EXPECT_FALSE(monthList->isEnabled());
-    for (const char* name : {"MoonBox", "HolyBox", "EventBox"}) EXPECT_FALSE(Find<QCheckBox>(*box, name)->isEnabled());
+    for (const char* name : {"MoonBox", "HolyBox", "EventBox"})
+        EXPECT_FALSE(Find<QCheckBox>(*box, name)->isEnabled());
     EXPECT_TRUE(Find<QCheckBox>(*box, "ColorBox")->isEnabled());
     EXPECT_FALSE(Find<BevelButton>(*box, "MonthBut")->isChecked());
 
@@ -186,9 +188,9 @@ TEST_F(PrintBoxTest, LeavingTheBoxesCorrectsThem) {
         const char* typed;
         const char* year;
         const char* count;
-    } cases[] = {{"abc", "2015", "1"}, {"1752", "2015", "1"}, {"2079", "2015", "1"}, {"", "2015", "1"},
-                 {"1753", "1753", "1"}, {"2078", "2078", "1"}, {"12", "2015", "12"}, {"13", "2015", "1"},
-                 {"0", "2015", "1"}, {"7", "2015", "7"}};
+    } cases[] = {{"abc", "2015", "1"},  {"1752", "2015", "1"}, {"2079", "2015", "1"}, {"", "2015", "1"},
+                 {"1753", "1753", "1"}, {"2078", "2078", "1"}, {"12", "2015", "12"},  {"13", "2015", "1"},
+                 {"0", "2015", "1"},    {"7", "2015", "7"}};
     for (const auto& c : cases) {
         year->setText(QString::fromLatin1(c.typed));
         Leave(year);

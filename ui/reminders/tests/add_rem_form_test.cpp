@@ -167,8 +167,9 @@ TEST_F(AddRemFormTest, OkChecksTheFieldStillBeingTypedIn) {
         Get<QRadioButton>(&form, "CountLimitBox")->setChecked(true);
         Get<QPlainTextEdit>(&form, "MessageMemo")->setPlainText(QStringLiteral("Feb test"));
         if (c.page) {
-            Get<QTabWidget>(&form, "Pages")->setCurrentWidget(
-                Get<QWidget>(&form, std::string(c.page) == "GeneralPage" ? "AdvancedPage" : "GeneralPage"));
+            Get<QTabWidget>(&form, "Pages")
+                ->setCurrentWidget(Get<QWidget>(
+                    &form, std::string(c.page) == "GeneralPage" ? "AdvancedPage" : "GeneralPage"));
         }
         Get<QLineEdit>(&form, c.field)->setText(QString::fromLatin1(c.typed));
         Get<QAbstractButton>(&form, "OKButton")->click();
@@ -181,7 +182,8 @@ TEST_F(AddRemFormTest, OkChecksTheFieldStillBeingTypedIn) {
             EXPECT_TRUE(prompt_.Log().empty()) << c.field;
         }
         if (c.page) {
-            EXPECT_EQ(Get<QTabWidget>(&form, "Pages")->currentWidget()->objectName(), QString::fromLatin1(c.page))
+            EXPECT_EQ(Get<QTabWidget>(&form, "Pages")->currentWidget()->objectName(),
+                      QString::fromLatin1(c.page))
                 << c.field;
         }
     }

@@ -6,13 +6,13 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QScrollBar>
-#include <QKeyEvent>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -58,7 +58,8 @@ protected:
     }
     std::vector<std::string> Stored() const {
         std::vector<std::string> lines;
-        for (const auto& [key, value] : folder_.Ini().ReadSectionPairs("Reminders")) lines.push_back(key + "=" + value);
+        for (const auto& [key, value] : folder_.Ini().ReadSectionPairs("Reminders"))
+            lines.push_back(key + "=" + value);
         return lines;
     }
     template <typename T>
@@ -111,7 +112,8 @@ TEST_F(EventListFormTest, OpensOnTheFirstRecordFromTodayWithItsCells) {
                                   QStringLiteral("14:30"),      QStringLiteral(" 3"),
                                   QStringLiteral("Gym"),        QStringLiteral("Reminder every 1 week"),
                                   QStringLiteral("03/15/1970"), QStringLiteral("05 times")};
-    for (int column = 0; column < kEventColumnCount; ++column) EXPECT_EQ(Cell(form, 1, column), expected[column]);
+    for (int column = 0; column < kEventColumnCount; ++column)
+        EXPECT_EQ(Cell(form, 1, column), expected[column]);
     QTableView* table = Get<QTableView>(&form, "StringGrid1");
     EXPECT_EQ(table->horizontalHeader()->toolTip(),
               QStringLiteral("Click on any column header to sort the table.\nTitle will become boldface."));
@@ -135,7 +137,8 @@ TEST_F(EventListFormTest, SortingTwiceThenSavingRenumbersEachDay) {
     QTableView* table = Get<QTableView>(&form, "StringGrid1");
     form.ClickHeader(kMessageColumn);
     EXPECT_THAT(Messages(form), ElementsAre("alpha", "beta", "delta", "gamma"));
-    EXPECT_TRUE(table->model()->headerData(kMessageColumn, Qt::Horizontal, Qt::FontRole).value<QFont>().bold());
+    EXPECT_TRUE(
+        table->model()->headerData(kMessageColumn, Qt::Horizontal, Qt::FontRole).value<QFont>().bold());
     form.ClickHeader(kMessageColumn);
     EXPECT_THAT(Messages(form), ElementsAre("gamma", "delta", "beta", "alpha"));
     EXPECT_FALSE(form.SortAscending());
@@ -156,16 +159,20 @@ TEST_F(EventListFormTest, SortingTwiceThenSavingRenumbersEachDay) {
 }
 
 TEST_F(EventListFormTest, AHeaderClickWithAModifierOrTheRightButtonDoesNotSort) {
-    WriteReminders({At(k5March2005, '0', "10000,0,9999,00000000,b"), At(k10March2005, '0', "10000,0,9999,00000000,a")});
+    WriteReminders(
+        {At(k5March2005, '0', "10000,0,9999,00000000,b"), At(k10March2005, '0', "10000,0,9999,00000000,a")});
     TEditRem form(context_);
     form.show();
     QWidget* header = Get<QTableView>(&form, "StringGrid1")->horizontalHeader()->viewport();
-    const int x = Get<QTableView>(&form, "StringGrid1")->horizontalHeader()->sectionViewportPosition(kMessageColumn) + 10;
+    const int x =
+        Get<QTableView>(&form, "StringGrid1")->horizontalHeader()->sectionViewportPosition(kMessageColumn) +
+        10;
     const auto click = [header, x](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
         const QPointF at(x, 5);
         QMouseEvent press(QEvent::MouseButtonPress, at, header->mapToGlobal(at), button, button, modifiers);
         QApplication::sendEvent(header, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, header->mapToGlobal(at), button, Qt::NoButton, modifiers);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, header->mapToGlobal(at), button, Qt::NoButton,
+                            modifiers);
         QApplication::sendEvent(header, &release);
     };
     click(Qt::LeftButton, Qt::ShiftModifier);
@@ -241,7 +248,8 @@ TEST_F(EventListFormTest, ThePanelFollowsTheTypeAndRepeatRules) {
     EXPECT_EQ(Get<QLineEdit>(&form, "MaskEdit4")->text(), QStringLiteral("04"));
     SetField(form, "MaskEdit3", QStringLiteral("2078"));
     Get<QAbstractButton>(&form, "MaskEdit3Up")->click();
-    EXPECT_EQ(Get<QLineEdit>(&form, "MaskEdit3")->text(), QStringLiteral("2078")) << "spins stop at their bounds";
+    EXPECT_EQ(Get<QLineEdit>(&form, "MaskEdit3")->text(), QStringLiteral("2078"))
+        << "spins stop at their bounds";
 }
 
 struct CommitCase {
@@ -263,8 +271,12 @@ void Advanced(TEditRem& form, bool dateLimit) {
 
 TEST_F(EventListFormTest, EachCommitCheckKeepsTheRecordOpen) {
     const CommitCase cases[] = {
-        {"29 February 2005", [](TEditRem& f) { Set(f, "MaskEdit1", "02"); Set(f, "MaskEdit2", "29"); }, "Invalid Date",
-         "MaskEdit1", -1},
+        {"29 February 2005",
+         [](TEditRem& f) {
+             Set(f, "MaskEdit1", "02");
+             Set(f, "MaskEdit2", "29");
+         },
+         "Invalid Date", "MaskEdit1", -1},
         {"hour 24", [](TEditRem& f) { Set(f, "MaskEdit6", "24"); }, "", "MaskEdit6", -1},
         {"minute 60", [](TEditRem& f) { Set(f, "MaskEdit7", "60"); }, "", "MaskEdit7", -1},
         {"start 1900",
@@ -285,12 +297,21 @@ TEST_F(EventListFormTest, EachCommitCheckKeepsTheRecordOpen) {
              f.findChild<QDateEdit*>(QStringLiteral("DateTimePicker2"))->setDate(QDate(2100, 1, 1));
          },
          "Limit date out of range.", "DateTimePicker2", 1},
-        {"count 0", [](TEditRem& f) { Advanced(f, false); Set(f, "MaskEdit8", "0"); }, "Limit out of range.",
-         "MaskEdit8", 1},
-        {"empty count", [](TEditRem& f) { Advanced(f, false); Set(f, "MaskEdit8", ""); }, "Limit out of range.",
-         "MaskEdit8", 1},
+        {"count 0",
+         [](TEditRem& f) {
+             Advanced(f, false);
+             Set(f, "MaskEdit8", "0");
+         },
+         "Limit out of range.", "MaskEdit8", 1},
+        {"empty count",
+         [](TEditRem& f) {
+             Advanced(f, false);
+             Set(f, "MaskEdit8", "");
+         },
+         "Limit out of range.", "MaskEdit8", 1},
     };
-    WriteReminders({At(k10March2005, '0', "11012,0,1430,00000000,Gym"), At(k20March2005, '0', "10000,0,9999,00000000,x")});
+    WriteReminders({At(k10March2005, '0', "11012,0,1430,00000000,Gym"),
+                    At(k20March2005, '0', "10000,0,9999,00000000,x")});
     for (const CommitCase& c : cases) {
         TEditRem form(context_);
         form.show();

@@ -24,8 +24,8 @@ protected:
         context_.prompt = &prompt_;
         context_.sound = &sound_;
         context_.events = &events_;
-        folder_.Ini().ReplaceSection("Reminders", {{std::to_string(DayNumber(2005, 3, 10)) + "/0",
-                                                    "10000,0,9999,00000000,Dentist"}});
+        folder_.Ini().ReplaceSection(
+            "Reminders", {{std::to_string(DayNumber(2005, 3, 10)) + "/0", "10000,0,9999,00000000,Dentist"}});
     }
     QString FilePath(const char* name) const { return files_.filePath(QString::fromLatin1(name)); }
     void WriteFile(const char* name, const QByteArray& bytes) const {

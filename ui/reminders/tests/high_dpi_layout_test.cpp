@@ -40,8 +40,8 @@ TEST(HighDpiLayout, AddEventDialogHoldsAt96And192DpiWithScalingOff) {
         child.setProgram(QStringLiteral("/proc/self/exe"));
         child.setArguments({QStringLiteral("--gtest_filter=HighDpiLayoutAtOneResolution.*")});
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") +
-                                                                  QString::fromStdString(config));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                           QStringLiteral("offscreen:configfile=") + QString::fromStdString(config));
         environment.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));
         environment.insert(QString::fromLatin1(kChildVariable), QString::number(dpi));
         child.setProcessEnvironment(environment);

@@ -27,7 +27,9 @@ using ::testing::ElementsAre;
 // Every text is 10 pixels wide per character and 20 high.
 class FixedMeasure : public TextMeasure {
 public:
-    int Width(const std::string& text, const PrintFont&) const override { return 10 * static_cast<int>(text.size()); }
+    int Width(const std::string& text, const PrintFont&) const override {
+        return 10 * static_cast<int>(text.size());
+    }
     int Height(const std::string&, const PrintFont&) const override { return 20; }
 };
 
@@ -58,8 +60,8 @@ TEST(EventListLayout, TitleSubtitleRecordsAndTotal) {
     EventPrintOptions options;
     options.from = first;
     options.to = DayNumber(2005, 3, 31);
-    const PrintedDocument document =
-        LayoutEventList(Records(2, first), options, {1, false}, PageGeometry{1000, 1000, 100}, FixedMeasure());
+    const PrintedDocument document = LayoutEventList(Records(2, first), options, {1, false},
+                                                     PageGeometry{1000, 1000, 100}, FixedMeasure());
     EXPECT_EQ(document.title, "Orvanto Event List");
     ASSERT_EQ(document.pages.size(), 1u);
     const auto texts = Texts(document.pages[0]);
@@ -68,7 +70,8 @@ TEST(EventListLayout, TitleSubtitleRecordsAndTotal) {
     EXPECT_EQ(texts[0].text, "Orvanto Event List");
     const auto& title = std::get<PrintText>(document.pages[0].items[0]);
     EXPECT_EQ(title.font, (PrintFont{PrintFace::CourierNew, 12, true}));
-    EXPECT_EQ(std::get<PrintText>(document.pages[0].items[1]).font, (PrintFont{PrintFace::CourierNew, 8, false}));
+    EXPECT_EQ(std::get<PrintText>(document.pages[0].items[1]).font,
+              (PrintFont{PrintFace::CourierNew, 8, false}));
     EXPECT_EQ(texts[1].y, 40);
     EXPECT_EQ(texts[1].text, "All event list from 03/01/2005 to 03/31/2005");
     EXPECT_EQ(texts[2].y, 80);
@@ -84,8 +87,8 @@ TEST(EventListLayout, PagesBreakBeforeTheBottomAndStartAtTheTop) {
     options.from = first;
     options.to = first + 30;
     // Lines of 20 on a page of 200: records at 80..160 on the first page.
-    const PrintedDocument document =
-        LayoutEventList(Records(16, first), options, {1, false}, PageGeometry{1000, 200, 100}, FixedMeasure());
+    const PrintedDocument document = LayoutEventList(Records(16, first), options, {1, false},
+                                                     PageGeometry{1000, 200, 100}, FixedMeasure());
     ASSERT_EQ(document.pages.size(), 3u);
     std::vector<int> ys;
     for (const Placed& placed : Texts(document.pages[1])) ys.push_back(placed.y);
@@ -119,7 +122,8 @@ TEST(EventListPrinting, OnAPrinterWritingAPdfFile) {
     const int first = DayNumber(2005, 3, 1);
     ReminderLines lines;
     for (int i = 0; i < 150; ++i) {
-        lines.push_back(std::to_string(first + i % 31) + "/" + kSequenceCharacters[static_cast<std::size_t>(i / 31)] +
+        lines.push_back(std::to_string(first + i % 31) + "/" +
+                        kSequenceCharacters[static_cast<std::size_t>(i / 31)] +
                         "=21010,0,9999,00000000,Holiday " + std::to_string(i));
     }
     EventPrintOptions options;
@@ -149,15 +153,17 @@ TEST(ListForm, DefaultsAndChoices) {
     EXPECT_EQ(form.Caption()->Title()->Text(), QStringLiteral("Print  [Default Printer]"));
     EXPECT_EQ(form.findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))->date(), QDate(2005, 3, 8));
     EXPECT_EQ(form.findChild<QDateEdit*>(QStringLiteral("DateTimePicker2"))->date(), QDate(2005, 12, 31));
-    EXPECT_EQ(form.findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))->displayFormat(), QStringLiteral("M/dd/yyyy"));
+    EXPECT_EQ(form.findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))->displayFormat(),
+              QStringLiteral("M/dd/yyyy"));
     EXPECT_TRUE(form.findChild<QRadioButton*>(QStringLiteral("TypeAll"))->isChecked());
-    EXPECT_EQ(form.findChild<QCheckBox*>(QStringLiteral("ColumnStartLimit"))->text(), QStringLiteral("Start Time && Limit"));
+    EXPECT_EQ(form.findChild<QCheckBox*>(QStringLiteral("ColumnStartLimit"))->text(),
+              QStringLiteral("Start Time && Limit"));
     EventPrintOptions options = form.Options();
     EXPECT_EQ(options.from, DayNumber(2005, 3, 8));
     EXPECT_EQ(options.to, DayNumber(2005, 12, 31));
     EXPECT_EQ(options.type, kPrintAll);
-    EXPECT_TRUE(options.columns.date && options.columns.time && options.columns.legend && options.columns.warning &&
-                options.columns.frequency && options.columns.startAndLimit);
+    EXPECT_TRUE(options.columns.date && options.columns.time && options.columns.legend &&
+                options.columns.warning && options.columns.frequency && options.columns.startAndLimit);
 
     form.findChild<QRadioButton*>(QStringLiteral("TypeHolidays"))->setChecked(true);
     form.findChild<QCheckBox*>(QStringLiteral("ColumnLegend"))->setChecked(false);
@@ -182,7 +188,8 @@ TEST(ListForm, DefaultsAndChoices) {
 // PDF file instead of failing with "The printer could not be started.".
 TEST(ListForm, WithoutAPrinterPrintOffersThePrintDialog) {
     test::Application();
-    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed: nothing is sent to it";
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a printer is installed: nothing is sent to it";
     test::SettingsFolder folder;
     ScriptedPrompt prompt;
     AppContext context;

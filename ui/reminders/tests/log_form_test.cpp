@@ -28,7 +28,9 @@ using ::testing::ElementsAre;
 // Every text is 10 pixels wide per character and 20 high.
 class FixedMeasure : public TextMeasure {
 public:
-    int Width(const std::string& text, const PrintFont&) const override { return 10 * static_cast<int>(text.size()); }
+    int Width(const std::string& text, const PrintFont&) const override {
+        return 10 * static_cast<int>(text.size());
+    }
     int Height(const std::string&, const PrintFont&) const override { return 20; }
 };
 
@@ -39,11 +41,10 @@ protected:
         context_.settingsPath = folder_.Path();
         context_.prompt = &prompt_;
         history_ = folder_.Folder() + "/history.txt";
-        std::ofstream(history_, std::ios::binary)
-            << kHistoryHeader << "\r\n"
-            << "03/05/2005  14:30   3  Dentist appointment\r\n"
-            << "03/06/2005  --:--   0  Gym\r\n"
-            << "03/07/2005  --:--   0  DENTIST again\r\n";
+        std::ofstream(history_, std::ios::binary) << kHistoryHeader << "\r\n"
+                                                  << "03/05/2005  14:30   3  Dentist appointment\r\n"
+                                                  << "03/06/2005  --:--   0  Gym\r\n"
+                                                  << "03/07/2005  --:--   0  DENTIST again\r\n";
     }
 
     test::SettingsFolder folder_;
@@ -71,13 +72,17 @@ TEST_F(LogFormTest, TheWholeFileReadOnlyAtItsEnd) {
     EXPECT_EQ(text->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_EQ(text->document()->blockCount(), 4);
     EXPECT_EQ(text->document()->firstBlock().text(), QString::fromLatin1(kHistoryHeader));
-    EXPECT_EQ(text->textCursor().position(), text->document()->characterCount() - 1) << "the caret at the end";
+    EXPECT_EQ(text->textCursor().position(), text->document()->characterCount() - 1)
+        << "the caret at the end";
     EXPECT_TRUE(QFontInfo(text->font()).fixedPitch());
-    const QStringList items = {QStringLiteral("PrintItem"), QStringLiteral("ExitItem"), QStringLiteral("CopyItem"),
-                               QStringLiteral("SelectAllItem"), QStringLiteral("FontItem"), QStringLiteral("FindItem")};
-    for (const QString& name : items) EXPECT_NE(form.findChild<QAction*>(name), nullptr) << name.toStdString();
+    const QStringList items = {QStringLiteral("PrintItem"), QStringLiteral("ExitItem"),
+                               QStringLiteral("CopyItem"),  QStringLiteral("SelectAllItem"),
+                               QStringLiteral("FontItem"),  QStringLiteral("FindItem")};
+    for (const QString& name : items)
+        EXPECT_NE(form.findChild<QAction*>(name), nullptr) << name.toStdString();
     EXPECT_EQ(form.findChild<QAction*>(QStringLiteral("FindItem"))->shortcut(), QKeySequence(Qt::Key_F3));
-    EXPECT_EQ(form.findChild<QAction*>(QStringLiteral("PrintItem"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(form.findChild<QAction*>(QStringLiteral("PrintItem"))->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_P));
 }
 
 TEST_F(LogFormTest, FindSelectsEachMatchThenSaysThereAreNoMore) {
@@ -85,11 +90,13 @@ TEST_F(LogFormTest, FindSelectsEachMatchThenSaysThereAreNoMore) {
     FindDialog* dialog = form.OpenFindDialog();
     dialog->Edit()->setText(QStringLiteral("dentist"));
     dialog->findChild<QPushButton*>(QStringLiteral("FindNextButton"))->click();
-    EXPECT_EQ(form.Text()->textCursor().selectedText(), QStringLiteral("Dentist")) << "upper-cased comparison";
+    EXPECT_EQ(form.Text()->textCursor().selectedText(), QStringLiteral("Dentist"))
+        << "upper-cased comparison";
     form.FindNext(QStringLiteral("dentist"), false);
     EXPECT_EQ(form.Text()->textCursor().selectedText(), QStringLiteral("DENTIST"));
     form.FindNext(QStringLiteral("dentist"), false);
-    EXPECT_THAT(prompt_.Texts(), ElementsAre("There are no further occurences of \"dentist\" in history file."));
+    EXPECT_THAT(prompt_.Texts(),
+                ElementsAre("There are no further occurences of \"dentist\" in history file."));
     EXPECT_EQ(prompt_.Log()[0].messageKind, MessageKind::Error);
 
     prompt_.Clear();

@@ -164,8 +164,8 @@ TEST(RemindForm, DescriptionShrinksToFitDownToFourPoints) {
     request.captionLabel = "Every 1 month, repeat on day - LAST TIME";
     TRemindForm medium(request);
     EXPECT_LE(medium.DescriptionPointSize(), 8);
-    EXPECT_TRUE(Child<ExtLabel>(&medium, "DescriptionLabel")->TextFits(
-                    QString::fromStdString(request.captionLabel)) ||
+    EXPECT_TRUE(Child<ExtLabel>(&medium, "DescriptionLabel")
+                    ->TextFits(QString::fromStdString(request.captionLabel)) ||
                 medium.DescriptionPointSize() == 4);
 }
 
@@ -214,9 +214,9 @@ private:
 
 struct OutcomeCase {
     const char* name;
-    const char* value;     // the record, dated yesterday
+    const char* value;  // the record, dated yesterday
     bool keep;
-    int warnMinutes;       // 0: warn-again not ticked
+    int warnMinutes;                              // 0: warn-again not ticked
     std::vector<std::string> expectedSubstrings;  // in section Reminders afterwards
     std::vector<std::string> absentSubstrings;
 };
@@ -245,7 +245,8 @@ TEST_P(RemindFormOutcome, LeavesTheRecordAsAnswered) {
     PopupAnswerer answerer([&c](TRemindForm& form) {
         form.findChild<QCheckBox*>(QStringLiteral("KeepBox"))->setChecked(c.keep);
         if (c.warnMinutes > 0) {
-            form.findChild<QLineEdit*>(QStringLiteral("MinutesEdit"))->setText(QString::number(c.warnMinutes));
+            form.findChild<QLineEdit*>(QStringLiteral("MinutesEdit"))
+                ->setText(QString::number(c.warnMinutes));
             form.findChild<QCheckBox*>(QStringLiteral("WarnAgainBox"))->setChecked(true);
         }
     });
@@ -255,21 +256,31 @@ TEST_P(RemindFormOutcome, LeavesTheRecordAsAnswered) {
     EXPECT_THAT(answerer.LastMemo(), testing::StartsWith("Missed reminder on "));
     const std::string section = Section(folder.Ini());
     for (const std::string& s : c.expectedSubstrings) EXPECT_THAT(section, testing::HasSubstr(s)) << section;
-    for (const std::string& s : c.absentSubstrings) EXPECT_THAT(section, testing::Not(testing::HasSubstr(s)))
-        << section;
+    for (const std::string& s : c.absentSubstrings)
+        EXPECT_THAT(section, testing::Not(testing::HasSubstr(s))) << section;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, RemindFormOutcome,
-    testing::Values(
-        OutcomeCase{"KeptStays", "10000,0,9999,00000000,Dentist", true, 0,
-                    {std::to_string(kToday - 1) + "/0=10000,0,9999,00000000,Dentist"}, {}},
-        OutcomeCase{"OneTimeErased", "10000,0,9999,00000000,Dentist", false, 0, {}, {"Dentist"}},
-        OutcomeCase{"MonthlyMovesOn", "11011,0,9999,00000000,Rent", false, 0,
-                    {std::to_string(DayNumber(2015, 3, 9)) + "/0=11011,0,9999,00000000,Rent"},
-                    {std::to_string(kToday - 1) + "/"}},
-        OutcomeCase{"WarnAgainCopy", "10000,0,9999,00000000,Dentist", false, 15, {"Dentist"},
-                    {std::to_string(kToday - 1) + "/"}}),
+    testing::Values(OutcomeCase{"KeptStays",
+                                "10000,0,9999,00000000,Dentist",
+                                true,
+                                0,
+                                {std::to_string(kToday - 1) + "/0=10000,0,9999,00000000,Dentist"},
+                                {}},
+                    OutcomeCase{"OneTimeErased", "10000,0,9999,00000000,Dentist", false, 0, {}, {"Dentist"}},
+                    OutcomeCase{"MonthlyMovesOn",
+                                "11011,0,9999,00000000,Rent",
+                                false,
+                                0,
+                                {std::to_string(DayNumber(2015, 3, 9)) + "/0=11011,0,9999,00000000,Rent"},
+                                {std::to_string(kToday - 1) + "/"}},
+                    OutcomeCase{"WarnAgainCopy",
+                                "10000,0,9999,00000000,Dentist",
+                                false,
+                                15,
+                                {"Dentist"},
+                                {std::to_string(kToday - 1) + "/"}}),
     [](const testing::TestParamInfo<OutcomeCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -112,11 +112,14 @@ protected:
         EXPECT_NE(child, nullptr) << name;
         return child;
     }
-    std::string Key(const char* section, const char* key) { return folder_.Ini().ReadString(section, key, "<none>"); }
+    std::string Key(const char* section, const char* key) {
+        return folder_.Ini().ReadString(section, key, "<none>");
+    }
     static void ShowActive(QWidget& form) {
         form.show();
         form.activateWindow();
-        for (int i = 0; i < 50 && QApplication::activeWindow() != &form; ++i) QCoreApplication::processEvents();
+        for (int i = 0; i < 50 && QApplication::activeWindow() != &form; ++i)
+            QCoreApplication::processEvents();
     }
     std::vector<std::string> Messages() const {
         std::vector<std::string> texts;
@@ -172,7 +175,8 @@ TEST_F(SettingsFormTest, CaptionsAndHintsOfThePages) {
         {"ShuffleIconBox", "&Move tray icon after program startup",
          "Moves the tray icon near the clock after program startup."},
         {"ShowGhostBox", "Show calculated e&vents", "Grayed displays only future events"},
-        {"InBracketsBox", "Enclose calc'ed events in brackets", "Brackets allow easy identification of calculated events"},
+        {"InBracketsBox", "Enclose calc'ed events in brackets",
+         "Brackets allow easy identification of calculated events"},
         {"IgnorePendingBox", "Ignore pending reminders on e&xiting", ""},
         {"DelayResBox", "&Keep Reminder initially checked", ""},
         {"ExpireBox", "Expire the&m after", ""},
@@ -198,7 +202,8 @@ TEST_F(SettingsFormTest, CaptionsAndHintsOfThePages) {
         EXPECT_EQ(box->text().toStdString(), c.caption) << c.name;
         EXPECT_EQ(box->toolTip().toStdString(), c.hint) << c.name;
     }
-    EXPECT_EQ(Get<QGroupBox>(form.get(), "LogonGroup")->title(), QStringLiteral(" &What to do at logon  [ORVANTO.INI] "));
+    EXPECT_EQ(Get<QGroupBox>(form.get(), "LogonGroup")->title(),
+              QStringLiteral(" &What to do at logon  [ORVANTO.INI] "));
     EXPECT_EQ(Get<QGroupBox>(form.get(), "ThemeGroup")->title(), QStringLiteral(" Color &Theme "));
     EXPECT_EQ(Get<QGroupBox>(form.get(), "HistoryFileGroup")->title(),
               QStringLiteral(" &Events history file (leave blank for none) "));
@@ -253,7 +258,8 @@ const KeyCase kKeyCases[] = {
     {"Settings", "MinToTray", "1", "MinToTrayBox", "1", "0", "0"},
     {"Settings", "SideDays", "2", "HiddenButton", "1", "2", nullptr},
     {"Settings", "HintPause", "7", "HintPauseBar", "7", "12", "12"},
-    {"Settings", "WaveFile", "/snd/ding.wav", "WaveFileEdit", "/snd/ding.wav", "/snd/dong.wav", "/snd/dong.wav"},
+    {"Settings", "WaveFile", "/snd/ding.wav", "WaveFileEdit", "/snd/ding.wav", "/snd/dong.wav",
+     "/snd/dong.wav"},
     {"Settings", "ShuffleIcon", "0", "ShuffleIconBox", "0", "1", "1"},
     {"Settings", "ShowGhost", "0", "ShowGhostBox", "0", "2", "2"},
     {"Settings", "InBrackets", "1", "InBracketsBox", "1", "0", "0"},
@@ -304,7 +310,8 @@ TEST_F(SettingsFormTest, ANewFileOpensWithTheDialogsDefaults) {
     StoreAbbotsford();
     auto form = Form();
     EXPECT_TRUE(Get<QRadioButton>(form.get(), "ThemeButton0")->isChecked());
-    EXPECT_TRUE(Get<QRadioButton>(form.get(), "MonthFirstButton")->isChecked()) << "a new file holds DateFormat 1";
+    EXPECT_TRUE(Get<QRadioButton>(form.get(), "MonthFirstButton")->isChecked())
+        << "a new file holds DateFormat 1";
     EXPECT_EQ(Get<QCheckBox>(form.get(), "ShowGhostBox")->checkState(), Qt::PartiallyChecked);
     EXPECT_EQ(Get<QLabel>(form.get(), "HintPauseLabel")->text(), QStringLiteral("3 sec."));
     EXPECT_TRUE(Get<QCheckBox>(form.get(), "TimeCorrectionBox")->isChecked()) << "the dialog's default";
@@ -314,7 +321,8 @@ TEST_F(SettingsFormTest, ANewFileOpensWithTheDialogsDefaults) {
     EXPECT_FALSE(Get<QCheckBox>(form.get(), "ExpireBox")->isChecked());
     EXPECT_EQ(Get<QLineEdit>(form.get(), "ExpireEdit")->text(), QString());
     form->PressOk();
-    EXPECT_EQ(Key("SNTP", "TimeServer"), "") << "with automatic selection the stored value goes back unchanged";
+    EXPECT_EQ(Key("SNTP", "TimeServer"), "")
+        << "with automatic selection the stored value goes back unchanged";
     EXPECT_EQ(Key("Settings", "ExpireAfter"), "0");
     EXPECT_EQ(Key("Settings", "Wallpaper"), "0");
     EXPECT_EQ(Key("Settings", "ShowGhost"), "2");
@@ -346,10 +354,11 @@ TEST_F(SettingsFormTest, TheTwoLogonBoxesExcludeEachOtherAndClearingMinimizeWarn
     minimize->click();
     ASSERT_EQ(prompt_.Log().size(), 1u);
     EXPECT_EQ(prompt_.Log()[0].messageKind, MessageKind::Warning);
-    EXPECT_EQ(prompt_.Log()[0].text,
-              "If you clear this check box Orvanto will not be able to handle timed events properly, because the "
-              "program will be closed after initial event verification.\r\n\r\nUncheck this box ONLY if you don't "
-              "want to use alarms.");
+    EXPECT_EQ(
+        prompt_.Log()[0].text,
+        "If you clear this check box Orvanto will not be able to handle timed events properly, because the "
+        "program will be closed after initial event verification.\r\n\r\nUncheck this box ONLY if you don't "
+        "want to use alarms.");
     quit->click();
     minimize->click();
     EXPECT_FALSE(quit->isChecked());
@@ -584,7 +593,8 @@ TEST_F(SettingsFormTest, WallpaperStateWrittenByOk) {
     again->PressOk();
     EXPECT_EQ(Key("Settings", "Wallpaper"), "2");
     EXPECT_EQ(Key("Settings", "WPX"), "0");
-    EXPECT_EQ(Key("Settings", "OldWallpaper"), "/home/ann/beach.jpg") << "the calendar is never the old wallpaper";
+    EXPECT_EQ(Key("Settings", "OldWallpaper"), "/home/ann/beach.jpg")
+        << "the calendar is never the old wallpaper";
 }
 
 TEST_F(SettingsFormTest, SwitchingTheWallpaperOffGivesThePreviousOneBack) {
@@ -657,10 +667,14 @@ TEST_F(SettingsFormTest, ServerTestPingsOnlyTheServerInTheBoxWhenPressed) {
         std::string text;
     };
     const Case cases[] = {
-        {299, MessageKind::Information, "Server name: 127.0.0.1\r\n\r\nRoundtrip delay: 299 ms.\r\nRating: Excellent"},
-        {300, MessageKind::Information, "Server name: 127.0.0.1\r\n\r\nRoundtrip delay: 300 ms.\r\nRating: Very good"},
-        {1499, MessageKind::Information, "Server name: 127.0.0.1\r\n\r\nRoundtrip delay: 1499 ms.\r\nRating: Regular"},
-        {1500, MessageKind::Information, "Server name: 127.0.0.1\r\n\r\nRoundtrip delay: 1500 ms.\r\nRating: Unusable"},
+        {299, MessageKind::Information,
+         "Server name: 127.0.0.1\r\n\r\nRoundtrip delay: 299 ms.\r\nRating: Excellent"},
+        {300, MessageKind::Information,
+         "Server name: 127.0.0.1\r\n\r\nRoundtrip delay: 300 ms.\r\nRating: Very good"},
+        {1499, MessageKind::Information,
+         "Server name: 127.0.0.1\r\n\r\nRoundtrip delay: 1499 ms.\r\nRating: Regular"},
+        {1500, MessageKind::Information,
+         "Server name: 127.0.0.1\r\n\r\nRoundtrip delay: 1500 ms.\r\nRating: Unusable"},
         {std::nullopt, MessageKind::Warning, "Cannot connect to 127.0.0.1"},
     };
     server->setCurrentText(QStringLiteral("127.0.0.1"));
@@ -703,7 +717,8 @@ const ClockCase kClockCases[] = {
     {"0", "x", "", true, "Server timeout must be between 1 and 999 seconds.", "TimeOutEdit"},
     {"60", "0", "", true, "Server timeout must be between 1 and 999 seconds.", "TimeOutEdit"},
     {"60", "1000", "", true, "Server timeout must be between 1 and 999 seconds.", "TimeOutEdit"},
-    {"60", "30", "  ", false, "Server name cannot be blank when automatic selection is disabled.", "TimeServerBox"},
+    {"60", "30", "  ", false, "Server name cannot be blank when automatic selection is disabled.",
+     "TimeServerBox"},
     {"60", "30", "pool.ntp.org", false, nullptr, nullptr},
 };
 
@@ -730,7 +745,8 @@ TEST_F(SettingsFormTest, ClockChecksOfOk) {
         EXPECT_EQ(prompt_.Log()[0].text, c.message);
         EXPECT_EQ(prompt_.Log()[0].messageKind, MessageKind::Error);
         EXPECT_EQ(sound_.beeps, 1);
-        EXPECT_EQ(Get<QTabWidget>(form.get(), "PageControl1")->currentWidget()->objectName(), QStringLiteral("ClockPage"));
+        EXPECT_EQ(Get<QTabWidget>(form.get(), "PageControl1")->currentWidget()->objectName(),
+                  QStringLiteral("ClockPage"));
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
         const QWidget* expected = Get<QWidget>(form.get(), c.focus);
@@ -793,8 +809,14 @@ TEST_F(SettingsFormTest, TheTreeHoldsTheWorldTheRegionsAndThePlaces) {
     QTreeWidgetItem* world = tree->topLevelItem(0);
     EXPECT_EQ(world->text(0), QStringLiteral("World"));
     ASSERT_EQ(world->childCount(), 8);
-    const char* regions[] = {"North America", "Central America & Caribbean", "South America", "Europe",
-                             "Asia & Middle East", "Africa", "Oceania", "Custom"};
+    const char* regions[] = {"North America",
+                             "Central America & Caribbean",
+                             "South America",
+                             "Europe",
+                             "Asia & Middle East",
+                             "Africa",
+                             "Oceania",
+                             "Custom"};
     int places = 0;
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(world->child(i)->text(0).toStdString(), regions[i]);
@@ -1114,8 +1136,8 @@ TEST_F(SettingsFormTest, LogonEntryInATemporaryConfigFolderWithABlankInThePath) 
     }
     std::ifstream in(user / entryName);
     const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(content, "[Desktop Entry]\nType=Application\nName=Orvanto\nExec=/usr/bin/orvanto /M \"" + settings +
-                           "\"\n");
+    EXPECT_EQ(content, "[Desktop Entry]\nType=Application\nName=Orvanto\nExec=/usr/bin/orvanto /M \"" +
+                           settings + "\"\n");
     {
         auto form = Form();
         EXPECT_TRUE(Get<QCheckBox>(form.get(), "MinimizeAtLogonBox")->isChecked());
@@ -1155,7 +1177,8 @@ TEST(LogonGroupCaption, ALongSettingsNameIsShortenedInTheMiddle) {
     EXPECT_LE(metrics.horizontalAdvance(caption), 300);
     EXPECT_TRUE(caption.startsWith(QStringLiteral(" &What to do at logon  [KKK")));
     EXPECT_TRUE(caption.endsWith(QStringLiteral("-END.INI] ")));
-    EXPECT_EQ(LogonGroupCaption("/x/cal.ini", metrics, 300), QStringLiteral(" &What to do at logon  [CAL.INI] "));
+    EXPECT_EQ(LogonGroupCaption("/x/cal.ini", metrics, 300),
+              QStringLiteral(" &What to do at logon  [CAL.INI] "));
 }
 
 // The history viewer that "View" opens belongs to the dialog, not to the main
@@ -1202,8 +1225,10 @@ TEST_F(SettingsFormTest, ViewOpensTheHistoryViewerOverTheDialog) {
     TSettingsForm::Open(context_, &main);
     TSettingsForm::SetHistoryViewer(nullptr);
     qputenv("XDG_CONFIG_HOME", oldConfig);
-    if (oldBackend.isNull()) qunsetenv("GSETTINGS_BACKEND");
-    else qputenv("GSETTINGS_BACKEND", oldBackend);
+    if (oldBackend.isNull())
+        qunsetenv("GSETTINGS_BACKEND");
+    else
+        qputenv("GSETTINGS_BACKEND", oldBackend);
     EXPECT_EQ(formName, QStringLiteral("TSettingsForm"));
     EXPECT_EQ(viewed, history);
     EXPECT_EQ(viewerOwner, QStringLiteral("TSettingsForm"));

@@ -26,7 +26,8 @@ TEST(Theme, ColourValuesHaveRedInTheLowByte) {
 }
 
 TEST(Theme, IndicesOutsideZeroToFourAreXpStyle) {
-    EXPECT_EQ(Theme::Names(), (std::vector<std::string>{"Sky", "Desert", "Aquamarine", "Pumpkin", "Chrome", "XP Style"}));
+    EXPECT_EQ(Theme::Names(),
+              (std::vector<std::string>{"Sky", "Desert", "Aquamarine", "Pumpkin", "Chrome", "XP Style"}));
     for (int index : {5, 7, -1, 1000}) EXPECT_EQ(Theme::ByIndex(index).Name(), "XP Style") << index;
     EXPECT_EQ(Theme::ByIndex(4).Name(), "Chrome");
 }
@@ -38,12 +39,18 @@ TEST(Theme, SpotValuesOfTheTable) {
         int value;
     };
     const Spot spots[] = {
-        {0, ThemeRole::WindowBackground, 16244675}, {0, ThemeRole::RoundFace, 16744512},
-        {1, ThemeRole::Caption1, 9817538},          {1, ThemeRole::TitleText, 5891803},
-        {2, ThemeRole::HeaderHotTrack, 16776960},   {3, ThemeRole::Caption3, 30182},
-        {3, ThemeRole::HeaderPressed, 14609391},    {4, ThemeRole::ToolFace, 10013920},
-        {4, ThemeRole::ToolShadow, 128},            {5, ThemeRole::DayPressed, 2152936},
-        {5, ThemeRole::DayLight, 11206655},         {5, ThemeRole::Caption1, 14963712},
+        {0, ThemeRole::WindowBackground, 16244675},
+        {0, ThemeRole::RoundFace, 16744512},
+        {1, ThemeRole::Caption1, 9817538},
+        {1, ThemeRole::TitleText, 5891803},
+        {2, ThemeRole::HeaderHotTrack, 16776960},
+        {3, ThemeRole::Caption3, 30182},
+        {3, ThemeRole::HeaderPressed, 14609391},
+        {4, ThemeRole::ToolFace, 10013920},
+        {4, ThemeRole::ToolShadow, 128},
+        {5, ThemeRole::DayPressed, 2152936},
+        {5, ThemeRole::DayLight, 11206655},
+        {5, ThemeRole::Caption1, 14963712},
     };
     for (const Spot& s : spots) EXPECT_EQ(Theme::ByIndex(s.theme).Value(s.role), s.value) << s.theme;
     const ButtonColors tool = Theme::ByIndex(4).Buttons(ButtonFamily::Tool);
@@ -83,14 +90,15 @@ TEST(CaptionBar, PressAndMoveDragTheWindowWithTheMoveCursor) {
     bar.setGeometry(0, 0, 200, 24);
     window.show();
     const QPointF at(100, 10);
-    QMouseEvent press(QEvent::MouseButtonPress, at, bar.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, at, bar.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(&bar, &press);
     ASSERT_TRUE(bar.Dragger()->Dragging());
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->pixmap().cacheKey(), MoveCursor().pixmap().cacheKey());
     const QPointF to(130, 30);
-    QMouseEvent move(QEvent::MouseMove, to, bar.mapToGlobal(at) + QPointF(30, 20), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, to, bar.mapToGlobal(at) + QPointF(30, 20), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&bar, &move);
     EXPECT_EQ(window.frameGeometry().topLeft(), QPoint(80, 80));
     QMouseEvent release(QEvent::MouseButtonRelease, to, bar.mapToGlobal(to), Qt::LeftButton, Qt::NoButton,
