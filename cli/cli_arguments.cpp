@@ -39,6 +39,15 @@ std::optional<double> ParseIsoDateSerial(std::string_view text) {
     return EncodeDate(*date);
 }
 
+std::optional<int> ParseIntegerInRange(std::string_view text, int low, int high) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
 std::string DefaultSettingsPath() {
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);

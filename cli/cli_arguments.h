@@ -18,6 +18,10 @@ std::optional<CivilDate> ParseIsoDate(std::string_view text);
 // The same as a serial date of local midnight.
 std::optional<double> ParseIsoDateSerial(std::string_view text);
 
+// A whole number from low to high written with nothing around it; nothing
+// for anything else.
+std::optional<int> ParseIntegerInRange(std::string_view text, int low, int high);
+
 // The settings file the program uses when none is named: ORVANTO.INI beside it.
 std::string DefaultSettingsPath();
 

@@ -13,6 +13,7 @@
 #include "cli/cli_arguments.h"
 #include "cli/commands.h"
 #include "cli/settings_option.h"
+#include "cli/stderr_prompt.h"
 #include "core/command_line.h"
 #include "core/ini_file.h"
 #include "core/prompt.h"
@@ -24,30 +25,6 @@ namespace orvanto::cli {
 namespace {
 
 constexpr const char* kCommand = "month";
-
-std::optional<int> ParseNumber(const std::string& text, int low, int high) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
-        return std::nullopt;
-    return value;
-}
-
-// Message boxes of a run without a screen go to standard error.
-class StderrPrompt : public Prompt {
-public:
-    void ShowMessage(MessageKind, const std::string&, const std::string& text) override {
-        std::fprintf(stderr, "%s\n", text.c_str());
-    }
-    bool Ask(MessageKind kind, const std::string& title, const std::string& text) override {
-        ShowMessage(kind, title, text);
-        return true;
-    }
-    ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override {
-        return {request.keepChecked, 0};
-    }
-};
 
 }  // namespace
 
@@ -71,9 +48,9 @@ int RunMonthCommand(const Args& args) {
         }
     }
     if (!yearText || !monthText) return UsageError(kCommand, "usage: month YEAR MONTH [--settings FILE]");
-    const auto year = ParseNumber(*yearText, kFirstCalendarYear, kLastCalendarYear);
+    const auto year = ParseIntegerInRange(*yearText, kFirstCalendarYear, kLastCalendarYear);
     if (!year) return UsageError(kCommand, "YEAR must be a year from 1753 to 2078, not '" + *yearText + "'");
-    const auto month = ParseNumber(*monthText, 1, 12);
+    const auto month = ParseIntegerInRange(*monthText, 1, 12);
     if (!month) return UsageError(kCommand, "MONTH must be a month from 1 to 12, not '" + *monthText + "'");
 
     const IniFile settings(SettingsPathOrDefault(settingsPath));

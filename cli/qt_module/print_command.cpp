@@ -14,6 +14,7 @@
 #include "cli/qt_module/drawn_output.h"
 #include "cli/qt_module/offscreen_app.h"
 #include "cli/settings_option.h"
+#include "cli/stderr_prompt.h"
 #include "core/ini_file.h"
 #include "core/prompt.h"
 #include "core/time_format.h"
@@ -29,30 +30,6 @@ constexpr const char* kUsage =
     "usage: print month|year|card --from YYYY-MM [--count N] [--settings FILE] [--moon|--no-moon] "
     "[--holidays inside|below|both|none] [--events inside|below|both|none] [--colors] [--landscape] "
     "[--paper A4|Letter] --pdf FILE";
-
-std::optional<int> ParseNumber(std::string_view text, int low, int high) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
-        return std::nullopt;
-    return value;
-}
-
-// Message boxes of a run without a screen go to standard error.
-class StderrPrompt : public Prompt {
-public:
-    void ShowMessage(MessageKind, const std::string&, const std::string& text) override {
-        std::fprintf(stderr, "%s\n", text.c_str());
-    }
-    bool Ask(MessageKind kind, const std::string& title, const std::string& text) override {
-        ShowMessage(kind, title, text);
-        return true;
-    }
-    ReminderPopupAnswer Popup(const ReminderPopupRequest& request) override {
-        return {request.keepChecked, 0};
-    }
-};
 
 // "inside", "below", "both" set the placement; "none" switches the entries off.
 bool ParsePlacement(const std::string& text, bool& on, EntryPlacement& placement) {
@@ -154,9 +131,10 @@ int RunPrintCommand(const Args& args) {
     const std::string& from = *given.from;
     const std::size_t dash = from.find('-');
     const auto year = dash == std::string::npos ? std::nullopt
-                                                : ParseNumber(std::string_view(from).substr(0, dash),
-                                                              kFirstCalendarYear, kLastCalendarYear);
-    const auto month = year ? ParseNumber(std::string_view(from).substr(dash + 1), 1, 12) : std::nullopt;
+                                                : ParseIntegerInRange(std::string_view(from).substr(0, dash),
+                                                                      kFirstCalendarYear, kLastCalendarYear);
+    const auto month =
+        year ? ParseIntegerInRange(std::string_view(from).substr(dash + 1), 1, 12) : std::nullopt;
     if (!year || !month || dash != 4) {
         return UsageError(kCommand,
                           "--from must be YYYY-MM with a year from 1753 to 2078, not '" + from + "'");
@@ -164,7 +142,7 @@ int RunPrintCommand(const Args& args) {
     request.year = *year;
     request.month = *month;
     if (given.count) {
-        const auto count = ParseNumber(*given.count, 1, kMaxPrintCount);
+        const auto count = ParseIntegerInRange(*given.count, 1, kMaxPrintCount);
         if (!count)
             return UsageError(kCommand, "--count must be a number from 1 to 12, not '" + *given.count + "'");
         request.count = *count;
