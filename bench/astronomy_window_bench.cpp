@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "astronomy/julian_day.h"
+#include "bench/bench_application.h"
 #include "core/clock.h"
 #include "core/ini_file.h"
 #include "core/scripted_prompt.h"
@@ -17,19 +18,9 @@ namespace {
 
 using namespace orvanto;
 
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "orvanto_bench";
-    static char* argv[] = {name, nullptr};
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
 // Argument: with the intermediate phases.
 void BM_MoonFormRefresh(benchmark::State& state) {
-    Application();
+    bench::Application();
     char folder[] = "/tmp/orvanto-bench-XXXXXX";
     if (!mkdtemp(folder)) {
         state.SkipWithError("no temporary folder");

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/bench_application.h"
 #include "calendar/day_number.h"
 #include "calendar/serial_date.h"
 #include "core/clock.h"
@@ -27,16 +28,6 @@ namespace {
 using namespace orvanto;
 
 constexpr int kRecords = 10'000;
-
-QApplication& EventListApp() {
-    static int argc = 1;
-    static char name[] = "orvanto_bench";
-    static char* argv[] = {name, nullptr};
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 // Reminders of every kind, holidays and bookmarks over 2000 to 2030, with
 // messages of varied length.
@@ -92,7 +83,7 @@ public:
 };
 
 void BM_OpenEventListWith10000Records(benchmark::State& state) {
-    EventListApp();
+    bench::Application();
     EventListFixture& f = SharedEventListFixture();
     for (auto _ : state) {
         QElapsedTimer elapsed;
@@ -116,7 +107,7 @@ void BM_OpenEventListWith10000Records(benchmark::State& state) {
 BENCHMARK(BM_OpenEventListWith10000Records)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
 void BM_SortEventListByMessage(benchmark::State& state) {
-    EventListApp();
+    bench::Application();
     EventListFixture& f = SharedEventListFixture();
     TEditRem form(f.context);
     for (auto _ : state) form.ClickHeader(kMessageColumn);

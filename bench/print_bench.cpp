@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "bench/bench_application.h"
 #include "calendar/day_number.h"
 #include "core/ini_file.h"
 #include "core/scripted_prompt.h"
@@ -18,16 +19,6 @@
 namespace {
 
 using namespace orvanto;
-
-QApplication& PrintApp() {
-    static int argc = 1;
-    static char name[] = "orvanto_bench";
-    static char* argv[] = {name, nullptr};
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 // A settings file with two entries on every day of March 2015 and a yearly
 // holiday a week.
@@ -57,7 +48,7 @@ CalendarPrintRequest Request(CalendarLayout layout, int count) {
 }
 
 void PrintToPdf(benchmark::State& state, CalendarLayout layout, int count) {
-    PrintApp();
+    bench::Application();
     QTemporaryDir dir;
     const IniFile settings(WriteBusySettings(dir));
     ScriptedPrompt prompt;
@@ -80,7 +71,7 @@ BENCHMARK(BM_TwelveCardsToPdf)->Unit(benchmark::kMillisecond);
 
 // The geometry alone, measured on a 600 dpi PDF device.
 void BM_MonthPageLayout(benchmark::State& state) {
-    PrintApp();
+    bench::Application();
     QTemporaryDir dir;
     PdfPrinter writer(dir.filePath(QStringLiteral("m.pdf")).toStdString(), PdfOptions{});
     MonthPrintData data{2015, 3, {}, PrintMoonPhases(2015, 3, 0)};
@@ -97,7 +88,7 @@ void BM_MonthPageLayout(benchmark::State& state) {
 BENCHMARK(BM_MonthPageLayout)->Unit(benchmark::kMillisecond);
 
 void BM_CardSheetLayout(benchmark::State& state) {
-    PrintApp();
+    bench::Application();
     QTemporaryDir dir;
     PdfPrinter writer(dir.filePath(QStringLiteral("c.pdf")).toStdString(), PdfOptions{});
     const CalendarPrintOptions options;

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_application.h"
 #include "calendar/civil_date.h"
 #include "calendar/day_number.h"
 #include "calendar/serial_date.h"
@@ -29,16 +30,6 @@ namespace {
 using namespace orvanto;
 
 constexpr int kRecords = 10'000;
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "orvanto_bench";
-    static char* argv[] = {name, nullptr};
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 // One-time, yearly, monthly, weekly and daily reminders, weekday-of-the-month
 // records, holidays and bookmarks spread over 2000 to 2030.
@@ -94,7 +85,7 @@ Fixture& SharedFixture() {
 }
 
 void BM_ShowMonthWith10000Records(benchmark::State& state) {
-    App();
+    bench::Application();
     Fixture& f = SharedFixture();
     TForm1 window(f.context, f.launcher);
     int month = 0;
@@ -117,7 +108,7 @@ public:
 };
 
 void BM_StartToFirstPaintedWindow(benchmark::State& state) {
-    App();
+    bench::Application();
     Fixture& f = SharedFixture();
     for (auto _ : state) {
         QElapsedTimer elapsed;
