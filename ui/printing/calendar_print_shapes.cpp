@@ -1,6 +1,7 @@
 // Boxes, moon symbols and texts of the printed calendars.
 #include "ui/printing/calendar_print_shapes.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "reminders/utf8_text.h"
@@ -42,6 +43,15 @@ void AddArc(PrintedPage& page, const PrintRectangle& box, double fromX, double f
 }  // namespace
 
 int Nint(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+void ShrinkNumberLinesToFit(int needed, int room, int& numberLine, PrintFont& captionFont,
+                            PrintFont& numberFont) {
+    if (needed <= room || needed <= 0) return;
+    const double scale = std::max(0.0, static_cast<double>(room) / needed);
+    numberLine = static_cast<int>(numberLine * scale);
+    captionFont.pointSize *= scale;
+    numberFont.pointSize *= scale;
+}
 
 void AddBoxWithShadow(PrintedPage& page, int x, int y, int w, int h, int s, PrintColour colour) {
     page.items.emplace_back(PrintBox{{x, y, w, h}, kBoxPenWidth, colour, true, kPrintWhite});

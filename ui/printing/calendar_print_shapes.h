@@ -18,6 +18,12 @@ inline constexpr int kMoonPenWidth = 2;
 // nint: rounding to the nearest integer, halves to even.
 int Nint(double value);
 
+// Where the lines of day numbers of a month box need more height than the box
+// has (landscape year pages and card sheets), the line height and both
+// fonts shrink by the same factor so that the six lines fit.
+void ShrinkNumberLinesToFit(int needed, int room, int& numberLine, PrintFont& captionFont,
+                            PrintFont& numberFont);
+
 // A white rectangle (x, y, w, h) outlined with a 3-pixel pen, and two solid
 // bands of width s below and to the right of it as its shadow.
 void AddBoxWithShadow(PrintedPage& page, int x, int y, int w, int h, int s, PrintColour colour = kPrintBlack);

@@ -89,12 +89,7 @@ CardSheetMetrics ComputeCardSheetMetrics(const PageGeometry& page, bool landscap
     const int captionsTop = Nint(3.0 * m.monthUnit);
     const int needed = (kMaxNumberLines + 1) * m.numberLine;
     const int room = m.boxHeight - m.monthUnit / 4 - captionsTop;
-    if (needed > room && needed > 0) {
-        const double scale = std::max(0.0, static_cast<double>(room) / needed);
-        m.numberLine = static_cast<int>(m.numberLine * scale);
-        m.captionFont.pointSize *= scale;
-        m.numberFont.pointSize *= scale;
-    }
+    ShrinkNumberLinesToFit(needed, room, m.numberLine, m.captionFont, m.numberFont);
     return m;
 }
 

@@ -111,12 +111,7 @@ YearPageMetrics ComputeYearPageMetrics(const PageGeometry& page, const TextMeasu
     const int captionsTop = Nint(3.5 * m.unit);
     const int needed = kMaxNumberLines * m.numberLine + measure.Height("99", kYearNumberFont);
     const int room = m.boxHeight - m.unit / 2 - captionsTop;
-    if (needed > room && needed > 0) {
-        const double scale = std::max(0.0, static_cast<double>(room) / needed);
-        m.numberLine = static_cast<int>(m.numberLine * scale);
-        m.captionFont.pointSize *= scale;
-        m.numberFont.pointSize *= scale;
-    }
+    ShrinkNumberLinesToFit(needed, room, m.numberLine, m.captionFont, m.numberFont);
     return m;
 }
 
